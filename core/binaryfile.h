@@ -1,0 +1,70 @@
+// The model of a loaded object file: reads the index, keeps the visible and
+// the hidden (system) objects, orders and exports the visible list.
+#pragma once
+
+#include "licensefile.h"
+#include "objectlist.h"
+#include "regionalsettings.h"
+
+#include <QIODevice>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class TNavisionBinaryFile {
+public:
+    using TObjectLoadedEvent =
+        std::function<void(TNavisionBinaryFile &sender, const TNavisionObject &object)>;
+
+    TNavisionBinaryFile(const TCFrontEntryPoints &library, const TRegionalSettings &settings);
+    virtual ~TNavisionBinaryFile();
+    TNavisionBinaryFile(const TNavisionBinaryFile &) = delete;
+    TNavisionBinaryFile &operator=(const TNavisionBinaryFile &) = delete;
+
+    // Writes the visible list's export lines from the stream's position.
+    // Throws TError when a line can't be written whole.
+    virtual void SaveListToStream(QIODevice &stream) const;
+    // Throws TError "List index out of bounds (%d)" outside 0 .. GetCount()-1.
+    virtual TNavisionObject &GetObject(int index) const;
+    virtual int GetCount() const;
+    virtual int32_t GetSortDirection() const;
+    virtual int32_t GetSortKey() const;
+    // Empties the visible list and reads the index from the stream's position.
+    virtual void LoadFromStream(QIODevice &stream);
+    virtual void Clear();
+    // Creates or empties the file and writes the visible list into it.
+    virtual void SaveListToFile(const QString &path) const;
+    // Reads the named file's index; sets FileName only when all of it was read.
+    virtual void LoadFromFile(const QString &fileName);
+    virtual void Sort();
+    // Asks the licence again for every visible object's permissions.
+    virtual void RefreshPermissions();
+
+    // Takes the object into the list where it belongs unless its key is
+    // listed there; an object not taken stays the caller's.
+    bool AddObject(std::unique_ptr<TNavisionObject> &object);
+    void SetHideSystemObjects(bool value);
+    void SetSortDirection(int32_t value);
+    void SetSortKey(int32_t value);
+
+    const QString &FileName() const { return FFileName; }
+    bool HideSystemObjects() const { return FHideSystemObjects; }
+    TNavisionLicenseFile &LicenseFile() const { return *FLicenseFile; }
+    const TRegionalSettings &Settings() const { return FSettings; }
+    const TObjectList &Objects() const { return *FObjects; }
+    const TObjectList &HiddenObjects() const { return *FHiddenObjects; }
+
+    // Called for every object entry read, duplicates included.
+    TObjectLoadedEvent OnObjectLoaded;
+
+private:
+    void ReadIndex(QIODevice &stream);
+
+    TRegionalSettings FSettings;
+    QString FFileName;
+    std::unique_ptr<TNavisionLicenseFile> FLicenseFile;
+    std::unique_ptr<TObjectList> FObjects;
+    std::unique_ptr<TObjectList> FHiddenObjects;
+    bool FHideSystemObjects = false;
+};

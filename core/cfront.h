@@ -1,0 +1,37 @@
+// The program's one boundary to the database access library: a table of its
+// thirteen entry points and the loader that fills it at start-up.
+#pragma once
+
+#include "cfront_abi.h"
+
+#include <QString>
+#include <QStringList>
+
+struct TCFrontEntryPoints {
+    CFInitFn Init = nullptr;                     // ordinal 3
+    CFOpenTableFn OpenTable = nullptr;           // ordinal 12
+    CFAllocRecordFn AllocRecord = nullptr;       // ordinal 65
+    CFFieldTypeFn FieldType = nullptr;           // ordinal 36
+    CFAssignFieldFn AssignField = nullptr;       // ordinal 41
+    CFSetSearchModeFn SetSearchMode = nullptr;   // ordinal 1
+    CFFindRecordFn FindRecord = nullptr;         // ordinal 16
+    CFNextRecordFn NextRecord = nullptr;         // ordinal 17
+    CFGetFieldDataFn GetFieldData = nullptr;     // ordinal 44
+    CFSetLicenseFileFn SetLicenseFile = nullptr; // ordinal 89
+    CFFreeRecordFn FreeRecord = nullptr;         // ordinal 66
+    CFCloseTableFn CloseTable = nullptr;         // ordinal 14
+    CFDoneFn Done = nullptr;                     // ordinal 4
+};
+
+// The library's file name and the exported symbol of each entry point.
+inline constexpr const char *CFrontLibraryName = "libcfront.so";
+QStringList CFrontSymbolNames();
+
+// Loads the library from the executable's folder, then from the installed
+// library folder, and resolves all thirteen entry points. Throws TError
+// naming the library and every missing entry point. The library stays loaded
+// until the program ends.
+const TCFrontEntryPoints &LoadCFront();
+
+// The same from an explicit list of folders (tests).
+TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders);

@@ -1,0 +1,10 @@
+// Texts of object files and licences are 8-bit text in the DOS code page 850,
+// as the ERP writes them. They are kept as bytes; these turn them into text
+// for people and back.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+QString DecodeText(const QByteArray &bytes);
+QByteArray EncodeText(const QString &text);

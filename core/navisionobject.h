@@ -1,0 +1,78 @@
+// One object of an object file's index, built from its entry of 161 bytes.
+#pragma once
+
+#include "regionalsettings.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+enum TNavisionObjectType : int32_t {
+    otNone = 0, // a tag of no recognised type
+    otTable = 1,
+    otForm = 2,
+    otReport = 3,
+    otDataport = 4,
+    otCodeunit = 5,
+    otXMLport = 6,
+    otMenuSuite = 7,
+};
+
+// What the licence grants for an object: pfNoRecord alone, or the OR of the rights.
+using TPermissionFlags = uint8_t;
+inline constexpr TPermissionFlags pfNoRecord = 1;
+inline constexpr TPermissionFlags pfRead = 2;
+inline constexpr TPermissionFlags pfInsert = 4;
+inline constexpr TPermissionFlags pfModify = 8;
+inline constexpr TPermissionFlags pfDelete = 16;
+inline constexpr TPermissionFlags pfExecute = 32;
+
+// The letters of the granted rights, in the order R, I, M, D, X.
+QByteArray PermissionText(TPermissionFlags flags);
+
+class TNavisionObject {
+public:
+    static constexpr int EntrySize = 161;
+
+    // Builds the object from an entry of EntrySize bytes (a shorter one reads
+    // as if padded with blanks). Throws TError when the ID, the date and time
+    // or the size don't convert.
+    TNavisionObject(const QByteArray &entry, const TRegionalSettings &settings);
+    virtual ~TNavisionObject() = default;
+
+    // The export line: type name, ID, name, date-time text, size and version
+    // list joined by TAB and ended by CR LF, as bytes.
+    virtual QByteArray GetListLine(const TRegionalSettings &settings) const;
+    virtual QByteArray GetPermissionText() const;
+    // "Type ID Name": unique within a list, ignoring case.
+    virtual QByteArray GetKey() const;
+    virtual QByteArray GetTypeName() const;
+    virtual void SetPermissions(TPermissionFlags flags);
+
+    // The date-time as shown to people: empty when the entry had none.
+    QString GetDateTimeText(const TRegionalSettings &settings) const;
+
+    TNavisionObjectType ObjectType() const { return FObjectType; }
+    int32_t ID() const { return FID; }
+    const QByteArray &Name() const { return FName; }
+    // Days since 30 December 1899, the time of day as fraction; 0 when blank.
+    double DateTime() const { return FDateTime; }
+    bool HasDateTime() const { return FHasDateTime; }
+    int32_t Size() const { return FSize; }
+    const QByteArray &VersionList() const { return FVersionList; }
+    TPermissionFlags Permissions() const { return FPermissions; }
+    // IDs from 2,000,000,000 up, and every negative ID.
+    bool IsSystemObject() const { return static_cast<uint32_t>(FID) >= 2000000000u; }
+
+private:
+    TNavisionObjectType FObjectType = otNone;
+    QByteArray FTag; // the trimmed tag, the type name of an unrecognised type
+    int32_t FID = 0;
+    QByteArray FName;
+    double FDateTime = 0;
+    bool FHasDateTime = false;
+    int32_t FSize = 0;
+    QByteArray FVersionList;
+    TPermissionFlags FPermissions = pfNoRecord;
+};
