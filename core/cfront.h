@@ -23,9 +23,9 @@ struct TCFrontEntryPoints {
     CFDoneFn Done = nullptr;                     // ordinal 4
 };
 
-// The library's file name and the exported symbol of each entry point.
+// The library's file name; each exported symbol carries its ordinal
+// (cfront_3_Init ... cfront_4_Done).
 inline constexpr const char *CFrontLibraryName = "libcfront.so";
-QStringList CFrontSymbolNames();
 
 // Loads the library from the executable's folder, then from the installed
 // library folder, and resolves all thirteen entry points. Throws TError

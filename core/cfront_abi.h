@@ -23,8 +23,8 @@ typedef CFHandle (*CFAllocRecordFn)(CFHandle Table);
 /* 36: the type code of a field, handed on to ordinal 41. */
 typedef int32_t (*CFFieldTypeFn)(CFHandle Table, int32_t Field);
 /* 41: the record's field takes the value of Size bytes at Value. */
-typedef int32_t (*CFAssignFieldFn)(CFHandle Table, CFHandle Record, int32_t Field, int32_t FieldType,
-                                   const void *Value, int32_t Size);
+typedef int32_t (*CFAssignFieldFn)(CFHandle Table, CFHandle Record, int32_t Field,
+                                   int32_t FieldType, const void *Value, int32_t Size);
 /* 1: called with the search mode constant right before every ordinal 16. */
 typedef int32_t (*CFSetSearchModeFn)(int32_t Mode);
 /* 16: "=" finds the record whose key fields equal those set, "-" the first;

@@ -8,6 +8,7 @@
 #include <QCollator>
 #include <QCollatorSortKey>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <vector>
@@ -28,7 +29,10 @@ public:
     // Whether a key equal to this one, ignoring case, is listed.
     bool ContainsKey(const QByteArray &key) const;
     void Append(TObjectEntry entry);
-    TObjectEntry Take(int index);
+    // Removes the entries whose object satisfies the test; returns them from
+    // the last position to the first. The others keep their order.
+    std::vector<TObjectEntry>
+    TakeReversed(const std::function<bool(const TNavisionObject &)> &test);
     void Exchange(int a, int b) { std::swap(Entries[size_t(a)], Entries[size_t(b)]); }
     void Clear();
 

@@ -16,7 +16,7 @@ struct TRegionalSettings {
     QString AmDesignator = QStringLiteral("AM");
     QString PmDesignator = QStringLiteral("PM");
     QString ThousandSeparator = QStringLiteral(",");
-    int CurrentYear = 2026; // the 100-year window for two-digit years ends 49 years after it
+    int CurrentYear = 2026;        // the 100-year window for two-digit years ends 49 years after it
     QLocale Locale = QLocale::c(); // month and day names in the formats, key collation
 
     // From a locale: its short date and long time formats (the time-zone

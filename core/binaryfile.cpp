@@ -1,0 +1,280 @@
+#include "binaryfile.h"
+
+#include "codepage.h"
+#include "errors.h"
+#include "ordering.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char EndOfIndex = 0x1A;
+constexpr int TagSize = 10;
+constexpr int TableDataSize = 108;
+
+// A cause without trailing blanks, line breaks and full stops.
+QString CleanCause(QString text) {
+    while (!text.isEmpty() && (text.back().unicode() <= u' ' || text.back() == u'.'))
+        text.chop(1);
+    return text.isEmpty() ? QStringLiteral("Unknown error") : text;
+}
+
+// The system's text for an error code.
+QString SystemMessage(int error) {
+    return CleanCause(QString::fromLocal8Bit(std::strerror(error)));
+}
+
+// A line of the export that could not be written whole, with the cause.
+struct TWriteError : TError {
+    explicit TWriteError(const QString &cause)
+        : TError(QStringLiteral("Cannot write the list. %1").arg(CleanCause(cause))), Cause(cause) {
+    }
+    QString Cause;
+};
+
+QString FullPath(const QString &fileName) {
+    return QFileInfo(fileName).absoluteFilePath();
+}
+
+TError OpenError(const QString &fileName, const QString &cause) {
+    return TError(QStringLiteral("Cannot open file \"%1\". %2").arg(FullPath(fileName), cause));
+}
+
+TError CreateError(const QString &path, const QString &cause) {
+    return TError(QStringLiteral("Cannot create file \"%1\". %2").arg(FullPath(path), cause));
+}
+
+// Reads up to size bytes; fewer only at the end of the stream.
+QByteArray ReadUpTo(QIODevice &stream, qint64 size) {
+    QByteArray data(size, Qt::Uninitialized);
+    qint64 total = 0;
+    while (total < size) {
+        const qint64 got = stream.read(data.data() + total, size - total);
+        if (got < 0)
+            throw TError(
+                QStringLiteral("Cannot read the index. %1").arg(CleanCause(stream.errorString())));
+        if (got == 0)
+            break;
+        total += got;
+    }
+    data.truncate(total);
+    return data;
+}
+
+QByteArray TrimRight(QByteArray text) {
+    while (!text.isEmpty() && static_cast<uchar>(text.back()) <= 32)
+        text.chop(1);
+    return text;
+}
+
+// An open file descriptor, closed when it goes out of scope.
+class TFileDescriptor {
+public:
+    explicit TFileDescriptor(int fd) : Fd(fd) {}
+    ~TFileDescriptor() {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+    TFileDescriptor(const TFileDescriptor &) = delete;
+    TFileDescriptor &operator=(const TFileDescriptor &) = delete;
+    int Get() const { return Fd; }
+
+private:
+    int Fd;
+};
+
+} // namespace
+
+TNavisionBinaryFile::TNavisionBinaryFile(const TCFrontEntryPoints &library,
+                                         const TRegionalSettings &settings)
+    : FSettings(settings), FObjects(std::make_unique<TObjectList>(settings.Locale)),
+      FHiddenObjects(std::make_unique<TObjectList>(settings.Locale)) {
+    FLicenseFile = std::make_unique<TNavisionLicenseFile>(library);
+}
+
+TNavisionBinaryFile::~TNavisionBinaryFile() {
+    Clear();
+    FLicenseFile.reset();
+    FHiddenObjects.reset();
+    FObjects.reset();
+}
+
+int TNavisionBinaryFile::GetCount() const {
+    return FObjects->Count();
+}
+
+TNavisionObject &TNavisionBinaryFile::GetObject(int index) const {
+    if (index < 0 || index >= FObjects->Count())
+        throw TError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    return FObjects->Object(index);
+}
+
+void TNavisionBinaryFile::Clear() {
+    FObjects->Clear();
+    FHiddenObjects->Clear();
+    FFileName.clear();
+}
+
+void TNavisionBinaryFile::LoadFromFile(const QString &fileName) {
+    // Opened without blocking, so a FIFO or a device never stalls the reading.
+    const QByteArray path = QFile::encodeName(fileName);
+    TFileDescriptor fd(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.Get() < 0)
+        throw OpenError(fileName, SystemMessage(errno));
+    struct stat status {};
+    if (::fstat(fd.Get(), &status) != 0)
+        throw OpenError(fileName, SystemMessage(errno));
+    if (S_ISDIR(status.st_mode))
+        throw OpenError(fileName, SystemMessage(EISDIR));
+    if (!S_ISREG(status.st_mode))
+        throw OpenError(fileName, QStringLiteral("It is not a regular file"));
+    // Others may read the file while it is read, but a writer holding an
+    // exclusive lock keeps it from being opened (advisory, as Linux has no
+    // sharing modes).
+    if (::flock(fd.Get(), LOCK_SH | LOCK_NB) != 0)
+        throw OpenError(fileName, SystemMessage(errno));
+
+    QFile file;
+    if (!file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        throw OpenError(fileName, file.errorString());
+    LoadFromStream(file);
+    FFileName = fileName;
+}
+
+void TNavisionBinaryFile::LoadFromStream(QIODevice &stream) {
+    FObjects->Clear();
+    ReadIndex(stream);
+}
+
+void TNavisionBinaryFile::ReadIndex(QIODevice &stream) {
+    while (!stream.atEnd()) {
+        const qint64 entryStart = stream.pos();
+        QByteArray entry = ReadUpTo(stream, TagSize);
+        if (entry.isEmpty() || entry.front() == EndOfIndex)
+            return;
+        if (TrimRight(entry) == "TableData") {
+            // Table data is skipped; one cut short by the end of the stream ends the index.
+            ReadUpTo(stream, TableDataSize - TagSize);
+            continue;
+        }
+        entry += ReadUpTo(stream, TNavisionObject::EntrySize - TagSize);
+        if (entry.size() < TNavisionObject::EntrySize) {
+            throw TError(QStringLiteral("The object entry at byte %1 is cut short: the file ends "
+                                        "after %2 of its %3 bytes")
+                             .arg(entryStart)
+                             .arg(entry.size())
+                             .arg(TNavisionObject::EntrySize));
+        }
+
+        auto object = std::make_unique<TNavisionObject>(entry, FSettings);
+        object->SetPermissions(FLicenseFile->GetPermissions(object->ObjectType(), object->ID()));
+        const TNavisionObject &loaded = *object;
+        AddObject(object);
+        // Duplicates are reported too; one not added is released when the
+        // pointer goes out of scope, also when the handler throws.
+        if (OnObjectLoaded)
+            OnObjectLoaded(*this, loaded);
+    }
+}
+
+bool TNavisionBinaryFile::AddObject(std::unique_ptr<TNavisionObject> &object) {
+    TObjectList &target =
+        (FHideSystemObjects && object->IsSystemObject()) ? *FHiddenObjects : *FObjects;
+    QByteArray key = object->GetKey();
+    if (target.ContainsKey(key))
+        return false;
+    target.Append({std::move(key), std::move(object)});
+    return true;
+}
+
+void TNavisionBinaryFile::SetHideSystemObjects(bool value) {
+    FHideSystemObjects = value;
+    // Entries move as they are, last to first, without comparing keys.
+    if (value) {
+        for (auto &entry : FObjects->TakeReversed(
+                 [](const TNavisionObject &object) { return object.IsSystemObject(); }))
+            FHiddenObjects->Append(std::move(entry));
+    } else {
+        for (auto &entry :
+             FHiddenObjects->TakeReversed([](const TNavisionObject &) { return true; }))
+            FObjects->Append(std::move(entry));
+    }
+}
+
+void TNavisionBinaryFile::RefreshPermissions() {
+    for (int i = 0; i < FObjects->Count(); ++i) {
+        TNavisionObject &object = FObjects->Object(i);
+        object.SetPermissions(FLicenseFile->GetPermissions(object.ObjectType(), object.ID()));
+    }
+}
+
+int32_t TNavisionBinaryFile::GetSortKey() const {
+    return CurrentSortKey();
+}
+int32_t TNavisionBinaryFile::GetSortDirection() const {
+    return CurrentSortDirection();
+}
+
+void TNavisionBinaryFile::SetSortKey(int32_t value) {
+    StoreSortKey(value);
+    Sort();
+}
+
+void TNavisionBinaryFile::SetSortDirection(int32_t value) {
+    StoreSortDirection(value);
+    Sort();
+}
+
+void TNavisionBinaryFile::Sort() {
+    SortObjectList(*FObjects);
+}
+
+void TNavisionBinaryFile::SaveListToStream(QIODevice &stream) const {
+    const int count = GetCount();
+    for (int i = 0; i < count; ++i) {
+        const QByteArray line = GetObject(i).GetListLine(FSettings);
+        // One write per line; only what a short write left over is written again,
+        // so a full disk ends with the system's cause rather than silently.
+        for (qint64 written = 0; written < line.size();) {
+            const qint64 result = stream.write(line.constData() + written, line.size() - written);
+            if (result <= 0)
+                throw TWriteError(stream.errorString());
+            written += result;
+        }
+    }
+}
+
+void TNavisionBinaryFile::SaveListToFile(const QString &path) const {
+    const QByteArray name = QFile::encodeName(path);
+    TFileDescriptor fd(::open(name.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
+    if (fd.Get() < 0)
+        throw CreateError(path, SystemMessage(errno));
+    struct stat status {};
+    if (::fstat(fd.Get(), &status) != 0)
+        throw CreateError(path, SystemMessage(errno));
+    // No other opener while it is written (advisory). Only a regular file is
+    // emptied; a device such as /dev/full is written as it is.
+    if (S_ISREG(status.st_mode)) {
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 || ::ftruncate(fd.Get(), 0) != 0)
+            throw CreateError(path, SystemMessage(errno));
+    }
+
+    QFile file;
+    if (!file.open(fd.Get(), QIODevice::WriteOnly | QIODevice::Unbuffered,
+                   QFileDevice::DontCloseHandle))
+        throw CreateError(path, file.errorString());
+    try {
+        SaveListToStream(file);
+    } catch (const TWriteError &error) {
+        throw TError(QStringLiteral("Cannot write file \"%1\". %2")
+                         .arg(FullPath(path), CleanCause(error.Cause)));
+    }
+}

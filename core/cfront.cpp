@@ -1,0 +1,72 @@
+#include "cfront.h"
+
+#include "errors.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+
+namespace {
+
+// Each entry point of the table with the symbol that exports it.
+template <typename T>
+void Resolve(QLibrary &library, T &entry, const char *symbol, QStringList &missing) {
+    entry = reinterpret_cast<T>(library.resolve(symbol));
+    if (!entry)
+        missing << QString::fromLatin1(symbol);
+}
+
+TCFrontEntryPoints ResolveAll(QLibrary &library) {
+    TCFrontEntryPoints entries;
+    QStringList missing;
+    Resolve(library, entries.Init, "cfront_3_Init", missing);
+    Resolve(library, entries.OpenTable, "cfront_12_OpenTable", missing);
+    Resolve(library, entries.AllocRecord, "cfront_65_AllocRecord", missing);
+    Resolve(library, entries.FieldType, "cfront_36_FieldType", missing);
+    Resolve(library, entries.AssignField, "cfront_41_AssignField", missing);
+    Resolve(library, entries.SetSearchMode, "cfront_1_SetSearchMode", missing);
+    Resolve(library, entries.FindRecord, "cfront_16_FindRecord", missing);
+    Resolve(library, entries.NextRecord, "cfront_17_NextRecord", missing);
+    Resolve(library, entries.GetFieldData, "cfront_44_GetFieldData", missing);
+    Resolve(library, entries.SetLicenseFile, "cfront_89_SetLicenseFile", missing);
+    Resolve(library, entries.FreeRecord, "cfront_66_FreeRecord", missing);
+    Resolve(library, entries.CloseTable, "cfront_14_CloseTable", missing);
+    Resolve(library, entries.Done, "cfront_4_Done", missing);
+    if (!missing.isEmpty()) {
+        throw TError(
+            QStringLiteral("The database access library \"%1\" lacks the entry point(s) %2")
+                .arg(library.fileName(), missing.join(QStringLiteral(", "))));
+    }
+    return entries;
+}
+
+} // namespace
+
+TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders) {
+    QStringList tried;
+    for (const QString &folder : folders) {
+        const QString path = QDir(folder).absoluteFilePath(QString::fromLatin1(CFrontLibraryName));
+        if (!QFile::exists(path))
+            continue;
+        // Never unloaded: the licence reader uses it until the program ends.
+        auto *library = new QLibrary(path);
+        if (!library->load()) {
+            const QString cause = library->errorString();
+            delete library;
+            throw TError(QStringLiteral("Cannot load the database access library \"%1\". %2")
+                             .arg(path, cause));
+        }
+        return ResolveAll(*library);
+    }
+    for (const QString &folder : folders)
+        tried << QDir(folder).absolutePath();
+    throw TError(
+        QStringLiteral("Cannot find the database access library \"%1\" in %2")
+            .arg(QString::fromLatin1(CFrontLibraryName), tried.join(QStringLiteral(", "))));
+}
+
+const TCFrontEntryPoints &LoadCFront() {
+    static const TCFrontEntryPoints entries = LoadCFrontFrom(
+        {QCoreApplication::applicationDirPath(), QStringLiteral(QUINTAREL_INSTALLED_LIBDIR)});
+    return entries;
+}

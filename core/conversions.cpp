@@ -1,0 +1,292 @@
+#include "conversions.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr qint64 MSecsPerDay = 86400000;
+const QDate DayZero(1899, 12, 30);
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// Reads a date-time text from left to right. Blanks are skipped before
+// every number, separator and designator.
+class TDateTimeScanner {
+public:
+    TDateTimeScanner(const QString &text, const TRegionalSettings &settings)
+        : Text(text), Settings(settings) {}
+
+    bool AtEnd() const { return Pos >= Text.size(); }
+    qsizetype Position() const { return Pos; }
+    void Rewind() { Pos = 0; }
+
+    void SkipBlanks() {
+        while (Pos < Text.size() && Text[Pos] == u' ')
+            ++Pos;
+    }
+
+    // A run of digits, taken while the value so far is below 1000.
+    bool Number(int &value, int &digits) {
+        SkipBlanks();
+        value = 0;
+        digits = 0;
+        while (Pos < Text.size() && IsDigit(Text[Pos]) && value < 1000) {
+            value = value * 10 + (Text[Pos].unicode() - u'0');
+            ++Pos;
+            ++digits;
+        }
+        return digits > 0;
+    }
+
+    bool Char(QChar c) {
+        SkipBlanks();
+        if (Pos < Text.size() && Text[Pos] == c) {
+            ++Pos;
+            return true;
+        }
+        return false;
+    }
+
+    bool Word(const QString &word) {
+        SkipBlanks();
+        if (word.isEmpty())
+            return false;
+        if (Text.mid(Pos, word.size()).compare(word, Qt::CaseInsensitive) == 0) {
+            Pos += word.size();
+            return true;
+        }
+        return false;
+    }
+
+    // 0 for a morning designator, 12 for an afternoon one, -1 for none.
+    int Designator() {
+        if (Word(Settings.AmDesignator) || Word(QStringLiteral("AM")))
+            return 0;
+        if (Word(Settings.PmDesignator) || Word(QStringLiteral("PM")))
+            return 12;
+        return -1;
+    }
+
+    std::optional<QDate> Date() {
+        int n1, n2, n3 = 0, l1, l2, l3 = 0;
+        if (!(Number(n1, l1) && Char(Settings.DateSeparator) && Number(n2, l2)))
+            return std::nullopt;
+        bool threeNumbers = false;
+        if (Char(Settings.DateSeparator)) {
+            SkipBlanks();
+            if (Pos < Text.size() && IsDigit(Text[Pos])) {
+                if (!Number(n3, l3))
+                    return std::nullopt;
+                threeNumbers = true;
+                Char(Settings.DateSeparator);
+            }
+        }
+        SkipBlanks();
+
+        const TDateOrder order = DateOrder(Settings.ShortDateFormat);
+        int year, month, day;
+        if (threeNumbers) {
+            int yearDigits;
+            switch (order) {
+            case doDMY:
+                day = n1, month = n2, year = n3, yearDigits = l3;
+                break;
+            case doMDY:
+                month = n1, day = n2, year = n3, yearDigits = l3;
+                break;
+            default:
+                year = n1, month = n2, day = n3, yearDigits = l1;
+                break;
+            }
+            if (yearDigits <= 2)
+                year = InCenturyWindow(year);
+        } else {
+            year = Settings.CurrentYear;
+            if (order == doDMY)
+                day = n1, month = n2;
+            else
+                month = n1, day = n2;
+        }
+        if (year < 1 || year > 9999 || !QDate::isValid(year, month, day))
+            return std::nullopt;
+        return QDate(year, month, day);
+    }
+
+    // Milliseconds since midnight.
+    std::optional<qint64> Time() {
+        int baseHour = Designator();
+        int hour, minute = 0, second = 0, msec = 0, digits;
+        if (!Number(hour, digits))
+            return std::nullopt;
+        if (Char(Settings.TimeSeparator)) {
+            if (!Number(minute, digits))
+                return std::nullopt;
+            if (Char(Settings.TimeSeparator)) {
+                if (!Number(second, digits))
+                    return std::nullopt;
+                if (Char(Settings.DecimalSeparator) && !Number(msec, digits))
+                    return std::nullopt;
+            }
+        }
+        if (baseHour < 0)
+            baseHour = Designator();
+        if (baseHour >= 0) {
+            if (hour == 0 || hour > 12)
+                return std::nullopt;
+            hour = (hour == 12 ? 0 : hour) + baseHour;
+        }
+        SkipBlanks();
+        if (hour >= 24 || minute >= 60 || second >= 60 || msec >= 1000)
+            return std::nullopt;
+        return ((hour * 60 + minute) * 60 + second) * qint64(1000) + msec;
+    }
+
+private:
+    enum TDateOrder { doMDY, doDMY, doYMD };
+
+    // The first of d, m, y and e in the format decides; quoted text doesn't count.
+    static TDateOrder DateOrder(const QString &format) {
+        bool quoted = false;
+        for (QChar c : format) {
+            if (c == u'\'') {
+                quoted = !quoted;
+                continue;
+            }
+            if (quoted)
+                continue;
+            switch (c.toLower().unicode()) {
+            case u'd':
+                return doDMY;
+            case u'm':
+                return doMDY;
+            case u'y':
+            case u'e':
+                return doYMD;
+            default:
+                break;
+            }
+        }
+        return doMDY;
+    }
+
+    int InCenturyWindow(int year) const {
+        const int windowStart = Settings.CurrentYear - 50;
+        year += windowStart / 100 * 100;
+        if (year < windowStart)
+            year += 100;
+        return year;
+    }
+
+    const QString &Text;
+    const TRegionalSettings &Settings;
+    qsizetype Pos = 0;
+};
+
+double Combine(qint64 days, qint64 msecOfDay) {
+    const double time = double(msecOfDay) / double(MSecsPerDay);
+    return days < 0 ? double(days) - time : double(days) + time;
+}
+
+} // namespace
+
+std::optional<int32_t> ParseInteger(const QByteArray &text) {
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    bool hex = false;
+    if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
+        hex = true;
+        ++i;
+    } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        hex = true;
+        i += 2;
+    }
+
+    quint64 value = 0;
+    const qsizetype firstDigit = i;
+    if (hex) {
+        for (; i < n && HexValue(text[i]) >= 0; ++i) {
+            value = value * 16 + quint64(HexValue(text[i]));
+            if (value > 0xFFFFFFFFu)
+                return std::nullopt;
+        }
+    } else {
+        const quint64 limit = negative ? 2147483648u : 2147483647u;
+        for (; i < n && IsDigit(text[i]); ++i) {
+            value = value * 10 + quint64(text[i] - '0');
+            if (value > limit)
+                return std::nullopt;
+        }
+    }
+    if (i == firstDigit)
+        return std::nullopt;
+    if (i < n && text[i] != '\0') // a NUL ends the number, whatever follows it
+        return std::nullopt;
+
+    // The digits form a 32-bit pattern; the sign negates it.
+    uint32_t pattern = uint32_t(value);
+    if (negative)
+        pattern = 0u - pattern;
+    return static_cast<int32_t>(pattern);
+}
+
+std::optional<double> ParseDateTime(const QString &text, const TRegionalSettings &settings) {
+    TDateTimeScanner scanner(text, settings);
+    if (const auto date = scanner.Date()) {
+        const qint64 days = DayZero.daysTo(*date);
+        if (scanner.AtEnd())
+            return Combine(days, 0);
+        if (const auto time = scanner.Time()) // characters after the time are ignored
+            return Combine(days, *time);
+    }
+    // A blank date field leaves a time alone, which must fill the text.
+    scanner.Rewind();
+    if (const auto time = scanner.Time(); time && scanner.AtEnd())
+        return Combine(0, *time);
+    return std::nullopt;
+}
+
+double EncodeDateTime(const QDate &date, const QTime &time) {
+    return Combine(DayZero.daysTo(date), time.msecsSinceStartOfDay());
+}
+
+TDateAndTime DecodeDateTime(double value) {
+    if (!std::isfinite(value))
+        value = 0;
+    double days = std::trunc(value);
+    qint64 msec = std::llround(std::fabs(value - days) * double(MSecsPerDay));
+    if (msec >= MSecsPerDay) { // rounded up into the next day
+        msec -= MSecsPerDay;
+        days += value < 0 ? -1 : 1;
+    }
+    return {DayZero.addDays(qint64(days)), QTime::fromMSecsSinceStartOfDay(int(msec))};
+}
+
+QString DateTimeDisplayText(double value, const TRegionalSettings &settings) {
+    const auto [date, time] = DecodeDateTime(value);
+    QString text = settings.Locale.toString(date, settings.ShortDateFormat);
+    if (time.hour() != 0 || time.minute() != 0 || time.second() != 0)
+        text += u' ' + settings.Locale.toString(time, settings.LongTimeFormat);
+    return text;
+}

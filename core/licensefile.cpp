@@ -1,0 +1,91 @@
+#include "licensefile.h"
+
+#include "errors.h"
+
+#include <QFile>
+
+namespace {
+
+// Fields of the permission table: the key, then one value per right.
+constexpr int32_t TypeField = 1;
+constexpr int32_t NumberField = 2;
+constexpr std::pair<int32_t, TPermissionFlags> RightFields[] = {
+    {10, pfRead}, {11, pfInsert}, {12, pfModify}, {13, pfDelete}, {14, pfExecute}};
+
+// Field of the information table that holds one line of text.
+constexpr int32_t TextField = 2;
+constexpr int32_t TextBufferSize = 251;
+
+} // namespace
+
+TNavisionLicenseFile::TNavisionLicenseFile(const TCFrontEntryPoints &library) : Library(library) {
+    Library.Init();
+    Library.OpenTable(&PermissionTable, CF_PERMISSION_TABLE);
+    PermissionRecord = Library.AllocRecord(PermissionTable);
+    Library.OpenTable(&InformationTable, CF_INFORMATION_TABLE);
+    InformationRecord = Library.AllocRecord(InformationTable);
+    ReadInformation();
+}
+
+TNavisionLicenseFile::~TNavisionLicenseFile() {
+    InfoLines.clear();
+    Library.FreeRecord(InformationRecord);
+    Library.CloseTable(InformationTable);
+    Library.FreeRecord(PermissionRecord);
+    Library.CloseTable(PermissionTable);
+    Library.Done();
+}
+
+int TNavisionLicenseFile::GetInfoLineCount() const {
+    return int(InfoLines.size());
+}
+
+QByteArray TNavisionLicenseFile::GetInfoLine(int index) const {
+    if (index < 0 || index >= InfoLines.size())
+        throw TError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    return InfoLines[index];
+}
+
+void TNavisionLicenseFile::ReadInformation() {
+    InfoLines.clear();
+    Library.SetSearchMode(CF_SEARCH_MODE);
+    if (Library.FindRecord(InformationTable, InformationRecord, "-") == 0)
+        return;
+    do {
+        char buffer[TextBufferSize];
+        Library.GetFieldData(buffer, TextBufferSize, InformationTable, InformationRecord,
+                             TextField);
+        // The text ends at the first NUL, or fills the buffer.
+        InfoLines.append(QByteArray(buffer, qstrnlen(buffer, TextBufferSize)));
+    } while (Library.NextRecord(InformationTable, InformationRecord, 1) != 0);
+}
+
+void TNavisionLicenseFile::ChangeLicenseFile(const QString &fileName) {
+    Library.SetLicenseFile(QFile::encodeName(fileName).constData());
+    ReadInformation();
+}
+
+void TNavisionLicenseFile::SetKeyField(int32_t field, int32_t value) {
+    const int32_t type = Library.FieldType(PermissionTable, field);
+    Library.AssignField(PermissionTable, PermissionRecord, field, type, &value, sizeof value);
+}
+
+int32_t TNavisionLicenseFile::ReadIntegerField(int32_t field) {
+    int32_t value = 0;
+    Library.GetFieldData(&value, sizeof value, PermissionTable, PermissionRecord, field);
+    return value;
+}
+
+TPermissionFlags TNavisionLicenseFile::GetPermissions(int32_t objectType, int32_t id) {
+    SetKeyField(TypeField, objectType);
+    SetKeyField(NumberField, id);
+    Library.SetSearchMode(CF_SEARCH_MODE);
+    if (Library.FindRecord(PermissionTable, PermissionRecord, "=") == 0)
+        return pfNoRecord;
+    TPermissionFlags flags = 0;
+    for (const auto &[field, flag] : RightFields) {
+        if (ReadIntegerField(field) != 0)
+            flags |= flag;
+    }
+    return flags;
+}
