@@ -21,39 +21,51 @@ constexpr int TagSize = 10;
 constexpr int TableDataSize = 108;
 
 // A cause without trailing blanks, line breaks and full stops.
-QString CleanCause(QString text) {
+QString CleanCause(QString text)
+{
     while (!text.isEmpty() && (text.back().unicode() <= u' ' || text.back() == u'.'))
         text.chop(1);
     return text.isEmpty() ? QStringLiteral("Unknown error") : text;
 }
 
 // The system's text for an error code.
-QString SystemMessage(int error) {
+QString SystemMessage(int error)
+{
     return CleanCause(QString::fromLocal8Bit(std::strerror(error)));
+}
+
+QString HeldByAnotherProgram()
+{
+    return QStringLiteral("Another program holds the file locked");
 }
 
 // A line of the export that could not be written whole, with the cause.
 struct TWriteError : TError {
     explicit TWriteError(const QString &cause)
-        : TError(QStringLiteral("Cannot write the list. %1").arg(CleanCause(cause))), Cause(cause) {
+        : TError(QStringLiteral("Cannot write the list. %1").arg(CleanCause(cause))), Cause(cause)
+    {
     }
     QString Cause;
 };
 
-QString FullPath(const QString &fileName) {
+QString FullPath(const QString &fileName)
+{
     return QFileInfo(fileName).absoluteFilePath();
 }
 
-TError OpenError(const QString &fileName, const QString &cause) {
+TError OpenError(const QString &fileName, const QString &cause)
+{
     return TError(QStringLiteral("Cannot open file \"%1\". %2").arg(FullPath(fileName), cause));
 }
 
-TError CreateError(const QString &path, const QString &cause) {
+TError CreateError(const QString &path, const QString &cause)
+{
     return TError(QStringLiteral("Cannot create file \"%1\". %2").arg(FullPath(path), cause));
 }
 
 // Reads up to size bytes; fewer only at the end of the stream.
-QByteArray ReadUpTo(QIODevice &stream, qint64 size) {
+QByteArray ReadUpTo(QIODevice &stream, qint64 size)
+{
     QByteArray data(size, Qt::Uninitialized);
     qint64 total = 0;
     while (total < size) {
@@ -69,7 +81,8 @@ QByteArray ReadUpTo(QIODevice &stream, qint64 size) {
     return data;
 }
 
-QByteArray TrimRight(QByteArray text) {
+QByteArray TrimRight(QByteArray text)
+{
     while (!text.isEmpty() && static_cast<uchar>(text.back()) <= 32)
         text.chop(1);
     return text;
@@ -79,7 +92,8 @@ QByteArray TrimRight(QByteArray text) {
 class TFileDescriptor {
 public:
     explicit TFileDescriptor(int fd) : Fd(fd) {}
-    ~TFileDescriptor() {
+    ~TFileDescriptor()
+    {
         if (Fd >= 0)
             ::close(Fd);
     }
@@ -96,34 +110,40 @@ private:
 TNavisionBinaryFile::TNavisionBinaryFile(const TCFrontEntryPoints &library,
                                          const TRegionalSettings &settings)
     : FSettings(settings), FObjects(std::make_unique<TObjectList>(settings.Locale)),
-      FHiddenObjects(std::make_unique<TObjectList>(settings.Locale)) {
+      FHiddenObjects(std::make_unique<TObjectList>(settings.Locale))
+{
     FLicenseFile = std::make_unique<TNavisionLicenseFile>(library);
 }
 
-TNavisionBinaryFile::~TNavisionBinaryFile() {
+TNavisionBinaryFile::~TNavisionBinaryFile()
+{
     Clear();
     FLicenseFile.reset();
     FHiddenObjects.reset();
     FObjects.reset();
 }
 
-int TNavisionBinaryFile::GetCount() const {
+int TNavisionBinaryFile::GetCount() const
+{
     return FObjects->Count();
 }
 
-TNavisionObject &TNavisionBinaryFile::GetObject(int index) const {
+TNavisionObject &TNavisionBinaryFile::GetObject(int index) const
+{
     if (index < 0 || index >= FObjects->Count())
         throw TError(QStringLiteral("List index out of bounds (%1)").arg(index));
     return FObjects->Object(index);
 }
 
-void TNavisionBinaryFile::Clear() {
+void TNavisionBinaryFile::Clear()
+{
     FObjects->Clear();
     FHiddenObjects->Clear();
     FFileName.clear();
 }
 
-void TNavisionBinaryFile::LoadFromFile(const QString &fileName) {
+void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
+{
     // Opened without blocking, so a FIFO or a device never stalls the reading.
     const QByteArray path = QFile::encodeName(fileName);
     TFileDescriptor fd(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -140,7 +160,8 @@ void TNavisionBinaryFile::LoadFromFile(const QString &fileName) {
     // exclusive lock keeps it from being opened (advisory, as Linux has no
     // sharing modes).
     if (::flock(fd.Get(), LOCK_SH | LOCK_NB) != 0)
-        throw OpenError(fileName, SystemMessage(errno));
+        throw OpenError(fileName,
+                        errno == EWOULDBLOCK ? HeldByAnotherProgram() : SystemMessage(errno));
 
     QFile file;
     if (!file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
@@ -149,12 +170,14 @@ void TNavisionBinaryFile::LoadFromFile(const QString &fileName) {
     FFileName = fileName;
 }
 
-void TNavisionBinaryFile::LoadFromStream(QIODevice &stream) {
+void TNavisionBinaryFile::LoadFromStream(QIODevice &stream)
+{
     FObjects->Clear();
     ReadIndex(stream);
 }
 
-void TNavisionBinaryFile::ReadIndex(QIODevice &stream) {
+void TNavisionBinaryFile::ReadIndex(QIODevice &stream)
+{
     while (!stream.atEnd()) {
         const qint64 entryStart = stream.pos();
         QByteArray entry = ReadUpTo(stream, TagSize);
@@ -185,7 +208,8 @@ void TNavisionBinaryFile::ReadIndex(QIODevice &stream) {
     }
 }
 
-bool TNavisionBinaryFile::AddObject(std::unique_ptr<TNavisionObject> &object) {
+bool TNavisionBinaryFile::AddObject(std::unique_ptr<TNavisionObject> &object)
+{
     TObjectList &target =
         (FHideSystemObjects && object->IsSystemObject()) ? *FHiddenObjects : *FObjects;
     QByteArray key = object->GetKey();
@@ -195,7 +219,8 @@ bool TNavisionBinaryFile::AddObject(std::unique_ptr<TNavisionObject> &object) {
     return true;
 }
 
-void TNavisionBinaryFile::SetHideSystemObjects(bool value) {
+void TNavisionBinaryFile::SetHideSystemObjects(bool value)
+{
     FHideSystemObjects = value;
     // Entries move as they are, last to first, without comparing keys.
     if (value) {
@@ -209,35 +234,42 @@ void TNavisionBinaryFile::SetHideSystemObjects(bool value) {
     }
 }
 
-void TNavisionBinaryFile::RefreshPermissions() {
+void TNavisionBinaryFile::RefreshPermissions()
+{
     for (int i = 0; i < FObjects->Count(); ++i) {
         TNavisionObject &object = FObjects->Object(i);
         object.SetPermissions(FLicenseFile->GetPermissions(object.ObjectType(), object.ID()));
     }
 }
 
-int32_t TNavisionBinaryFile::GetSortKey() const {
+int32_t TNavisionBinaryFile::GetSortKey() const
+{
     return CurrentSortKey();
 }
-int32_t TNavisionBinaryFile::GetSortDirection() const {
+int32_t TNavisionBinaryFile::GetSortDirection() const
+{
     return CurrentSortDirection();
 }
 
-void TNavisionBinaryFile::SetSortKey(int32_t value) {
+void TNavisionBinaryFile::SetSortKey(int32_t value)
+{
     StoreSortKey(value);
     Sort();
 }
 
-void TNavisionBinaryFile::SetSortDirection(int32_t value) {
+void TNavisionBinaryFile::SetSortDirection(int32_t value)
+{
     StoreSortDirection(value);
     Sort();
 }
 
-void TNavisionBinaryFile::Sort() {
+void TNavisionBinaryFile::Sort()
+{
     SortObjectList(*FObjects);
 }
 
-void TNavisionBinaryFile::SaveListToStream(QIODevice &stream) const {
+void TNavisionBinaryFile::SaveListToStream(QIODevice &stream) const
+{
     const int count = GetCount();
     for (int i = 0; i < count; ++i) {
         const QByteArray line = GetObject(i).GetListLine(FSettings);
@@ -252,7 +284,8 @@ void TNavisionBinaryFile::SaveListToStream(QIODevice &stream) const {
     }
 }
 
-void TNavisionBinaryFile::SaveListToFile(const QString &path) const {
+void TNavisionBinaryFile::SaveListToFile(const QString &path) const
+{
     const QByteArray name = QFile::encodeName(path);
     TFileDescriptor fd(::open(name.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
     if (fd.Get() < 0)
@@ -263,7 +296,10 @@ void TNavisionBinaryFile::SaveListToFile(const QString &path) const {
     // No other opener while it is written (advisory). Only a regular file is
     // emptied; a device such as /dev/full is written as it is.
     if (S_ISREG(status.st_mode)) {
-        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 || ::ftruncate(fd.Get(), 0) != 0)
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0)
+            throw CreateError(path,
+                              errno == EWOULDBLOCK ? HeldByAnotherProgram() : SystemMessage(errno));
+        if (::ftruncate(fd.Get(), 0) != 0)
             throw CreateError(path, SystemMessage(errno));
     }
 

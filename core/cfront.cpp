@@ -10,13 +10,15 @@ namespace {
 
 // Each entry point of the table with the symbol that exports it.
 template <typename T>
-void Resolve(QLibrary &library, T &entry, const char *symbol, QStringList &missing) {
+void Resolve(QLibrary &library, T &entry, const char *symbol, QStringList &missing)
+{
     entry = reinterpret_cast<T>(library.resolve(symbol));
     if (!entry)
         missing << QString::fromLatin1(symbol);
 }
 
-TCFrontEntryPoints ResolveAll(QLibrary &library) {
+TCFrontEntryPoints ResolveAll(QLibrary &library)
+{
     TCFrontEntryPoints entries;
     QStringList missing;
     Resolve(library, entries.Init, "cfront_3_Init", missing);
@@ -42,7 +44,8 @@ TCFrontEntryPoints ResolveAll(QLibrary &library) {
 
 } // namespace
 
-TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders) {
+TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders)
+{
     QStringList tried;
     for (const QString &folder : folders) {
         const QString path = QDir(folder).absoluteFilePath(QString::fromLatin1(CFrontLibraryName));
@@ -65,7 +68,8 @@ TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders) {
             .arg(QString::fromLatin1(CFrontLibraryName), tried.join(QStringLiteral(", "))));
 }
 
-const TCFrontEntryPoints &LoadCFront() {
+const TCFrontEntryPoints &LoadCFront()
+{
     static const TCFrontEntryPoints entries = LoadCFrontFrom(
         {QCoreApplication::applicationDirPath(), QStringLiteral(QUINTAREL_INSTALLED_LIBDIR)});
     return entries;

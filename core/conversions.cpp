@@ -7,14 +7,17 @@ namespace {
 constexpr qint64 MSecsPerDay = 86400000;
 const QDate DayZero(1899, 12, 30);
 
-bool IsDigit(char c) {
+bool IsDigit(char c)
+{
     return c >= '0' && c <= '9';
 }
-bool IsDigit(QChar c) {
+bool IsDigit(QChar c)
+{
     return c >= u'0' && c <= u'9';
 }
 
-int HexValue(char c) {
+int HexValue(char c)
+{
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'A' && c <= 'F')
@@ -29,19 +32,23 @@ int HexValue(char c) {
 class TDateTimeScanner {
 public:
     TDateTimeScanner(const QString &text, const TRegionalSettings &settings)
-        : Text(text), Settings(settings) {}
+        : Text(text), Settings(settings)
+    {
+    }
 
     bool AtEnd() const { return Pos >= Text.size(); }
     qsizetype Position() const { return Pos; }
     void Rewind() { Pos = 0; }
 
-    void SkipBlanks() {
+    void SkipBlanks()
+    {
         while (Pos < Text.size() && Text[Pos] == u' ')
             ++Pos;
     }
 
     // A run of digits, taken while the value so far is below 1000.
-    bool Number(int &value, int &digits) {
+    bool Number(int &value, int &digits)
+    {
         SkipBlanks();
         value = 0;
         digits = 0;
@@ -53,7 +60,8 @@ public:
         return digits > 0;
     }
 
-    bool Char(QChar c) {
+    bool Char(QChar c)
+    {
         SkipBlanks();
         if (Pos < Text.size() && Text[Pos] == c) {
             ++Pos;
@@ -62,7 +70,8 @@ public:
         return false;
     }
 
-    bool Word(const QString &word) {
+    bool Word(const QString &word)
+    {
         SkipBlanks();
         if (word.isEmpty())
             return false;
@@ -74,7 +83,8 @@ public:
     }
 
     // 0 for a morning designator, 12 for an afternoon one, -1 for none.
-    int Designator() {
+    int Designator()
+    {
         if (Word(Settings.AmDesignator) || Word(QStringLiteral("AM")))
             return 0;
         if (Word(Settings.PmDesignator) || Word(QStringLiteral("PM")))
@@ -82,7 +92,8 @@ public:
         return -1;
     }
 
-    std::optional<QDate> Date() {
+    std::optional<QDate> Date()
+    {
         int n1, n2, n3 = 0, l1, l2, l3 = 0;
         if (!(Number(n1, l1) && Char(Settings.DateSeparator) && Number(n2, l2)))
             return std::nullopt;
@@ -128,7 +139,8 @@ public:
     }
 
     // Milliseconds since midnight.
-    std::optional<qint64> Time() {
+    std::optional<qint64> Time()
+    {
         int baseHour = Designator();
         int hour, minute = 0, second = 0, msec = 0, digits;
         if (!Number(hour, digits))
@@ -160,7 +172,8 @@ private:
     enum TDateOrder { doMDY, doDMY, doYMD };
 
     // The first of d, m, y and e in the format decides; quoted text doesn't count.
-    static TDateOrder DateOrder(const QString &format) {
+    static TDateOrder DateOrder(const QString &format)
+    {
         bool quoted = false;
         for (QChar c : format) {
             if (c == u'\'') {
@@ -184,7 +197,8 @@ private:
         return doMDY;
     }
 
-    int InCenturyWindow(int year) const {
+    int InCenturyWindow(int year) const
+    {
         const int windowStart = Settings.CurrentYear - 50;
         year += windowStart / 100 * 100;
         if (year < windowStart)
@@ -197,14 +211,16 @@ private:
     qsizetype Pos = 0;
 };
 
-double Combine(qint64 days, qint64 msecOfDay) {
+double Combine(qint64 days, qint64 msecOfDay)
+{
     const double time = double(msecOfDay) / double(MSecsPerDay);
     return days < 0 ? double(days) - time : double(days) + time;
 }
 
 } // namespace
 
-std::optional<int32_t> ParseInteger(const QByteArray &text) {
+std::optional<int32_t> ParseInteger(const QByteArray &text)
+{
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n && text[i] == ' ')
@@ -251,7 +267,8 @@ std::optional<int32_t> ParseInteger(const QByteArray &text) {
     return static_cast<int32_t>(pattern);
 }
 
-std::optional<double> ParseDateTime(const QString &text, const TRegionalSettings &settings) {
+std::optional<double> ParseDateTime(const QString &text, const TRegionalSettings &settings)
+{
     TDateTimeScanner scanner(text, settings);
     if (const auto date = scanner.Date()) {
         const qint64 days = DayZero.daysTo(*date);
@@ -267,11 +284,13 @@ std::optional<double> ParseDateTime(const QString &text, const TRegionalSettings
     return std::nullopt;
 }
 
-double EncodeDateTime(const QDate &date, const QTime &time) {
+double EncodeDateTime(const QDate &date, const QTime &time)
+{
     return Combine(DayZero.daysTo(date), time.msecsSinceStartOfDay());
 }
 
-TDateAndTime DecodeDateTime(double value) {
+TDateAndTime DecodeDateTime(double value)
+{
     if (!std::isfinite(value))
         value = 0;
     double days = std::trunc(value);
@@ -283,7 +302,8 @@ TDateAndTime DecodeDateTime(double value) {
     return {DayZero.addDays(qint64(days)), QTime::fromMSecsSinceStartOfDay(int(msec))};
 }
 
-QString DateTimeDisplayText(double value, const TRegionalSettings &settings) {
+QString DateTimeDisplayText(double value, const TRegionalSettings &settings)
+{
     const auto [date, time] = DecodeDateTime(value);
     QString text = settings.Locale.toString(date, settings.ShortDateFormat);
     if (time.hour() != 0 || time.minute() != 0 || time.second() != 0)

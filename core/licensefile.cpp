@@ -18,7 +18,8 @@ constexpr int32_t TextBufferSize = 251;
 
 } // namespace
 
-TNavisionLicenseFile::TNavisionLicenseFile(const TCFrontEntryPoints &library) : Library(library) {
+TNavisionLicenseFile::TNavisionLicenseFile(const TCFrontEntryPoints &library) : Library(library)
+{
     Library.Init();
     Library.OpenTable(&PermissionTable, CF_PERMISSION_TABLE);
     PermissionRecord = Library.AllocRecord(PermissionTable);
@@ -27,7 +28,8 @@ TNavisionLicenseFile::TNavisionLicenseFile(const TCFrontEntryPoints &library) : 
     ReadInformation();
 }
 
-TNavisionLicenseFile::~TNavisionLicenseFile() {
+TNavisionLicenseFile::~TNavisionLicenseFile()
+{
     InfoLines.clear();
     Library.FreeRecord(InformationRecord);
     Library.CloseTable(InformationTable);
@@ -36,17 +38,20 @@ TNavisionLicenseFile::~TNavisionLicenseFile() {
     Library.Done();
 }
 
-int TNavisionLicenseFile::GetInfoLineCount() const {
+int TNavisionLicenseFile::GetInfoLineCount() const
+{
     return int(InfoLines.size());
 }
 
-QByteArray TNavisionLicenseFile::GetInfoLine(int index) const {
+QByteArray TNavisionLicenseFile::GetInfoLine(int index) const
+{
     if (index < 0 || index >= InfoLines.size())
         throw TError(QStringLiteral("List index out of bounds (%1)").arg(index));
     return InfoLines[index];
 }
 
-void TNavisionLicenseFile::ReadInformation() {
+void TNavisionLicenseFile::ReadInformation()
+{
     InfoLines.clear();
     Library.SetSearchMode(CF_SEARCH_MODE);
     if (Library.FindRecord(InformationTable, InformationRecord, "-") == 0)
@@ -60,23 +65,27 @@ void TNavisionLicenseFile::ReadInformation() {
     } while (Library.NextRecord(InformationTable, InformationRecord, 1) != 0);
 }
 
-void TNavisionLicenseFile::ChangeLicenseFile(const QString &fileName) {
+void TNavisionLicenseFile::ChangeLicenseFile(const QString &fileName)
+{
     Library.SetLicenseFile(QFile::encodeName(fileName).constData());
     ReadInformation();
 }
 
-void TNavisionLicenseFile::SetKeyField(int32_t field, int32_t value) {
+void TNavisionLicenseFile::SetKeyField(int32_t field, int32_t value)
+{
     const int32_t type = Library.FieldType(PermissionTable, field);
     Library.AssignField(PermissionTable, PermissionRecord, field, type, &value, sizeof value);
 }
 
-int32_t TNavisionLicenseFile::ReadIntegerField(int32_t field) {
+int32_t TNavisionLicenseFile::ReadIntegerField(int32_t field)
+{
     int32_t value = 0;
     Library.GetFieldData(&value, sizeof value, PermissionTable, PermissionRecord, field);
     return value;
 }
 
-TPermissionFlags TNavisionLicenseFile::GetPermissions(int32_t objectType, int32_t id) {
+TPermissionFlags TNavisionLicenseFile::GetPermissions(int32_t objectType, int32_t id)
+{
     SetKeyField(TypeField, objectType);
     SetKeyField(NumberField, id);
     Library.SetSearchMode(CF_SEARCH_MODE);

@@ -38,7 +38,8 @@ constexpr TField TimeField{64, 14};
 constexpr TField SizeField{81, 20};
 constexpr TField VersionListField{102, 57};
 
-QByteArray Cut(const QByteArray &entry, TField field) {
+QByteArray Cut(const QByteArray &entry, TField field)
+{
     QByteArray text = entry.mid(field.Offset, field.Length);
     if (text.size() < field.Length)
         text.append(field.Length - text.size(), ' ');
@@ -46,7 +47,8 @@ QByteArray Cut(const QByteArray &entry, TField field) {
 }
 
 // Removes every character of code 32 or less from both ends.
-QByteArray Trim(const QByteArray &text) {
+QByteArray Trim(const QByteArray &text)
+{
     qsizetype begin = 0, end = text.size();
     while (begin < end && static_cast<uchar>(text[begin]) <= 32)
         ++begin;
@@ -55,14 +57,16 @@ QByteArray Trim(const QByteArray &text) {
     return text.mid(begin, end - begin);
 }
 
-QByteArray TrimRight(const QByteArray &text) {
+QByteArray TrimRight(const QByteArray &text)
+{
     qsizetype end = text.size();
     while (end > 0 && static_cast<uchar>(text[end - 1]) <= 32)
         --end;
     return text.left(end);
 }
 
-TNavisionObjectType TypeOfTag(const QByteArray &tag) {
+TNavisionObjectType TypeOfTag(const QByteArray &tag)
+{
     for (int type = otTable; type <= otMenuSuite; ++type) {
         if (tag == TypeTable[size_t(type)].Tag)
             return static_cast<TNavisionObjectType>(type);
@@ -70,13 +74,15 @@ TNavisionObjectType TypeOfTag(const QByteArray &tag) {
     return otNone;
 }
 
-int32_t ConvertInteger(const QByteArray &field) {
+int32_t ConvertInteger(const QByteArray &field)
+{
     if (const auto value = ParseInteger(field))
         return *value;
     throw TError(QStringLiteral("'%1' is not a valid integer value").arg(DecodeText(field)));
 }
 
-QByteArray Replaced(QByteArray text, const char *from, QChar to) {
+QByteArray Replaced(QByteArray text, const char *from, QChar to)
+{
     const QByteArray replacement = EncodeText(QString(to));
     for (const char *c = from; *c; ++c)
         text.replace(*c, replacement);
@@ -85,7 +91,8 @@ QByteArray Replaced(QByteArray text, const char *from, QChar to) {
 
 } // namespace
 
-QByteArray PermissionText(TPermissionFlags flags) {
+QByteArray PermissionText(TPermissionFlags flags)
+{
     static constexpr std::pair<TPermissionFlags, char> Letters[] = {
         {pfRead, 'R'}, {pfInsert, 'I'}, {pfModify, 'M'}, {pfDelete, 'D'}, {pfExecute, 'X'}};
     QByteArray text;
@@ -98,7 +105,8 @@ QByteArray PermissionText(TPermissionFlags flags) {
     return text;
 }
 
-TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSettings &settings) {
+TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSettings &settings)
+{
     const QByteArray tag = Cut(entry, TagField);
     FObjectType = TypeOfTag(tag);
     if (FObjectType == otNone)
@@ -123,7 +131,8 @@ TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSetting
     FVersionList = Trim(Cut(entry, VersionListField));
 }
 
-QByteArray TNavisionObject::GetListLine(const TRegionalSettings &settings) const {
+QByteArray TNavisionObject::GetListLine(const TRegionalSettings &settings) const
+{
     QByteArray line;
     line.reserve(64 + FName.size() + FVersionList.size());
     line += GetTypeName() + '\t' + QByteArray::number(FID) + '\t' + FName + '\t' +
@@ -132,15 +141,18 @@ QByteArray TNavisionObject::GetListLine(const TRegionalSettings &settings) const
     return line;
 }
 
-QByteArray TNavisionObject::GetPermissionText() const {
+QByteArray TNavisionObject::GetPermissionText() const
+{
     return PermissionText(FPermissions);
 }
 
-QByteArray TNavisionObject::GetKey() const {
+QByteArray TNavisionObject::GetKey() const
+{
     return GetTypeName() + ' ' + QByteArray::number(FID) + ' ' + FName;
 }
 
-QByteArray TNavisionObject::GetTypeName() const {
+QByteArray TNavisionObject::GetTypeName() const
+{
     // An unrecognised type ("Page", "Query") is named by its tag, so that
     // Page 21 X and Query 21 X keep distinct keys.
     if (FObjectType == otNone)
@@ -148,10 +160,12 @@ QByteArray TNavisionObject::GetTypeName() const {
     return TypeTable[size_t(FObjectType)].Name;
 }
 
-void TNavisionObject::SetPermissions(TPermissionFlags flags) {
+void TNavisionObject::SetPermissions(TPermissionFlags flags)
+{
     FPermissions = flags;
 }
 
-QString TNavisionObject::GetDateTimeText(const TRegionalSettings &settings) const {
+QString TNavisionObject::GetDateTimeText(const TRegionalSettings &settings) const
+{
     return FHasDateTime ? DateTimeDisplayText(FDateTime, settings) : QString();
 }

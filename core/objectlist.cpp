@@ -2,31 +2,40 @@
 
 #include "codepage.h"
 
-TObjectList::TObjectList(const QLocale &locale) : Collator(locale) {
+TObjectList::TObjectList(const QLocale &locale)
+    : Collator(locale), CLocale(locale.language() == QLocale::C)
+{
     // Case-insensitive but accent-sensitive: É equals é, e differs from é.
     Collator.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
-QCollatorSortKey TObjectList::SortKey(const QByteArray &key) const {
-    return Collator.sortKey(DecodeText(key));
+TObjectList::TIndexKey TObjectList::IndexKey(const QByteArray &key) const
+{
+    const QString text = DecodeText(key);
+    if (CLocale)
+        return {std::nullopt, text.toCaseFolded()};
+    return {Collator.sortKey(text), QString()};
 }
 
-bool TObjectList::ContainsKey(const QByteArray &key) const {
-    return KeyIndex.find(SortKey(key)) != KeyIndex.end();
+bool TObjectList::ContainsKey(const QByteArray &key) const
+{
+    return KeyIndex.find(IndexKey(key)) != KeyIndex.end();
 }
 
-void TObjectList::Append(TObjectEntry entry) {
-    KeyIndex.insert(SortKey(entry.Key));
+void TObjectList::Append(TObjectEntry entry)
+{
+    KeyIndex.insert(IndexKey(entry.Key));
     Entries.push_back(std::move(entry));
 }
 
 std::vector<TObjectEntry>
-TObjectList::TakeReversed(const std::function<bool(const TNavisionObject &)> &test) {
+TObjectList::TakeReversed(const std::function<bool(const TNavisionObject &)> &test)
+{
     std::vector<TObjectEntry> taken, kept;
     kept.reserve(Entries.size());
     for (auto entry = Entries.rbegin(); entry != Entries.rend(); ++entry) {
         if (test(*entry->Object)) {
-            if (const auto key = KeyIndex.find(SortKey(entry->Key)); key != KeyIndex.end())
+            if (const auto key = KeyIndex.find(IndexKey(entry->Key)); key != KeyIndex.end())
                 KeyIndex.erase(key);
             taken.push_back(std::move(*entry));
         } else {
@@ -37,7 +46,8 @@ TObjectList::TakeReversed(const std::function<bool(const TNavisionObject &)> &te
     return taken;
 }
 
-void TObjectList::Clear() {
+void TObjectList::Clear()
+{
     KeyIndex.clear();
     Entries.clear();
 }

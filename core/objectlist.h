@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -37,14 +38,20 @@ public:
     void Clear();
 
 private:
-    QCollatorSortKey SortKey(const QByteArray &key) const;
-
-    struct KeyLess {
-        bool operator()(const QCollatorSortKey &a, const QCollatorSortKey &b) const {
-            return a.compare(b) < 0;
+    // A key as the index orders it: the locale's collation key, or for the C
+    // locale (which Qt compares without a collator) the case-folded text.
+    struct TIndexKey {
+        std::optional<QCollatorSortKey> Collated;
+        QString Folded;
+        bool operator<(const TIndexKey &other) const
+        {
+            return Collated ? Collated->compare(*other.Collated) < 0 : Folded < other.Folded;
         }
     };
+    TIndexKey IndexKey(const QByteArray &key) const;
+
     QCollator Collator;
+    bool CLocale;
     std::vector<TObjectEntry> Entries;
-    std::multiset<QCollatorSortKey, KeyLess> KeyIndex;
+    std::multiset<TIndexKey> KeyIndex;
 };

@@ -9,17 +9,20 @@ namespace {
 int32_t SortKey = skType;
 int32_t SortDirection = 0;
 
-int CompareIntegers(int32_t a, int32_t b) {
+int CompareIntegers(int32_t a, int32_t b)
+{
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 
-uchar FoldAsciiLower(uchar c) {
+uchar FoldAsciiLower(uchar c)
+{
     return (c >= 'a' && c <= 'z') ? uchar(c - 0x20) : c;
 }
 
 // The letters R, I, M, D, X of the granted rights, built without allocating.
 struct TPermissionLetters {
-    explicit TPermissionLetters(TPermissionFlags flags) {
+    explicit TPermissionLetters(TPermissionFlags flags)
+    {
         if (flags == pfNoRecord)
             return;
         for (const auto &[flag, letter] : {std::pair{pfRead, 'R'},
@@ -37,7 +40,8 @@ struct TPermissionLetters {
     int Length = 0;
 };
 
-int ComparePrimary(int32_t key, const TNavisionObject &a, const TNavisionObject &b) {
+int ComparePrimary(int32_t key, const TNavisionObject &a, const TNavisionObject &b)
+{
     switch (key) {
     case skType:
         return CompareIntegers(a.ObjectType(), b.ObjectType());
@@ -59,7 +63,8 @@ int ComparePrimary(int32_t key, const TNavisionObject &a, const TNavisionObject 
     }
 }
 
-int CompareAscending(int32_t key, const TNavisionObject &a, const TNavisionObject &b) {
+int CompareAscending(int32_t key, const TNavisionObject &a, const TNavisionObject &b)
+{
     if (key < skType || key > skLicensePermissions)
         return 0;
     if (const int primary = ComparePrimary(key, a, b))
@@ -74,7 +79,8 @@ int CompareAscending(int32_t key, const TNavisionObject &a, const TNavisionObjec
     return CompareIntegers(a.ID(), b.ID());
 }
 
-void QuickSort(TObjectList &list, int left, int right) {
+void QuickSort(TObjectList &list, int left, int right)
+{
     do {
         int i = left, j = right, pivot = (left + right) / 2;
         do {
@@ -110,20 +116,25 @@ void QuickSort(TObjectList &list, int left, int right) {
 
 } // namespace
 
-int32_t CurrentSortKey() {
+int32_t CurrentSortKey()
+{
     return SortKey;
 }
-int32_t CurrentSortDirection() {
+int32_t CurrentSortDirection()
+{
     return SortDirection;
 }
-void StoreSortKey(int32_t value) {
+void StoreSortKey(int32_t value)
+{
     SortKey = value;
 }
-void StoreSortDirection(int32_t value) {
+void StoreSortDirection(int32_t value)
+{
     SortDirection = value;
 }
 
-int CompareTexts(const QByteArray &a, const QByteArray &b) {
+int CompareTexts(const QByteArray &a, const QByteArray &b)
+{
     const qsizetype length = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < length; ++i) {
         const int difference = FoldAsciiLower(uchar(a[i])) - FoldAsciiLower(uchar(b[i]));
@@ -133,19 +144,22 @@ int CompareTexts(const QByteArray &a, const QByteArray &b) {
     return int(a.size() - b.size());
 }
 
-int CompareDateTimes(double a, double b) {
+int CompareDateTimes(double a, double b)
+{
     static constexpr long double OneMillisecond = 1.0L / 86400000.0L;
     if (std::fabs(static_cast<long double>(a) - static_cast<long double>(b)) < OneMillisecond)
         return 0;
     return a < b ? -1 : 1;
 }
 
-int32_t CompareObjects(const TObjectList &list, int positionA, int positionB) {
+int32_t CompareObjects(const TObjectList &list, int positionA, int positionB)
+{
     const int result = CompareAscending(SortKey, list.Object(positionA), list.Object(positionB));
     return SortDirection == 1 ? -result : result;
 }
 
-void SortObjectList(TObjectList &list) {
+void SortObjectList(TObjectList &list)
+{
     if (list.Count() >= 2)
         QuickSort(list, 0, list.Count() - 1);
 }

@@ -5,7 +5,8 @@
 namespace {
 
 // The format without its time-zone field and the blanks before it.
-QString WithoutTimeZone(const QString &format) {
+QString WithoutTimeZone(const QString &format)
+{
     QString result;
     bool quoted = false;
     for (QChar c : format) {
@@ -22,7 +23,8 @@ QString WithoutTimeZone(const QString &format) {
 }
 
 // The first character that is not a letter, a quote or a blank.
-QChar FirstSeparator(const QString &format, QChar fallback) {
+QChar FirstSeparator(const QString &format, QChar fallback)
+{
     for (QChar c : format) {
         if (!c.isLetter() && c != u'\'' && c != u'"' && !c.isSpace())
             return c;
@@ -32,7 +34,8 @@ QChar FirstSeparator(const QString &format, QChar fallback) {
 
 } // namespace
 
-TRegionalSettings TRegionalSettings::FromLocale(const QLocale &locale, int currentYear) {
+TRegionalSettings TRegionalSettings::FromLocale(const QLocale &locale, int currentYear)
+{
     TRegionalSettings settings;
     settings.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat);
     settings.LongTimeFormat = WithoutTimeZone(locale.timeFormat(QLocale::LongFormat));
@@ -48,6 +51,7 @@ TRegionalSettings TRegionalSettings::FromLocale(const QLocale &locale, int curre
     return settings;
 }
 
-TRegionalSettings TRegionalSettings::FromSystem() {
+TRegionalSettings TRegionalSettings::FromSystem()
+{
     return FromLocale(QLocale::system(), QDate::currentDate().year());
 }

@@ -1,0 +1,45 @@
+// Regional settings for tests, independent of the machine's locale.
+#pragma once
+
+#include "regionalsettings.h"
+
+#include <QMetaType>
+
+Q_DECLARE_METATYPE(TRegionalSettings)
+
+// Month first, "/" and ":", AM/PM designators: as in the United States.
+inline TRegionalSettings UsSettings(int currentYear = 2026)
+{
+    TRegionalSettings s;
+    s.ShortDateFormat = QStringLiteral("M/d/yy");
+    s.LongTimeFormat = QStringLiteral("h:mm:ss AP");
+    s.DateSeparator = u'/';
+    s.TimeSeparator = u':';
+    s.DecimalSeparator = u'.';
+    s.AmDesignator = QStringLiteral("AM");
+    s.PmDesignator = QStringLiteral("PM");
+    s.ThousandSeparator = QStringLiteral(",");
+    s.CurrentYear = currentYear;
+    return s;
+}
+
+// Day first, "." and ":", 24 hours: as in Germany or Norway.
+inline TRegionalSettings DottedSettings(int currentYear = 2026)
+{
+    TRegionalSettings s = UsSettings(currentYear);
+    s.ShortDateFormat = QStringLiteral("dd.MM.yyyy");
+    s.LongTimeFormat = QStringLiteral("HH:mm:ss");
+    s.DateSeparator = u'.';
+    s.DecimalSeparator = u',';
+    s.ThousandSeparator = QStringLiteral(".");
+    return s;
+}
+
+// Year first, "-": as in ISO dates.
+inline TRegionalSettings IsoSettings(int currentYear = 2026)
+{
+    TRegionalSettings s = DottedSettings(currentYear);
+    s.ShortDateFormat = QStringLiteral("yyyy-MM-dd");
+    s.DateSeparator = u'-';
+    return s;
+}

@@ -1,0 +1,248 @@
+// The number and date-time conversions of index fields, the display of a
+// date-time, and the regional settings taken from a locale.
+#include "conversions.h"
+#include "settings.h"
+
+#include <QTest>
+
+class TestConversions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parseInteger_data();
+    void parseInteger();
+    void parseDateTime_data();
+    void parseDateTime();
+    void dayCountsAroundDayZero_data();
+    void dayCountsAroundDayZero();
+    void displayText_data();
+    void displayText();
+    void settingsFromLocale_data();
+    void settingsFromLocale();
+};
+
+void TestConversions::parseInteger_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("right-aligned") << QByteArray("        18") << true << 18;
+    QTest::newRow("left-aligned") << QByteArray("18        ") << false << 0;
+    QTest::newRow("blank") << QByteArray("          ") << false << 0;
+    QTest::newRow("empty") << QByteArray() << false << 0;
+    QTest::newRow("negative") << QByteArray("        -5") << true << -5;
+    QTest::newRow("plus sign") << QByteArray("       +18") << true << 18;
+    QTest::newRow("two signs") << QByteArray("      +-18") << false << 0;
+    QTest::newRow("blank after sign") << QByteArray("      - 18") << false << 0;
+    QTest::newRow("leading tab") << QByteArray("\t       18") << false << 0;
+    QTest::newRow("dollar hex") << QByteArray("       $1A") << true << 26;
+    QTest::newRow("x hex") << QByteArray("       x1A") << true << 26;
+    QTest::newRow("0x hex") << QByteArray("      0x1A") << true << 26;
+    QTest::newRow("lower-case hex digits") << QByteArray("      0xff") << true << 255;
+    QTest::newRow("hex pattern of -1") << QByteArray(" $FFFFFFFF") << true << -1;
+    QTest::newRow("negated hex") << QByteArray("       -$1") << true << -1;
+    QTest::newRow("hex leading zeros") << QByteArray("$000000001") << true << 1;
+    QTest::newRow("hex over 32 bits") << QByteArray("$100000000") << false << 0;
+    QTest::newRow("prefix without digits") << QByteArray("        0x") << false << 0;
+    QTest::newRow("dollar alone") << QByteArray("         $") << false << 0;
+    QTest::newRow("zero") << QByteArray("         0") << true << 0;
+    QTest::newRow("largest") << QByteArray("2147483647") << true << 2147483647;
+    QTest::newRow("one above largest") << QByteArray("2147483648") << false << 0;
+    QTest::newRow("smallest") << QByteArray("-2147483648") << true << int(-2147483648LL);
+    QTest::newRow("one below smallest") << QByteArray("-2147483649") << false << 0;
+    QTest::newRow("size above 32 bits") << QByteArray("          4294967296") << false << 0;
+    QTest::newRow("NUL ends the number") << QByteArray("      18\0xy", 11) << true << 18;
+    QTest::newRow("NUL first") << QByteArray("\0        1", 10) << false << 0;
+    QTest::newRow("letter after digits") << QByteArray("       18a") << false << 0;
+    QTest::newRow("hex digit in decimal") << QByteArray("       1A") << false << 0;
+}
+
+void TestConversions::parseInteger()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    const auto result = ParseInteger(text);
+    QCOMPARE(result.has_value(), valid);
+    if (valid)
+        QCOMPARE(*result, value);
+}
+
+void TestConversions::parseDateTime_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TRegionalSettings>("settings");
+    QTest::addColumn<QDate>("date"); // invalid when the text is refused
+    QTest::addColumn<QTime>("time");
+
+    TRegionalSettings dayFirstSlash = UsSettings();
+    dayFirstSlash.ShortDateFormat = QStringLiteral("d/M/yy");
+    const QDate refused;
+
+    QTest::newRow("month first") << "01/02/03 " << UsSettings() << QDate(2003, 1, 2) << QTime(0, 0);
+    QTest::newRow("day first") << "01/02/03 " << dayFirstSlash << QDate(2003, 2, 1) << QTime(0, 0);
+    QTest::newRow("year first") << "17-03-24 16:48:59" << IsoSettings() << QDate(2017, 3, 24)
+                                << QTime(16, 48, 59);
+    QTest::newRow("four-digit year first")
+        << "2017-03-24 16:48:59" << IsoSettings() << QDate(2017, 3, 24) << QTime(16, 48, 59);
+    QTest::newRow("end of a year")
+        << "31.12.08 23:59:59" << DottedSettings() << QDate(2008, 12, 31) << QTime(23, 59, 59);
+    QTest::newRow("no leap day") << "29.02.2009 10:00:00" << DottedSettings() << refused << QTime();
+    QTest::newRow("leap day") << "29.02.2008 10:00:00" << DottedSettings() << QDate(2008, 2, 29)
+                              << QTime(10, 0);
+    QTest::newRow("window start") << "1/2/76 " << UsSettings() << QDate(1976, 1, 2) << QTime(0, 0);
+    QTest::newRow("window end") << "1/2/75 " << UsSettings() << QDate(2075, 1, 2) << QTime(0, 0);
+    QTest::newRow("window recent") << "1/2/08 " << UsSettings() << QDate(2008, 1, 2) << QTime(0, 0);
+    QTest::newRow("window moves with the year")
+        << "1/2/75 " << UsSettings(2125) << QDate(2075, 1, 2) << QTime(0, 0);
+    QTest::newRow("three-digit year kept")
+        << "1/2/875 " << UsSettings() << QDate(875, 1, 2) << QTime(0, 0);
+    QTest::newRow("year 0 refused") << "1/2/0000 " << UsSettings() << refused << QTime();
+    QTest::newRow("two numbers month first")
+        << "3/4 " << UsSettings() << QDate(2026, 3, 4) << QTime(0, 0);
+    QTest::newRow("two numbers day first")
+        << "3.4 " << DottedSettings() << QDate(2026, 4, 3) << QTime(0, 0);
+    QTest::newRow("blanks around separators")
+        << " 1 / 2 / 03  10 : 15 " << UsSettings() << QDate(2003, 1, 2) << QTime(10, 15);
+    QTest::newRow("trailing separator")
+        << "1/2/03/ 10:00:00" << UsSettings() << QDate(2003, 1, 2) << QTime(10, 0);
+    QTest::newRow("five digits") << "12345/1/1 " << UsSettings() << refused << QTime();
+    QTest::newRow("hour only") << "1/2/03 10" << UsSettings() << QDate(2003, 1, 2) << QTime(10, 0);
+    QTest::newRow("milliseconds") << "1/2/03 10:15:30.250" << UsSettings() << QDate(2003, 1, 2)
+                                  << QTime(10, 15, 30, 250);
+    QTest::newRow("noon PM") << "09/15/15 12:00:00 PM" << UsSettings() << QDate(2015, 9, 15)
+                             << QTime(12, 0);
+    QTest::newRow("midnight AM") << "09/15/15 12:00:00 AM" << UsSettings() << QDate(2015, 9, 15)
+                                 << QTime(0, 0);
+    QTest::newRow("designator first, any case")
+        << "09/15/15 pm 1:30" << UsSettings() << QDate(2015, 9, 15) << QTime(13, 30);
+    QTest::newRow("hour 13 with designator")
+        << "1/2/03 13:00:00 PM" << UsSettings() << refused << QTime();
+    QTest::newRow("hour 24") << "1/2/03 24:00:00" << UsSettings() << refused << QTime();
+    QTest::newRow("minute 60") << "1/2/03 10:60:00" << UsSettings() << refused << QTime();
+    QTest::newRow("text after the time ignored")
+        << "1/2/03 10:00:00 xyz" << UsSettings() << QDate(2003, 1, 2) << QTime(10, 0);
+    QTest::newRow("time alone") << " 12:00:00" << UsSettings() << QDate(1899, 12, 30)
+                                << QTime(12, 0);
+    QTest::newRow("time alone with text after")
+        << " 12:00:00 xyz" << UsSettings() << refused << QTime();
+    QTest::newRow("separator of another region")
+        << "24.03.17 16:48:59" << UsSettings() << refused << QTime();
+    QTest::newRow("single blank") << " " << UsSettings() << refused << QTime();
+}
+
+void TestConversions::parseDateTime()
+{
+    QFETCH(QString, text);
+    QFETCH(TRegionalSettings, settings);
+    QFETCH(QDate, date);
+    QFETCH(QTime, time);
+    const auto value = ParseDateTime(text, settings);
+    QCOMPARE(value.has_value(), date.isValid());
+    if (value) {
+        const auto decoded = DecodeDateTime(*value);
+        QCOMPARE(decoded.Date, date);
+        QCOMPARE(decoded.Time, time);
+    }
+}
+
+void TestConversions::dayCountsAroundDayZero_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("day zero noon") << "12/30/1899 12:00:00" << 0.5;
+    QTest::newRow("time alone") << " 18:00:00" << 0.75;
+    QTest::newRow("day one") << "12/31/1899 06:00:00" << 1.25;
+    QTest::newRow("a day before, morning") << "12/29/1899 06:00:00" << -1.25;
+    QTest::newRow("a day before, evening") << "12/29/1899 18:00:00" << -1.75;
+    QTest::newRow("2 January 2003") << "1/2/2003 " << 37623.0;
+}
+
+// Before 30 December 1899 the day count is negative and the time is
+// subtracted from it.
+void TestConversions::dayCountsAroundDayZero()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    const auto result = ParseDateTime(text, UsSettings());
+    QVERIFY(result.has_value());
+    QCOMPARE(*result, value);
+}
+
+void TestConversions::displayText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<TRegionalSettings>("settings");
+    QTest::addColumn<QString>("text");
+
+    const double lastSecond2008 = EncodeDateTime(QDate(2008, 12, 31), QTime(23, 59, 59));
+    const double midnight = EncodeDateTime(QDate(2008, 12, 31), QTime(0, 0));
+    TRegionalSettings cLocale = TRegionalSettings::FromLocale(QLocale::c(), 2026);
+
+    QTest::newRow("date and time") << lastSecond2008 << UsSettings() << "12/31/08 11:59:59 PM";
+    QTest::newRow("24-hour day first")
+        << lastSecond2008 << DottedSettings() << "31.12.2008 23:59:59";
+    QTest::newRow("midnight shows the date alone") << midnight << UsSettings() << "12/31/08";
+    QTest::newRow("milliseconds don't count")
+        << EncodeDateTime(QDate(2008, 12, 31), QTime(0, 0, 0, 400)) << UsSettings() << "12/31/08";
+    QTest::newRow("one second after midnight")
+        << EncodeDateTime(QDate(2008, 12, 31), QTime(0, 0, 1)) << UsSettings()
+        << "12/31/08 12:00:01 AM";
+    QTest::newRow("before day zero") << -1.25 << DottedSettings() << "29.12.1899 06:00:00";
+    QTest::newRow("month names of the C locale")
+        << lastSecond2008 << cLocale << "31 Dec 2008 23:59:59";
+    QTest::newRow("rounds up to the next day")
+        << (midnight - 1e-10) << DottedSettings() << "31.12.2008";
+}
+
+void TestConversions::displayText()
+{
+    QFETCH(double, value);
+    QFETCH(TRegionalSettings, settings);
+    QFETCH(QString, text);
+    QCOMPARE(DateTimeDisplayText(value, settings), text);
+}
+
+void TestConversions::settingsFromLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("longTimeFormat");
+    QTest::addColumn<QChar>("dateSeparator");
+    QTest::addColumn<QChar>("timeSeparator");
+    QTest::addColumn<QChar>("decimalSeparator");
+
+    QTest::newRow("United States") << "en_US"
+                                   << "h:mm:ss AP" << QChar(u'/') << QChar(u':') << QChar(u'.');
+    QTest::newRow("Germany") << "de_DE"
+                             << "HH:mm:ss" << QChar(u'.') << QChar(u':') << QChar(u',');
+    QTest::newRow("Denmark") << "da_DK"
+                             << "HH.mm.ss" << QChar(u'.') << QChar(u'.') << QChar(u',');
+    QTest::newRow("C, no separator in the date")
+        << "C"
+        << "HH:mm:ss" << QChar(u'/') << QChar(u':') << QChar(u'.');
+}
+
+void TestConversions::settingsFromLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, longTimeFormat);
+    QFETCH(QChar, dateSeparator);
+    QFETCH(QChar, timeSeparator);
+    QFETCH(QChar, decimalSeparator);
+
+    const QLocale qlocale(locale);
+    const TRegionalSettings settings = TRegionalSettings::FromLocale(qlocale, 2030);
+    QCOMPARE(settings.ShortDateFormat, qlocale.dateFormat(QLocale::ShortFormat));
+    QCOMPARE(settings.LongTimeFormat, longTimeFormat);
+    QCOMPARE(settings.DateSeparator, dateSeparator);
+    QCOMPARE(settings.TimeSeparator, timeSeparator);
+    QCOMPARE(settings.DecimalSeparator, decimalSeparator);
+    QCOMPARE(settings.AmDesignator, qlocale.amText());
+    QCOMPARE(settings.ThousandSeparator, qlocale.groupSeparator());
+    QCOMPARE(settings.CurrentYear, 2030);
+}
+
+QTEST_GUILESS_MAIN(TestConversions)
+#include "tst_conversions.moc"

@@ -1,0 +1,170 @@
+// Writing the visible list as tab-delimited text.
+#include "entries.h"
+#include "errors.h"
+#include "modelfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QByteArray Sample()
+{
+    TEntryFields accented;
+    accented.ID = "2";
+    accented.Name = "Budsjettoppf\x9blging";
+    accented.VersionList = "NAVNO7.00 p\x86";
+    TEntryFields system;
+    system.ID = "2000000001";
+    system.Name = "Object";
+    system.Time = "";
+    return Entry(TEntryFields()) + Entry(accented) + Entry(system) + "\x1A";
+}
+
+const QByteArray Line1 = "Table\t1\tDemo\t1/2/03 10:15:30 AM\t1234\t\r\n";
+const QByteArray Line2 =
+    "Table\t2\tBudsjettoppf\x9blging\t1/2/03 10:15:30 AM\t1234\tNAVNO7.00 p\x86\r\n";
+const QByteArray Line3 = "Table\t2000000001\tObject\t1/2/03\t1234\t\r\n";
+
+} // namespace
+
+class TestExport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writesVisibleListInOrder_data();
+    void writesVisibleListInOrder();
+    void streamFromItsPosition();
+    void replacesAnExistingFile();
+    void emptyListGivesEmptyFile();
+    void failures_data();
+    void failures();
+};
+
+void TestExport::writesVisibleListInOrder_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<bool>("hideSystem");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("by ID") << int(skID) << 0 << false << (Line1 + Line2 + Line3);
+    QTest::newRow("by ID descending") << int(skID) << 1 << false << (Line3 + Line2 + Line1);
+    QTest::newRow("by name") << int(skName) << 0 << false << (Line2 + Line1 + Line3);
+    QTest::newRow("system objects hidden") << int(skID) << 0 << true << (Line1 + Line2);
+}
+
+void TestExport::writesVisibleListInOrder()
+{
+    QFETCH(int, key);
+    QFETCH(int, direction);
+    QFETCH(bool, hideSystem);
+    QFETCH(QByteArray, bytes);
+    TModelFixture fixture;
+    fixture.Model.SetHideSystemObjects(hideSystem);
+    fixture.Load(Sample());
+    fixture.Model.SetSortDirection(direction);
+    fixture.Model.SetSortKey(key);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("list.txt");
+    fixture.Model.SaveListToFile(path);
+    const QByteArray written = ReadAll(path);
+    QCOMPARE(written, bytes);
+    for (const QByteArray &line : written.split('\n')) {
+        if (!line.isEmpty()) {
+            QCOMPARE(line.count('\t'), 5);
+            QVERIFY(line.endsWith('\r'));
+        }
+    }
+}
+
+void TestExport::streamFromItsPosition()
+{
+    TModelFixture fixture;
+    fixture.Load(Sample());
+    fixture.Model.SetSortKey(skID);
+    QBuffer buffer;
+    buffer.setData("0123456789");
+    QVERIFY(buffer.open(QIODevice::ReadWrite));
+    buffer.seek(4);
+    fixture.Model.SaveListToStream(buffer);
+    QVERIFY(buffer.isOpen()); // not closed
+    QCOMPARE(buffer.data(), "0123" + Line1 + Line2 + Line3);
+}
+
+void TestExport::replacesAnExistingFile()
+{
+    TModelFixture fixture;
+    fixture.Load(Sample());
+    fixture.Model.SetSortKey(skID);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("list.txt");
+    QFile existing(path);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write(QByteArray(10000, 'x'));
+    existing.close();
+    fixture.Model.SaveListToFile(path);
+    QCOMPARE(ReadAll(path), Line1 + Line2 + Line3);
+}
+
+void TestExport::emptyListGivesEmptyFile()
+{
+    TModelFixture fixture;
+    TEntryFields system;
+    system.ID = "-1";
+    fixture.Model.SetHideSystemObjects(true);
+    fixture.Load(Entry(system));
+    QCOMPARE(fixture.Model.GetCount(), 0);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("list.txt");
+    QFile existing(path);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("old contents");
+    existing.close();
+    fixture.Model.SaveListToFile(path);
+    QCOMPARE(QFileInfo(path).size(), 0);
+}
+
+void TestExport::failures_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("disk full") << "/dev/full"
+                               << "Cannot write file \"/dev/full\". No space left on device";
+    QTest::newRow("missing folder")
+        << "no/such/folder/list.txt"
+        << "Cannot create file \"%1/no/such/folder/list.txt\". No such file or directory";
+    QTest::newRow("a folder") << "."
+                              << "Cannot create file \"%1\". Is a directory";
+}
+
+void TestExport::failures()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(QDir::setCurrent(dir.path()));
+    TModelFixture fixture;
+    fixture.Load(Sample());
+    try {
+        fixture.Model.SaveListToFile(path);
+        QFAIL("the export reported success");
+    } catch (const TError &error) {
+        QCOMPARE(error.message(),
+                 message.contains("%1") ? message.arg(QDir::currentPath()) : message);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestExport)
+#include "tst_export.moc"

@@ -1,0 +1,365 @@
+// Reading an index into the visible and hidden lists.
+#include "entries.h"
+#include "errors.h"
+#include "modelfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray End("\x1A");
+
+QByteArray Table(const QByteArray &id, const QByteArray &name = "Demo")
+{
+    return Entry("Table     ", id, name);
+}
+
+} // namespace
+
+class TestLoader : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsIndex_data();
+    void readsIndex();
+    void cutShortEntries_data();
+    void cutShortEntries();
+    void reportsEveryEntryRead();
+    void conversionErrorKeepsEarlierObjects();
+    void hidesSystemObjectsWhileReading();
+    void hideAndShowAfterReading();
+    void looksUpEveryObjectOnce();
+    void refreshesVisiblePermissionsOnly();
+    void getObjectOutOfBounds_data();
+    void getObjectOutOfBounds();
+    void loadFromFile();
+    void openFailures_data();
+    void openFailures();
+    void lockedForWritingByAnotherProgram();
+};
+
+void TestLoader::readsIndex_data()
+{
+    QTest::addColumn<QByteArray>("index");
+    QTest::addColumn<QStringList>("keys");
+
+    const QByteArray a = Table("1", "Alpha"), b = Table("2", "Beta");
+    QTest::newRow("empty") << QByteArray() << QStringList();
+    QTest::newRow("end of index first") << (End + a) << QStringList();
+    QTest::newRow("table data only")
+        << (TableDataEntry() + TableDataEntry() + End) << QStringList();
+    QTest::newRow("ends after table data")
+        << (a + TableDataEntry()) << QStringList{"Table 1 Alpha"};
+    QTest::newRow("table data between objects")
+        << (a + TableDataEntry() + b + End) << QStringList{"Table 1 Alpha", "Table 2 Beta"};
+    QTest::newRow("nothing read after the end of index")
+        << (a + End + QByteArray("garbage that would not convert") + b)
+        << QStringList{"Table 1 Alpha"};
+    QTest::newRow("no end of index") << (a + b) << QStringList{"Table 1 Alpha", "Table 2 Beta"};
+    QTest::newRow("same key twice")
+        << (a + Table("1", "Alpha") + End) << QStringList{"Table 1 Alpha"};
+    QTest::newRow("names equal but for ASCII case")
+        << (a + Table("1", "ALPHA")) << QStringList{"Table 1 Alpha"};
+    QTest::newRow("names equal but for non-ASCII case")
+        << (Table("1", "Caf\x82") + Table("1", "CAF\x90"))
+        << QStringList{QStringLiteral("Table 1 Café")};
+    QTest::newRow("names differing in an accent")
+        << (Table("1", "Cafe") + Table("1", "Caf\x82"))
+        << QStringList{"Table 1 Cafe", QStringLiteral("Table 1 Café")};
+    QTest::newRow("same type and ID, other name")
+        << (a + Table("1", "Other")) << QStringList{"Table 1 Alpha", "Table 1 Other"};
+    QTest::newRow("same ID and name, other type")
+        << (a + Entry("Form      ", "1", "Alpha")) << QStringList{"Table 1 Alpha", "Form 1 Alpha"};
+    QTest::newRow("Page and Query of the same number")
+        << (Entry("Page      ", "21", "X") + Entry("Query     ", "21", "X"))
+        << QStringList{"Page 21 X", "Query 21 X"};
+}
+
+void TestLoader::readsIndex()
+{
+    QFETCH(QByteArray, index);
+    QFETCH(QStringList, keys);
+    // Keys compare under the user's locale: the C locale and a real one.
+    for (const char *locale : {"C", "nb_NO", "en_US"}) {
+        TRegionalSettings settings = UsSettings();
+        settings.Locale = QLocale(locale);
+        TModelFixture fixture(settings);
+        fixture.Load(index);
+        QCOMPARE(fixture.VisibleKeys(), keys);
+        QCOMPARE(fixture.Model.GetCount(), keys.size());
+        QCOMPARE(fixture.Model.FileName(), QString());
+    }
+}
+
+void TestLoader::cutShortEntries_data()
+{
+    QTest::addColumn<QByteArray>("index");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("message"); // empty when the reading ends without error
+
+    const QByteArray a = Table("1", "Alpha");
+    QTest::newRow("object entry cut short")
+        << (a + Table("2").left(100)) << QStringList{"Table 1 Alpha"}
+        << "The object entry at byte 161 is cut short: the file ends after 100 of its 161 bytes";
+    QTest::newRow("tag cut short")
+        << (a + QByteArray("Tab")) << QStringList{"Table 1 Alpha"}
+        << "The object entry at byte 161 is cut short: the file ends after 3 of its 161 bytes";
+    QTest::newRow("table data cut short")
+        << (a + TableDataEntry().left(50)) << QStringList{"Table 1 Alpha"} << QString();
+    QTest::newRow("table data tag alone")
+        << (a + QByteArray("TableData")) << QStringList{"Table 1 Alpha"} << QString();
+}
+
+void TestLoader::cutShortEntries()
+{
+    QFETCH(QByteArray, index);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, message);
+    TModelFixture fixture;
+    QString raised;
+    try {
+        fixture.Load(index);
+    } catch (const TError &error) {
+        raised = error.message();
+    }
+    QCOMPARE(raised, message);
+    QCOMPARE(fixture.VisibleKeys(), keys);
+}
+
+void TestLoader::reportsEveryEntryRead()
+{
+    TModelFixture fixture;
+    QStringList reported;
+    fixture.Model.OnObjectLoaded = [&](TNavisionBinaryFile &sender, const TNavisionObject &object) {
+        QCOMPARE(&sender, &fixture.Model);
+        reported << QString::fromLatin1(object.GetKey());
+    };
+    fixture.Load(Table("1") + TableDataEntry() + Table("1") + Table("2") + End);
+    QCOMPARE(reported, (QStringList{"Table 1 Demo", "Table 1 Demo", "Table 2 Demo"}));
+    QCOMPARE(fixture.Model.GetCount(), 2);
+}
+
+void TestLoader::conversionErrorKeepsEarlierObjects()
+{
+    QByteArray index;
+    for (int i = 1; i <= 9; ++i)
+        index += Table(QByteArray::number(i));
+    TEntryFields bad;
+    bad.Date = "29.02.2009";
+    index += Entry(bad) + Table("11") + End;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tenth.fob");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(index);
+    file.close();
+
+    TModelFixture fixture;
+    int reported = 0;
+    fixture.Model.OnObjectLoaded = [&](TNavisionBinaryFile &, const TNavisionObject &) {
+        ++reported;
+    };
+    fixture.Model.Clear();
+    try {
+        fixture.Model.LoadFromFile(path);
+        QFAIL("the file was read without error");
+    } catch (const TError &error) {
+        QCOMPARE(error.message(), QString("'29/02/2009 10:15:30' is not a valid date and time"));
+    }
+    QCOMPARE(fixture.Model.GetCount(), 9);
+    QCOMPARE(reported, 9);
+    QCOMPARE(fixture.Model.FileName(), QString());
+    QCOMPARE(fixture.Library.PermissionLookups, 9);
+}
+
+void TestLoader::hidesSystemObjectsWhileReading()
+{
+    TModelFixture fixture;
+    fixture.Model.SetHideSystemObjects(true);
+    fixture.Load(Table("2000000000") + Table("1999999999") + Table("2147483647") + Table("-1") +
+                 Table("5") + End);
+    QCOMPARE(fixture.VisibleKeys(), (QStringList{"Table 1999999999 Demo", "Table 5 Demo"}));
+    QCOMPARE(fixture.HiddenKeys(),
+             (QStringList{"Table 2000000000 Demo", "Table 2147483647 Demo", "Table -1 Demo"}));
+    QCOMPARE(fixture.Model.GetCount(), 2);
+
+    // A key is only compared within its target list.
+    fixture.Load(Table("-1") + End);
+    QCOMPARE(fixture.HiddenKeys().size(), 3);
+    QCOMPARE(fixture.VisibleKeys(), QStringList());
+}
+
+void TestLoader::hideAndShowAfterReading()
+{
+    TModelFixture fixture;
+    fixture.Load(Table("-1", "A") + Table("1", "B") + Table("2000000001", "C") + Table("2", "D") +
+                 Table("2000000002", "E") + End);
+    fixture.Model.SetSortKey(skName);
+    fixture.Model.SetHideSystemObjects(true);
+    QCOMPARE(fixture.VisibleKeys(), (QStringList{"Table 1 B", "Table 2 D"}));
+    QCOMPARE(fixture.HiddenKeys(),
+             (QStringList{"Table 2000000002 E", "Table 2000000001 C", "Table -1 A"}));
+
+    fixture.Model.SetHideSystemObjects(false);
+    QCOMPARE(fixture.VisibleKeys(), (QStringList{"Table 1 B", "Table 2 D", "Table -1 A",
+                                                 "Table 2000000001 C", "Table 2000000002 E"}));
+    QCOMPARE(fixture.HiddenKeys(), QStringList());
+
+    // Moving entries compares no key, and the moved keys are found afterwards.
+    fixture.Model.SetHideSystemObjects(true);
+    auto duplicate = std::make_unique<TNavisionObject>(Table("-1", "a"), UsSettings());
+    QVERIFY(!fixture.Model.AddObject(duplicate));
+    QVERIFY(duplicate != nullptr);
+    auto visible = std::make_unique<TNavisionObject>(Table("-1", "a"), UsSettings());
+    fixture.Model.SetHideSystemObjects(false);
+    QVERIFY(!fixture.Model.AddObject(visible));
+}
+
+void TestLoader::looksUpEveryObjectOnce()
+{
+    TModelFixture fixture;
+    fixture.Library.SetRights(otTable, 1, {{1, 0, 0, 0, 1}});
+    fixture.Library.SetRights(otNone, 21, {{1, 1, 1, 1, 1}});
+    fixture.Model.SetHideSystemObjects(true);
+    fixture.Load(Table("1") + Table("1") + Table("-1") + Entry("Page      ", "21", "X") + End);
+    QCOMPARE(fixture.Library.PermissionLookups, 4);
+    QCOMPARE(fixture.Model.GetObject(0).Permissions(), TPermissionFlags(pfRead | pfExecute));
+    QCOMPARE(fixture.Model.GetObject(1).Permissions(), TPermissionFlags(62));
+    QCOMPARE(fixture.Model.HiddenObjects().Object(0).Permissions(), pfNoRecord);
+}
+
+void TestLoader::refreshesVisiblePermissionsOnly()
+{
+    TModelFixture fixture;
+    fixture.Library.SetRights(otTable, 1, {{1, 0, 0, 0, 0}});
+    fixture.Library.SetRights(otTable, -1, {{1, 0, 0, 0, 0}});
+    fixture.Load(Table("1") + Table("-1") + End);
+    fixture.Model.SetHideSystemObjects(true);
+
+    fixture.Library.SetRights(otTable, 1, {{0, 0, 0, 0, 1}});
+    fixture.Library.SetRights(otTable, -1, {{0, 0, 0, 0, 1}});
+    fixture.Model.RefreshPermissions();
+    fixture.Model.SetHideSystemObjects(false);
+    QCOMPARE(fixture.Model.GetObject(0).GetPermissionText(), QByteArray("X"));
+    QCOMPARE(fixture.Model.GetObject(1).GetPermissionText(), QByteArray("R"));
+}
+
+void TestLoader::getObjectOutOfBounds_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("minus one") << -1;
+    QTest::newRow("count") << 2;
+}
+
+void TestLoader::getObjectOutOfBounds()
+{
+    QFETCH(int, index);
+    TModelFixture fixture;
+    fixture.Load(Table("1") + Table("2"));
+    try {
+        fixture.Model.GetObject(index);
+        QFAIL("no error");
+    } catch (const TError &error) {
+        QCOMPARE(error.message(), QString("List index out of bounds (%1)").arg(index));
+    }
+}
+
+void TestLoader::loadFromFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir::setCurrent(dir.path()));
+    QFile empty("empty.fob");
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    QFile one("one.fob");
+    QVERIFY(one.open(QIODevice::WriteOnly));
+    one.write(Table("1") + End + QByteArray(100, '\xff'));
+    one.close();
+
+    TModelFixture fixture;
+    fixture.Model.LoadFromFile("one.fob");
+    QCOMPARE(fixture.Model.FileName(), QString("one.fob")); // as passed, not made absolute
+    QCOMPARE(fixture.Model.GetCount(), 1);
+
+    fixture.Model.Clear();
+    fixture.Model.LoadFromFile("empty.fob");
+    QCOMPARE(fixture.Model.FileName(), QString("empty.fob"));
+    QCOMPARE(fixture.Model.GetCount(), 0);
+}
+
+void TestLoader::openFailures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("missing") << "missing"
+                             << "No such file or directory";
+    QTest::newRow("directory") << "directory"
+                               << "Is a directory";
+    QTest::newRow("FIFO without a writer") << "fifo"
+                                           << "It is not a regular file";
+    QTest::newRow("device") << "device"
+                            << "It is not a regular file";
+}
+
+void TestLoader::openFailures()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    QString name = dir.filePath("x.fob");
+    if (kind == "directory")
+        QVERIFY(QDir().mkdir(name));
+    else if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+    else if (kind == "device")
+        name = "/dev/zero";
+
+    TModelFixture fixture;
+    fixture.Load(Table("1") + End);
+    try {
+        fixture.Model.LoadFromFile(name);
+        QFAIL("the file was opened");
+    } catch (const TError &error) {
+        QCOMPARE(error.message(), QString("Cannot open file \"%1\". %2").arg(name, cause));
+    }
+    QCOMPARE(fixture.Model.GetCount(), 1); // nothing changed
+}
+
+void TestLoader::lockedForWritingByAnotherProgram()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("held.fob");
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(Table("1") + End);
+    file.flush();
+    QCOMPARE(::flock(file.handle(), LOCK_EX | LOCK_NB), 0);
+
+    TModelFixture fixture;
+    try {
+        fixture.Model.LoadFromFile(name);
+        QFAIL("the file was opened");
+    } catch (const TError &error) {
+        QCOMPARE(
+            error.message(),
+            QString("Cannot open file \"%1\". Another program holds the file locked").arg(name));
+    }
+    QCOMPARE(fixture.Model.FileName(), QString());
+
+    ::flock(file.handle(), LOCK_UN);
+    fixture.Model.LoadFromFile(name);
+    QCOMPARE(fixture.Model.GetCount(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestLoader)
+#include "tst_loader.moc"

@@ -1,0 +1,286 @@
+// The order of the visible list under each sort key and direction.
+#include "conversions.h"
+#include "entries.h"
+#include "modelfixture.h"
+
+#include <QTest>
+
+namespace {
+
+QByteArray Object(const QByteArray &tag, const QByteArray &id, const QByteArray &name,
+                  const QByteArray &date = "01-02-03", const QByteArray &time = "10:00:00",
+                  const QByteArray &size = "100", const QByteArray &versionList = "")
+{
+    TEntryFields f;
+    f.Tag = tag;
+    f.ID = id;
+    f.Name = name;
+    f.Date = date;
+    f.Time = time;
+    f.Size = size;
+    f.VersionList = versionList;
+    return Entry(f);
+}
+
+const QByteArray Table("Table     "), Form("Form      "), Codeunit("Codeunit  "),
+    Page("Page      "), MenuSuite("MenuSuite ");
+
+int Sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
+
+} // namespace
+
+class TestOrdering : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sortsByKey_data();
+    void sortsByKey();
+    void descendingIsTheExactReverse_data();
+    void descendingIsTheExactReverse();
+    void textComparison_data();
+    void textComparison();
+    void dateTimeComparison_data();
+    void dateTimeComparison();
+    void permissionsOrder();
+    void keyOutsideTheRangeKeepsEveryEntry();
+    void directionOtherThanOneIsAscending();
+    void keyAndDirectionOutliveTheModel();
+};
+
+void TestOrdering::sortsByKey_data()
+{
+    QTest::addColumn<QByteArray>("index");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QStringList>("order");
+
+    const QByteArray mixed = Object(Codeunit, "80", "Post") + Object(Table, "18", "Customer") +
+                             Object(Page, "21", "Card") + Object(Table, "3", "Demo") +
+                             Object(MenuSuite, "1", "Menu") + Object(Form, "21", "Card") +
+                             Object(Table, "-5", "Negative");
+    QTest::newRow("type ascending")
+        << mixed << int(skType) << 0
+        << QStringList{"Page 21 Card", "Table -5 Negative", "Table 3 Demo",    "Table 18 Customer",
+                       "Form 21 Card", "Codeunit 80 Post",  "MenuSuite 1 Menu"};
+    QTest::newRow("type descending")
+        << mixed << int(skType) << 1
+        << QStringList{"MenuSuite 1 Menu", "Codeunit 80 Post",  "Form 21 Card", "Table 18 Customer",
+                       "Table 3 Demo",     "Table -5 Negative", "Page 21 Card"};
+    QTest::newRow("ID, same ID by type")
+        << (Object(Form, "21", "Card") + Object(Page, "21", "Card") + Object(Table, "21", "T") +
+            Object(Table, "-1", "Neg"))
+        << int(skID) << 0
+        << QStringList{"Table -1 Neg", "Page 21 Card", "Table 21 T", "Form 21 Card"};
+    QTest::newRow("name, ASCII case ignored, then type")
+        << (Object(Form, "9", "ALPHA") + Object(Table, "1", "alpha") + Object(Table, "2", "Beta"))
+        << int(skName) << 0 << QStringList{"Table 1 alpha", "Form 9 ALPHA", "Table 2 Beta"};
+    QTest::newRow("name, digits as characters")
+        << (Object(Table, "1", "Name9") + Object(Table, "2", "Name10") + Object(Table, "3", "Name"))
+        << int(skName) << 0 << QStringList{"Table 3 Name", "Table 2 Name10", "Table 1 Name9"};
+    QTest::newRow("name, underscore after letters")
+        << (Object(Table, "1", "A_B") + Object(Table, "2", "AZB") + Object(Table, "3", "A B"))
+        << int(skName) << 0 << QStringList{"Table 3 A B", "Table 2 AZB", "Table 1 A_B"};
+    QTest::newRow("date-time, then type and ID")
+        << (Object(Table, "2", "B", "01-02-03", "10:00:01") +
+            Object(Form, "1", "C", "01-02-03", "10:00:00") +
+            Object(Table, "1", "A", "01-02-03", "10:00:00") +
+            Object(Table, "3", "D", "12-31-02", "23:00:00"))
+        << int(skDateTime) << 0 << QStringList{"Table 3 D", "Table 1 A", "Form 1 C", "Table 2 B"};
+    QTest::newRow("date-time before 30 December 1899")
+        << (Object(Table, "1", "Morning", "01-01-1800", "06:00:00") +
+            Object(Table, "2", "Evening", "01-01-1800", "18:00:00") +
+            Object(Table, "3", "Day before", "12-31-1799", "12:00:00"))
+        << int(skDateTime) << 0
+        << QStringList{"Table 3 Day before", "Table 2 Evening", "Table 1 Morning"};
+    QTest::newRow("size, then type and ID")
+        << (Object(Form, "1", "A", "1-1-1", "", "50") + Object(Table, "2", "B", "1-1-1", "", "50") +
+            Object(Table, "1", "C", "1-1-1", "", "50") + Object(Table, "9", "D", "1-1-1", "", "-3"))
+        << int(skSize) << 0 << QStringList{"Table 9 D", "Table 1 C", "Table 2 B", "Form 1 A"};
+    QTest::newRow("version list, empty first")
+        << (Object(Table, "1", "A", "1-1-1", "", "1", "NAVW17.00") + Object(Table, "2", "B") +
+            Object(Table, "3", "C", "1-1-1", "", "1", "NAVW14.00"))
+        << int(skVersionList) << 0 << QStringList{"Table 2 B", "Table 3 C", "Table 1 A"};
+    QTest::newRow("version list descending, empty last")
+        << (Object(Table, "1", "A", "1-1-1", "", "1", "NAVW17.00") + Object(Table, "2", "B") +
+            Object(Table, "3", "C", "1-1-1", "", "1", "NAVW14.00"))
+        << int(skVersionList) << 1 << QStringList{"Table 1 A", "Table 3 C", "Table 2 B"};
+}
+
+void TestOrdering::sortsByKey()
+{
+    QFETCH(QByteArray, index);
+    QFETCH(int, key);
+    QFETCH(int, direction);
+    QFETCH(QStringList, order);
+    TModelFixture fixture;
+    fixture.Load(index);
+    fixture.Model.SetSortDirection(direction);
+    fixture.Model.SetSortKey(key);
+    QCOMPARE(fixture.VisibleKeys(), order);
+    QCOMPARE(fixture.Model.GetSortKey(), key);
+    QCOMPARE(fixture.Model.GetSortDirection(), direction);
+}
+
+void TestOrdering::descendingIsTheExactReverse_data()
+{
+    QTest::addColumn<int>("key");
+    for (int key = 0; key < SortKeyCount; ++key)
+        QTest::addRow("key %d", key) << key;
+}
+
+// With distinct values under every key, descending reverses ascending
+// tie-breaks included.
+void TestOrdering::descendingIsTheExactReverse()
+{
+    QFETCH(int, key);
+    TModelFixture fixture;
+    QByteArray index;
+    for (int i = 0; i < 40; ++i) {
+        const QByteArray tag = QList<QByteArray>{Table, Form, Codeunit}[i % 3];
+        index += Object(tag, QByteArray::number((i * 7) % 11), "N" + QByteArray::number(i % 4),
+                        "0" + QByteArray::number(1 + i % 5) + "-01-05",
+                        "10:00:0" + QByteArray::number(i % 2), QByteArray::number(i % 6),
+                        "V" + QByteArray::number(i % 3));
+    }
+    fixture.Load(index);
+    fixture.Model.SetSortKey(key);
+    for (int i = 0; i + 1 < fixture.Model.GetCount(); ++i)
+        QVERIFY2(CompareObjects(fixture.Model.Objects(), i, i + 1) <= 0, "ascending order broken");
+    const QStringList ascending = fixture.VisibleKeys();
+
+    fixture.Model.SetSortDirection(1);
+    for (int i = 0; i + 1 < fixture.Model.GetCount(); ++i)
+        QVERIFY2(CompareObjects(fixture.Model.Objects(), i, i + 1) <= 0, "descending order broken");
+    // Where neighbours differ, descending stands them the other way round.
+    StoreSortDirection(0);
+    for (int i = 0; i + 1 < fixture.Model.GetCount(); ++i)
+        QVERIFY(CompareObjects(fixture.Model.Objects(), i, i + 1) >= 0);
+    QCOMPARE(fixture.Model.GetCount(), ascending.size());
+}
+
+void TestOrdering::textComparison_data()
+{
+    QTest::addColumn<QByteArray>("a");
+    QTest::addColumn<QByteArray>("b");
+    QTest::addColumn<int>("sign");
+
+    QTest::newRow("equal") << QByteArray("Demo") << QByteArray("Demo") << 0;
+    QTest::newRow("ASCII case ignored") << QByteArray("demo") << QByteArray("DEMO") << 0;
+    QTest::newRow("empty first") << QByteArray() << QByteArray("A") << -1;
+    QTest::newRow("prefix first") << QByteArray("Sales") << QByteArray("Sales Header") << -1;
+    QTest::newRow("underscore after letters") << QByteArray("_") << QByteArray("z") << 1;
+    QTest::newRow("bracket after upper-case letters") << QByteArray("[") << QByteArray("Z") << 1;
+    QTest::newRow("digits as characters") << QByteArray("10") << QByteArray("9") << -1;
+    QTest::newRow("high bytes by code") << QByteArray("\x82") << QByteArray("z") << 1;
+    QTest::newRow("no case folding above 0x7F") << QByteArray("\x82") << QByteArray("\x90") << -1;
+    QTest::newRow("bytes compare unsigned") << QByteArray("\xff") << QByteArray("\x01") << 1;
+}
+
+void TestOrdering::textComparison()
+{
+    QFETCH(QByteArray, a);
+    QFETCH(QByteArray, b);
+    QFETCH(int, sign);
+    QCOMPARE(Sign(CompareTexts(a, b)), sign);
+    QCOMPARE(Sign(CompareTexts(b, a)), -sign);
+}
+
+void TestOrdering::dateTimeComparison_data()
+{
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<int>("result");
+
+    const double day = EncodeDateTime(QDate(2008, 12, 31), QTime(10, 0));
+    const double ms = 1.0 / 86400000.0;
+    QTest::newRow("equal") << day << day << 0;
+    QTest::newRow("half a millisecond") << day << day + 0.5 * ms << 0;
+    QTest::newRow("just under a millisecond") << day << day + 0.99 * ms << 0;
+    QTest::newRow("just over a millisecond") << day << day + 1.01 * ms << -1;
+    QTest::newRow("one second later") << day + 1.0 / 86400 << day << 1;
+    QTest::newRow("negative day counts") << -1.75 << -1.25 << -1;
+}
+
+void TestOrdering::dateTimeComparison()
+{
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(int, result);
+    QCOMPARE(CompareDateTimes(a, b), result);
+}
+
+void TestOrdering::permissionsOrder()
+{
+    TModelFixture fixture;
+    fixture.Library.SetRights(otTable, 1, {{0, 0, 0, 0, 1}}); // X
+    fixture.Library.SetRights(otTable, 2, {{1, 0, 0, 0, 1}}); // RX
+    fixture.Library.SetRights(otTable, 3, {{1, 1, 1, 1, 1}}); // RIMDX
+    fixture.Library.SetRights(otTable, 4, {{1, 1, 1, 1, 0}}); // RIMD
+    fixture.Library.SetRights(otTable, 5, {{1, 0, 0, 0, 0}}); // R
+    fixture.Library.SetRights(otTable, 6, {{0, 0, 0, 0, 0}}); // a record granting nothing
+    fixture.Load(Object(Table, "1", "A") + Object(Table, "2", "A") + Object(Table, "3", "A") +
+                 Object(Table, "4", "A") + Object(Table, "5", "A") + Object(Table, "6", "A") +
+                 Object(Table, "7", "A")); // 7: no record
+    fixture.Model.SetSortKey(skLicensePermissions);
+    QCOMPARE(fixture.VisibleKeys(), (QStringList{"Table 6 A", "Table 7 A", "Table 5 A", "Table 4 A",
+                                                 "Table 3 A", "Table 2 A", "Table 1 A"}));
+    fixture.Model.SetSortDirection(1);
+    QCOMPARE(fixture.VisibleKeys().mid(5), (QStringList{"Table 7 A", "Table 6 A"}));
+
+    // A licence change leaves the order of the old letters until the next sort.
+    fixture.Library.SetRights(otTable, 7, {{1, 1, 1, 1, 1}});
+    fixture.Model.RefreshPermissions();
+    QCOMPARE(fixture.VisibleKeys().indexOf("Table 7 A"), 5);
+    fixture.Model.Sort();
+    QCOMPARE(fixture.VisibleKeys(), (QStringList{"Table 1 A", "Table 2 A", "Table 7 A", "Table 3 A",
+                                                 "Table 4 A", "Table 5 A", "Table 6 A"}));
+}
+
+void TestOrdering::keyOutsideTheRangeKeepsEveryEntry()
+{
+    TModelFixture fixture;
+    fixture.Load(Object(Table, "3", "C") + Object(Table, "1", "A") + Object(Form, "2", "B"));
+    for (int key : {-1, 7, 1000}) {
+        fixture.Model.SetSortKey(key);
+        QCOMPARE(fixture.Model.GetSortKey(), key);
+        QStringList keys = fixture.VisibleKeys();
+        keys.sort();
+        QCOMPARE(keys, (QStringList{"Form 2 B", "Table 1 A", "Table 3 C"}));
+        QCOMPARE(CompareObjects(fixture.Model.Objects(), 0, 1), 0);
+    }
+}
+
+void TestOrdering::directionOtherThanOneIsAscending()
+{
+    TModelFixture fixture;
+    fixture.Load(Object(Table, "3", "C") + Object(Table, "1", "A") + Object(Table, "2", "B"));
+    fixture.Model.SetSortKey(skID);
+    fixture.Model.SetSortDirection(2);
+    QCOMPARE(fixture.Model.GetSortDirection(), 2);
+    QCOMPARE(fixture.VisibleKeys(), (QStringList{"Table 1 A", "Table 2 B", "Table 3 C"}));
+}
+
+// Key and direction belong to the program, not to one model: a cleared or a
+// new model sorts by them.
+void TestOrdering::keyAndDirectionOutliveTheModel()
+{
+    {
+        TModelFixture fixture;
+        fixture.Model.SetSortDirection(1);
+        fixture.Model.SetSortKey(skName);
+        fixture.Model.Clear();
+        QCOMPARE(fixture.Model.GetSortKey(), int(skName));
+    }
+    TFakeCFront library;
+    TNavisionBinaryFile model(library.EntryPoints(), UsSettings());
+    QCOMPARE(model.GetSortKey(), int(skName));
+    QCOMPARE(model.GetSortDirection(), 1);
+    StoreSortKey(skType);
+    StoreSortDirection(0);
+}
+
+QTEST_GUILESS_MAIN(TestOrdering)
+#include "tst_ordering.moc"
