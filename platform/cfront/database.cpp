@@ -1,0 +1,275 @@
+#include "database.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <string_view>
+#include <utility>
+
+namespace cfront {
+namespace {
+
+constexpr std::string_view SearchEqual = "=";
+constexpr std::string_view SearchFirst = "-";
+
+// Fields 10 to 14 of a permission record follow the TRight bits.
+constexpr int32_t FirstRightField = 10;
+
+} // namespace
+
+void TDatabase::Start(TLicence licence)
+{
+    Stop();
+    Licence = std::move(licence);
+    Started = true;
+}
+
+void TDatabase::Stop()
+{
+    Started = false;
+    Licence = TLicence();
+    ++Generation;
+    SearchArmed = false;
+    Tables.clear();
+    Records.clear();
+}
+
+bool TDatabase::ActivateLicence(TLicence licence)
+{
+    if (!Started)
+        return false;
+    Licence = std::move(licence);
+    ++Generation;
+    return true;
+}
+
+CFHandle TDatabase::NewHandle()
+{
+    if (LastHandle == std::numeric_limits<CFHandle>::max())
+        return 0;
+    return ++LastHandle;
+}
+
+bool TDatabase::OpenTable(CFHandle *table, int32_t tableNo)
+{
+    if (!Started || !table)
+        return false;
+    TTableKind kind;
+    if (tableNo == CF_PERMISSION_TABLE)
+        kind = TTableKind::Permissions;
+    else if (tableNo == CF_INFORMATION_TABLE)
+        kind = TTableKind::Information;
+    else
+        return false;
+    const CFHandle handle = NewHandle();
+    if (!handle)
+        return false;
+    Tables.emplace(handle, kind);
+    *table = handle;
+    return true;
+}
+
+bool TDatabase::CloseTable(CFHandle table)
+{
+    return Started && Tables.erase(table) > 0;
+}
+
+CFHandle TDatabase::AllocRecord(CFHandle table)
+{
+    if (!Started || !Tables.contains(table))
+        return 0;
+    const CFHandle handle = NewHandle();
+    if (handle)
+        Records.emplace(handle, TRecord{table, {}, std::nullopt});
+    return handle;
+}
+
+bool TDatabase::FreeRecord(CFHandle record)
+{
+    return Started && Records.erase(record) > 0;
+}
+
+const TDatabase::TField *TDatabase::FindField(TTableKind kind, int32_t field)
+{
+    static constexpr TField PermissionFields[] = {
+        {1, FieldTypeInteger, true},   {2, FieldTypeInteger, true},   {10, FieldTypeInteger, false},
+        {11, FieldTypeInteger, false}, {12, FieldTypeInteger, false}, {13, FieldTypeInteger, false},
+        {14, FieldTypeInteger, false},
+    };
+    // Field 1 numbers the lines from 1.
+    static constexpr TField InformationFields[] = {
+        {1, FieldTypeInteger, true},
+        {2, FieldTypeText, false},
+    };
+    const auto find = [field](const auto &fields) -> const TField * {
+        const auto found = std::find_if(std::begin(fields), std::end(fields),
+                                        [field](const TField &f) { return f.Number == field; });
+        return found == std::end(fields) ? nullptr : &*found;
+    };
+    return kind == TTableKind::Permissions ? find(PermissionFields) : find(InformationFields);
+}
+
+std::size_t TDatabase::RowCount(TTableKind kind) const
+{
+    return kind == TTableKind::Permissions ? Licence.Permissions.size()
+                                           : Licence.Information.size();
+}
+
+TDatabase::TRecord *TDatabase::RecordOf(CFHandle table, CFHandle record)
+{
+    return const_cast<TRecord *>(std::as_const(*this).RecordOf(table, record));
+}
+
+const TDatabase::TRecord *TDatabase::RecordOf(CFHandle table, CFHandle record) const
+{
+    if (!Started || !Tables.contains(table))
+        return nullptr;
+    const auto found = Records.find(record);
+    if (found == Records.end() || found->second.Table != table)
+        return nullptr;
+    return &found->second;
+}
+
+const TDatabase::TLoadedRow *TDatabase::LoadedRow(const TRecord &record) const
+{
+    if (!record.Row || record.Row->Generation != Generation)
+        return nullptr;
+    return &*record.Row;
+}
+
+int32_t TDatabase::FieldType(CFHandle table, int32_t field) const
+{
+    if (!Started)
+        return 0;
+    const auto found = Tables.find(table);
+    if (found == Tables.end())
+        return 0;
+    const TField *definition = FindField(found->second, field);
+    return definition ? definition->Type : 0;
+}
+
+bool TDatabase::AssignField(CFHandle table, CFHandle record, int32_t field, int32_t fieldType,
+                            const void *value, int32_t size)
+{
+    TRecord *target = RecordOf(table, record);
+    if (!target || !value || size != sizeof(int32_t))
+        return false;
+    const TField *definition = FindField(Tables.at(table), field);
+    if (!definition || !definition->Key || definition->Type != fieldType)
+        return false;
+    int32_t number = 0;
+    std::memcpy(&number, value, sizeof number);
+    target->Keys[field] = number;
+    return true;
+}
+
+bool TDatabase::SetSearchMode(int32_t mode)
+{
+    SearchArmed = Started && mode == CF_SEARCH_MODE;
+    return SearchArmed;
+}
+
+TDatabase::TLoadedRow TDatabase::RowAt(TTableKind kind, std::size_t index) const
+{
+    TLoadedRow row{index, 0, Generation};
+    if (kind == TTableKind::Permissions)
+        row.Number = Licence.Permissions[index].From;
+    return row;
+}
+
+std::optional<TDatabase::TLoadedRow> TDatabase::FindByKey(TTableKind kind,
+                                                          const TRecord &record) const
+{
+    const auto key = [&record](int32_t field) {
+        const auto found = record.Keys.find(field);
+        return found == record.Keys.end() ? 0 : found->second;
+    };
+    if (kind == TTableKind::Permissions) {
+        const auto index = Licence.FindPermission(key(1), key(2));
+        if (!index)
+            return std::nullopt;
+        return TLoadedRow{*index, key(2), Generation};
+    }
+    const int32_t lineNumber = key(1);
+    if (lineNumber < 1 || static_cast<std::size_t>(lineNumber) > Licence.Information.size())
+        return std::nullopt;
+    return RowAt(kind, static_cast<std::size_t>(lineNumber) - 1);
+}
+
+bool TDatabase::FindRecord(CFHandle table, CFHandle record, const char *searchText)
+{
+    const bool armed = SearchArmed;
+    SearchArmed = false;
+    TRecord *target = RecordOf(table, record);
+    if (!target)
+        return false;
+    // A search that fails for any reason leaves the record not loaded.
+    target->Row.reset();
+    if (!armed || !searchText)
+        return false;
+    const TTableKind kind = Tables.at(table);
+    if (searchText == SearchEqual)
+        target->Row = FindByKey(kind, *target);
+    else if (searchText == SearchFirst && RowCount(kind) > 0)
+        target->Row = RowAt(kind, 0);
+    return target->Row.has_value();
+}
+
+bool TDatabase::NextRecord(CFHandle table, CFHandle record, int32_t steps)
+{
+    TRecord *target = RecordOf(table, record);
+    if (!target || steps < 1)
+        return false;
+    const TLoadedRow *row = LoadedRow(*target);
+    if (!row)
+        return false;
+    const TTableKind kind = Tables.at(table);
+    const std::size_t remaining = RowCount(kind) - row->Index - 1;
+    if (static_cast<std::size_t>(steps) > remaining)
+        return false;
+    target->Row = RowAt(kind, row->Index + static_cast<std::size_t>(steps));
+    return true;
+}
+
+int32_t TDatabase::IntegerValue(TTableKind kind, const TLoadedRow &row, int32_t field) const
+{
+    if (kind == TTableKind::Information)
+        return static_cast<int32_t>(row.Index + 1);
+    const TPermissionLine &line = Licence.Permissions[row.Index];
+    if (field == 1)
+        return line.ObjectType;
+    if (field == 2)
+        return row.Number;
+    const int bit = field - FirstRightField;
+    return (line.Rights >> bit) & 1;
+}
+
+bool TDatabase::GetFieldData(void *buffer, int32_t size, CFHandle table, CFHandle record,
+                             int32_t field) const
+{
+    const TRecord *source = RecordOf(table, record);
+    if (!source || !buffer || size < 1)
+        return false;
+    const TLoadedRow *row = LoadedRow(*source);
+    const TTableKind kind = Tables.at(table);
+    const TField *definition = FindField(kind, field);
+    if (!row || !definition)
+        return false;
+    if (definition->Type == FieldTypeInteger) {
+        if (size != sizeof(int32_t))
+            return false;
+        const int32_t value = IntegerValue(kind, *row, field);
+        std::memcpy(buffer, &value, sizeof value);
+        return true;
+    }
+    // A text goes into any buffer that holds at least its NUL.
+    const std::string &text = Licence.Information[row->Index];
+    const std::size_t length = std::min(
+        {text.size(), static_cast<std::size_t>(MaxTextLength), static_cast<std::size_t>(size) - 1});
+    auto *bytes = static_cast<char *>(buffer);
+    std::memcpy(bytes, text.data(), length);
+    bytes[length] = '\0';
+    return true;
+}
+
+} // namespace cfront

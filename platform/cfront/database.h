@@ -1,0 +1,97 @@
+// The library's inner working: the open tables and records behind the
+// handles it hands out, over the active licence.
+#pragma once
+
+#include "cfront_abi.h"
+#include "licence.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+
+namespace cfront {
+
+// The type codes ordinal 36 hands out and ordinal 41 expects back.
+enum TFieldType : int32_t {
+    FieldTypeInteger = 101,
+    FieldTypeText = 102,
+};
+
+// The longest text a field hands out, without its NUL.
+inline constexpr int32_t MaxTextLength = 250;
+
+// Every operation answers false (or handle 0) and changes nothing when a
+// handle, pointer, field or size doesn't fit, and before Start.
+class TDatabase {
+public:
+    // Starts afresh: every handle is forgotten.
+    void Start(TLicence licence);
+    void Stop();
+
+    // Open records keep their handles and key values but are no longer
+    // loaded: the next search reads the new licence.
+    bool ActivateLicence(TLicence licence);
+
+    bool OpenTable(CFHandle *table, int32_t tableNo);
+    bool CloseTable(CFHandle table);
+    CFHandle AllocRecord(CFHandle table);
+    bool FreeRecord(CFHandle record);
+
+    // 0 for an unknown table or field.
+    int32_t FieldType(CFHandle table, int32_t field) const;
+    // Key fields only: they are what "=" searches by.
+    bool AssignField(CFHandle table, CFHandle record, int32_t field, int32_t fieldType,
+                     const void *value, int32_t size);
+
+    // Arms the next FindRecord; only the program's one search mode does, any
+    // other disarms it.
+    bool SetSearchMode(int32_t mode);
+    // A failed search leaves the record not loaded.
+    bool FindRecord(CFHandle table, CFHandle record, const char *searchText);
+    bool NextRecord(CFHandle table, CFHandle record, int32_t steps);
+    bool GetFieldData(void *buffer, int32_t size, CFHandle table, CFHandle record,
+                      int32_t field) const;
+
+private:
+    enum class TTableKind { Permissions, Information };
+
+    // Where a record stands in the licence it was loaded from.
+    struct TLoadedRow {
+        std::size_t Index = 0;
+        int32_t Number = 0; // field 2 of a permission record
+        uint64_t Generation = 0;
+    };
+
+    struct TRecord {
+        CFHandle Table = 0;
+        std::map<int32_t, int32_t> Keys; // unset keys read as 0
+        std::optional<TLoadedRow> Row;
+    };
+
+    struct TField {
+        int32_t Number;
+        int32_t Type;
+        bool Key;
+    };
+
+    static const TField *FindField(TTableKind kind, int32_t field);
+    std::size_t RowCount(TTableKind kind) const;
+    // The record of that table, or null.
+    TRecord *RecordOf(CFHandle table, CFHandle record);
+    const TRecord *RecordOf(CFHandle table, CFHandle record) const;
+    const TLoadedRow *LoadedRow(const TRecord &record) const;
+    std::optional<TLoadedRow> FindByKey(TTableKind kind, const TRecord &record) const;
+    TLoadedRow RowAt(TTableKind kind, std::size_t index) const;
+    int32_t IntegerValue(TTableKind kind, const TLoadedRow &row, int32_t field) const;
+    CFHandle NewHandle();
+
+    bool Started = false;
+    TLicence Licence;
+    uint64_t Generation = 0;
+    bool SearchArmed = false;
+    CFHandle LastHandle = 0;
+    std::map<CFHandle, TTableKind> Tables;
+    std::map<CFHandle, TRecord> Records;
+};
+
+} // namespace cfront

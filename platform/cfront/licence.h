@@ -1,0 +1,44 @@
+// The active licence as the library's two tables show it: permission lines
+// in file order and information lines.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cfront {
+
+// The rights a permission line grants, one bit each, in the order of the
+// permission table's fields 10 to 14.
+enum TRight : uint8_t {
+    RightRead = 1,
+    RightInsert = 2,
+    RightModify = 4,
+    RightDelete = 8,
+    RightExecute = 16,
+};
+
+struct TPermissionLine {
+    int32_t ObjectType = 0;
+    int32_t From = 0;
+    int32_t To = 0;
+    uint8_t Rights = 0; // TRight bits; 0 grants nothing
+};
+
+struct TLicence {
+    std::vector<TPermissionLine> Permissions;
+    // Code page 850 bytes, at their full length.
+    std::vector<std::string> Information;
+
+    // The first line, in file order, whose type matches and whose range holds
+    // the number.
+    std::optional<std::size_t> FindPermission(int32_t objectType, int32_t number) const;
+};
+
+// A licence that grants nothing and whose one information line tells what
+// went wrong (UTF-8).
+TLicence BrokenLicence(const std::string &message);
+
+} // namespace cfront
