@@ -1,0 +1,570 @@
+// What libcfront.so shows of a licence file: permission lookups, the
+// information lines, switching licences and the licence read at start, and
+// the single line a broken file gives.
+#include "cfrontlibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <memory>
+
+namespace {
+
+constexpr int32_t Int32Min = std::numeric_limits<int32_t>::min();
+constexpr int32_t Int32Max = std::numeric_limits<int32_t>::max();
+
+// Type numbers as the program knows them.
+constexpr int32_t TableData = 0, Table = 1, Form = 2, Report = 3, Dataport = 4, Codeunit = 5,
+                  XMLport = 6, MenuSuite = 7;
+
+QList<QByteArray> Lines(std::initializer_list<const char *> lines)
+{
+    QList<QByteArray> result;
+    for (const char *line : lines)
+        result.append(line);
+    return result;
+}
+
+} // namespace
+
+class TestCFrontLicence : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void lookup_data();
+    void lookup();
+    void typeNames_data();
+    void typeNames();
+    void lookupThenNextWalksOnInFileOrder();
+    void permissionWalk();
+
+    void informationLines_data();
+    void informationLines();
+    void codePage850_data();
+    void codePage850();
+    void informationByLineNumber_data();
+    void informationByLineNumber();
+
+    void switchingKeepsHandlesOpen();
+    void brokenFile_data();
+    void brokenFile();
+    void unreadableFile_data();
+    void unreadableFile();
+
+    void licenceBesideTheLibrary_data();
+    void licenceBesideTheLibrary();
+    void demoLicenceReadsCleanly();
+
+private:
+    QString WriteFile(const QString &name, const QByteArray &content);
+    // A session of the built library with the licence made the active one.
+    std::unique_ptr<TCFrontSession> SessionWith(const QByteArray &licence);
+
+    std::unique_ptr<TCFrontLibrary> Library;
+    QTemporaryDir Folder;
+};
+
+void TestCFrontLicence::initTestCase()
+{
+    QVERIFY(Folder.isValid());
+    Library = std::make_unique<TCFrontLibrary>(BuiltLibraryPath());
+    QVERIFY2(Library->Error().isEmpty(), qPrintable(Library->Error()));
+}
+
+QString TestCFrontLicence::WriteFile(const QString &name, const QByteArray &content)
+{
+    const QString path = Folder.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+std::unique_ptr<TCFrontSession> TestCFrontLicence::SessionWith(const QByteArray &licence)
+{
+    auto session = std::make_unique<TCFrontSession>(*Library);
+    const bool ok = session->SetLicenceFile(WriteFile("licence.flf", licence));
+    QTest::qVerify(ok, "SetLicenceFile", "the licence reads without error", __FILE__, __LINE__);
+    return session;
+}
+
+// --- permissions ---------------------------------------------------------
+
+void TestCFrontLicence::lookup_data()
+{
+    QTest::addColumn<int32_t>("objectType");
+    QTest::addColumn<int32_t>("number");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QByteArray>("rights");
+
+    QTest::newRow("first of two matching lines wins") << Table << 5 << true << QByteArray("RIMD");
+    QTest::newRow("range start") << Table << 1 << true << QByteArray("RIMD");
+    QTest::newRow("range end") << Table << 10 << true << QByteArray("RIMD");
+    QTest::newRow("type given as number") << Table << 11 << true << QByteArray("R");
+    QTest::newRow("end of the later range") << Table << 20 << true << QByteArray("R");
+    QTest::newRow("past every range") << Table << 21 << false << QByteArray();
+    QTest::newRow("below every range") << Table << 0 << false << QByteArray();
+    QTest::newRow("same number, other type") << Form << 5 << true << QByteArray("RX");
+    QTest::newRow("type without that number") << Form << 6 << false << QByteArray();
+    QTest::newRow("negative range start") << Codeunit << -100 << true << QByteArray("IX");
+    QTest::newRow("negative range end") << Codeunit << -1 << true << QByteArray("IX");
+    QTest::newRow("just above a negative range") << Codeunit << 0 << false << QByteArray();
+    QTest::newRow("just below a negative range") << Codeunit << -101 << false << QByteArray();
+    QTest::newRow("smallest 32-bit number") << Report << Int32Min << true << QByteArray("R");
+    QTest::newRow("largest 32-bit number") << Report << Int32Max << true << QByteArray("M");
+    QTest::newRow("between the two") << Report << 0 << false << QByteArray();
+    QTest::newRow("whole range, low end") << XMLport << Int32Min << true << QByteArray("D");
+    QTest::newRow("whole range, high end") << XMLport << Int32Max << true << QByteArray("D");
+    QTest::newRow("whole range, middle") << XMLport << 0 << true << QByteArray("D");
+    QTest::newRow("type 0") << TableData << 1 << true << QByteArray("X");
+    QTest::newRow("type 0, other number") << TableData << 2 << false << QByteArray();
+    QTest::newRow("line granting nothing is found") << MenuSuite << 1 << true << QByteArray();
+    QTest::newRow("letters in any order") << Dataport << 100 << true << QByteArray("MIR");
+    QTest::newRow("type 8") << 8 << 1 << false << QByteArray();
+    QTest::newRow("type -1") << -1 << 1 << false << QByteArray();
+}
+
+void TestCFrontLicence::lookup()
+{
+    QFETCH(int32_t, objectType);
+    QFETCH(int32_t, number);
+    QFETCH(bool, found);
+    QFETCH(QByteArray, rights);
+
+    const auto session = SessionWith("[Permissions]\n"
+                                     "Table 1..10 RIMD\n"
+                                     "table 5 X\n"
+                                     "Form 5 RX\n"
+                                     "1 11..20 R\n"
+                                     "CODEUNIT -100..-1 IX\n"
+                                     "Report -2147483648 R\n"
+                                     "Report +2147483647 M\n"
+                                     "XMLport -2147483648..2147483647 D\n"
+                                     "0 1 X\n"
+                                     "MenuSuite 1 -\n"
+                                     "Dataport 100 MIR\n");
+    const auto granted = session->Lookup(objectType, number);
+    QCOMPARE(granted.has_value(), found);
+    if (found)
+        QCOMPARE(*granted, RightsOf(rights));
+}
+
+void TestCFrontLicence::typeNames_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int32_t>("objectType");
+
+    QTest::newRow("Table") << QByteArray("Table") << Table;
+    QTest::newRow("FORM") << QByteArray("FORM") << Form;
+    QTest::newRow("report") << QByteArray("report") << Report;
+    QTest::newRow("DataPort") << QByteArray("DataPort") << Dataport;
+    QTest::newRow("codeunit") << QByteArray("codeunit") << Codeunit;
+    QTest::newRow("XMLPORT") << QByteArray("XMLPORT") << XMLport;
+    QTest::newRow("menuSuite") << QByteArray("menuSuite") << MenuSuite;
+    for (int32_t type = TableData; type <= MenuSuite; ++type)
+        QTest::addRow("number %d", type) << QByteArray::number(type) << type;
+}
+
+void TestCFrontLicence::typeNames()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int32_t, objectType);
+
+    const auto session = SessionWith("[Permissions]\n" + name + " 42 RD\n");
+    for (int32_t type = TableData; type <= MenuSuite; ++type) {
+        const auto granted = session->Lookup(type, 42);
+        QCOMPARE(granted.has_value(), type == objectType);
+        if (granted)
+            QCOMPARE(*granted, RightsOf("RD"));
+    }
+}
+
+void TestCFrontLicence::lookupThenNextWalksOnInFileOrder()
+{
+    const auto session = SessionWith("[Permissions]\n"
+                                     "Form 1..9 R\n"
+                                     "Table 1..9 I\n"
+                                     "Form 5 M\n");
+    QCOMPARE(session->Lookup(Table, 3), RightsOf("I"));
+    QCOMPARE(session->ReadInteger(session->PermissionTable, session->PermissionRecord, NumberField),
+             3);
+    QVERIFY(session->Api.NextRecord(session->PermissionTable, session->PermissionRecord, 1));
+    QCOMPARE(session->ReadInteger(session->PermissionTable, session->PermissionRecord, TypeField),
+             Form);
+    QCOMPARE(session->ReadInteger(session->PermissionTable, session->PermissionRecord, NumberField),
+             5);
+    QCOMPARE(session->ReadRights(session->PermissionRecord), RightsOf("M"));
+}
+
+void TestCFrontLicence::permissionWalk()
+{
+    const auto session = SessionWith("[Permissions]\n"
+                                     "Report 50..60 RX\n"
+                                     "0 -7 -\n"
+                                     "MenuSuite 2147483647 IMD\n");
+    struct TRow {
+        int32_t Type;
+        int32_t From;
+        QByteArray Rights;
+    };
+    const QList<TRow> expected = {
+        {Report, 50, "RX"}, {TableData, -7, ""}, {MenuSuite, Int32Max, "IMD"}};
+    const CFHandle table = session->PermissionTable;
+    const CFHandle record = session->PermissionRecord;
+
+    QVERIFY(session->Find(table, record, "-"));
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        if (i > 0)
+            QCOMPARE(session->Api.NextRecord(table, record, 1), int16_t(1));
+        QCOMPARE(session->ReadInteger(table, record, TypeField), expected[i].Type);
+        QCOMPARE(session->ReadInteger(table, record, NumberField), expected[i].From);
+        QCOMPARE(session->ReadRights(record), RightsOf(expected[i].Rights));
+    }
+    QCOMPARE(session->Api.NextRecord(table, record, 1), int16_t(0));
+    // The end leaves the record on the last line.
+    QCOMPARE(session->ReadInteger(table, record, NumberField), Int32Max);
+}
+
+// --- information lines ---------------------------------------------------
+
+void TestCFrontLicence::informationLines_data()
+{
+    QTest::addColumn<QByteArray>("licence");
+    QTest::addColumn<QList<QByteArray>>("lines");
+
+    QTest::newRow("file order, blank and comment lines skipped")
+        << QByteArray("[Information]\nFirst\n\n   \n; a note\n  ; an indented note\nSecond\n")
+        << Lines({"First", "Second"});
+    QTest::newRow("leading blanks and tabs kept")
+        << QByteArray("[Information]\n  Indented\tand tabbed\n")
+        << Lines({"  Indented\tand tabbed"});
+    QTest::newRow("repeated sections, names in any case")
+        << QByteArray("[information]\nA\n[PERMISSIONS]\nTable 1 R\n[Information]\nB\n")
+        << Lines({"A", "B"});
+    QTest::newRow("CR LF and byte order mark")
+        << QByteArray("\xEF\xBB\xBF[Information]\r\nA\r\nB\r\n") << Lines({"A", "B"});
+    QTest::newRow("no line end after the last line")
+        << QByteArray("[Information]\nA\nB") << Lines({"A", "B"});
+    QTest::newRow("header with blanks") << QByteArray(" [ Information ] \nA\n") << Lines({"A"});
+    QTest::newRow("no information section")
+        << QByteArray("[Permissions]\nTable 1 R\n") << QList<QByteArray>();
+    QTest::newRow("empty file") << QByteArray() << QList<QByteArray>();
+
+    const QByteArray cut(250, 'a');
+    QTest::newRow("250 bytes kept whole") << "[Information]\n" + cut << QList<QByteArray>{cut};
+    QTest::newRow("251 bytes cut to 250")
+        << "[Information]\n" + cut + "b\nnext" << QList<QByteArray>{cut, "next"};
+    QTest::newRow("300 bytes cut to 250")
+        << "[Information]\n" + QByteArray(300, 'a') << QList<QByteArray>{cut};
+    QTest::newRow("cut after conversion, not in UTF-8 bytes")
+        << "[Information]\n" + QString(300, QChar(0xF8)).toUtf8()
+        << QList<QByteArray>{QByteArray(250, '\x9B')};
+}
+
+void TestCFrontLicence::informationLines()
+{
+    QFETCH(QByteArray, licence);
+    QFETCH(QList<QByteArray>, lines);
+
+    QCOMPARE(SessionWith(licence)->InformationLines(), lines);
+}
+
+void TestCFrontLicence::codePage850_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+
+    const auto row = [](const char *name, char16_t character, const char *hex) {
+        QTest::newRow(name) << QString(QChar(character)) << QByteArray::fromHex(hex);
+    };
+    row("o slash", u'ø', "9b");
+    row("a ring", u'å', "86");
+    row("AE", u'Æ', "92");
+    row("O slash", u'Ø', "9d");
+    row("sharp s", u'ß', "e1");
+    row("u umlaut", u'ü', "81");
+    row("e acute", u'é', "82");
+    row("pound", u'£', "9c");
+    row("florin", u'ƒ', "9f");
+    row("dotless i", u'ı', "d5");
+    row("currency sign", u'¤', "cf");
+    row("no-break space", u'\u00A0', "ff");
+    row("double line", u'═', "cd");
+    row("double corner", u'╚', "c8");
+    row("full block", u'█', "db");
+    row("light shade", u'░', "b0");
+    row("double low line", u'‗', "f2");
+    row("black square", u'■', "fe");
+    row("tilde", u'~', "7e");
+    row("euro, not in the code page", u'€', "3f");
+    row("omega, not in the code page", u'Ω', "3f");
+    QTest::newRow("outside the BMP, one question mark")
+        << QString::fromUtf8("\xF0\x9F\x98\x80") << QByteArray("?");
+    QTest::newRow("mixed") << QStringLiteral("Grüße, Ærø")
+                           << QByteArray("Gr\x81\xE1"
+                                         "e, \x92r\x9B");
+}
+
+void TestCFrontLicence::codePage850()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+
+    const auto session = SessionWith("[Information]\n<" + text.toUtf8() + ">\n");
+    QCOMPARE(session->InformationLines(), QList<QByteArray>{"<" + bytes + ">"});
+}
+
+void TestCFrontLicence::informationByLineNumber_data()
+{
+    QTest::addColumn<int32_t>("lineNumber");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QByteArray>("text");
+
+    QTest::newRow("first") << 1 << true << QByteArray("one");
+    QTest::newRow("last") << 3 << true << QByteArray("three");
+    QTest::newRow("zero") << 0 << false << QByteArray();
+    QTest::newRow("past the last") << 4 << false << QByteArray();
+    QTest::newRow("negative") << -1 << false << QByteArray();
+}
+
+void TestCFrontLicence::informationByLineNumber()
+{
+    QFETCH(int32_t, lineNumber);
+    QFETCH(bool, found);
+    QFETCH(QByteArray, text);
+
+    const auto session = SessionWith("[Information]\none\n; not a line\ntwo\nthree\n");
+    const CFHandle table = session->InformationTable;
+    const CFHandle record = session->InformationRecord;
+    session->SetKey(table, record, 1, lineNumber);
+    QCOMPARE(session->Find(table, record, "="), found);
+    if (found) {
+        QCOMPARE(session->ReadInteger(table, record, 1), lineNumber);
+        QCOMPARE(session->ReadText(table, record, InformationTextField), text);
+    } else {
+        QCOMPARE(session->ReadText(table, record, InformationTextField), std::nullopt);
+    }
+}
+
+// --- switching licences and broken files ---------------------------------
+
+void TestCFrontLicence::switchingKeepsHandlesOpen()
+{
+    const QString first = WriteFile("first.flf", "[Information]\nLicence A\nSecond A\n"
+                                                 "[Permissions]\nTable 1 R\n");
+    const QString second = WriteFile("second.flf", "[Information]\nLicence B\n"
+                                                   "[Permissions]\nTable 1 X\nForm 2 M\n");
+    TCFrontSession session(*Library);
+    const CFHandle table = session.InformationTable;
+    const CFHandle record = session.InformationRecord;
+
+    QVERIFY(session.SetLicenceFile(first));
+    QCOMPARE(session.InformationLines(), Lines({"Licence A", "Second A"}));
+    QCOMPARE(session.Lookup(Table, 1), RightsOf("R"));
+    QVERIFY(session.Find(table, record, "-"));
+
+    QVERIFY(session.SetLicenceFile(second));
+    // Nothing loaded from the first licence shows through.
+    QCOMPARE(session.ReadText(table, record, InformationTextField), std::nullopt);
+    QCOMPARE(session.Api.NextRecord(table, record, 1), int16_t(0));
+    QCOMPARE(session.ReadRights(session.PermissionRecord), std::nullopt);
+
+    QVERIFY(session.Find(table, record, "-"));
+    QCOMPARE(session.ReadText(table, record, InformationTextField), QByteArray("Licence B"));
+    QCOMPARE(session.InformationLines(), Lines({"Licence B"}));
+    QCOMPARE(session.Lookup(Table, 1), RightsOf("X"));
+    QCOMPARE(session.Lookup(Form, 2), RightsOf("M"));
+
+    QVERIFY(session.SetLicenceFile(first));
+    QCOMPARE(session.InformationLines(), Lines({"Licence A", "Second A"}));
+    QCOMPARE(session.Lookup(Form, 2), std::nullopt);
+}
+
+void TestCFrontLicence::brokenFile_data()
+{
+    QTest::addColumn<QByteArray>("licence");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QByteArray rights = R"(expected RIGHTS as letters of R, I, M, D, X or "-", found )";
+    const QByteArray type = "expected TYPE as Table, Form, Report, Dataport, Codeunit, XMLport, "
+                            "MenuSuite or a number 0-7, found ";
+    const QByteArray from =
+        "expected FROM as a whole number from -2147483648 to 2147483647, found ";
+    const QByteArray to = "expected TO as a whole number from -2147483648 to 2147483647, found ";
+
+    QTest::newRow("line before any section")
+        << QByteArray("Table 1 R\n") << 1
+        << QByteArray(
+               R"(expected a section header [Information] or [Permissions], found "Table 1 R")");
+    QTest::newRow("blank and comment lines still counted")
+        << QByteArray("; note\n\n[Permissions]\nTable 1..10 RIMD\nTable 5 RQ\n") << 5
+        << rights + "\"RQ\"";
+    QTest::newRow("unknown section")
+        << QByteArray("[Information]\nA\n[Licence]\n") << 3
+        << QByteArray(R"(expected section [Information] or [Permissions], found "[Licence]")");
+    QTest::newRow("unknown type name")
+        << QByteArray("[Permissions]\nTabel 1 R\n") << 2 << type + "\"Tabel\"";
+    QTest::newRow("type number 8") << QByteArray("[Permissions]\n8 1 R\n") << 2 << type + "\"8\"";
+    QTest::newRow("type number -1")
+        << QByteArray("[Permissions]\n-1 1 R\n") << 2 << type + "\"-1\"";
+    QTest::newRow("FROM not a number")
+        << QByteArray("[Permissions]\nTable 1x R\n") << 2 << from + "\"1x\"";
+    QTest::newRow("FROM hexadecimal")
+        << QByteArray("[Permissions]\nTable 0x10 R\n") << 2 << from + "\"0x10\"";
+    QTest::newRow("FROM above 32 bits")
+        << QByteArray("[Permissions]\nTable 2147483648 R\n") << 2 << from + "\"2147483648\"";
+    QTest::newRow("FROM below 32 bits")
+        << QByteArray("[Permissions]\nTable -2147483649..0 R\n") << 2 << from + "\"-2147483649\"";
+    QTest::newRow("FROM missing") << QByteArray("[Permissions]\nTable ..5 R\n") << 2
+                                  << from + "\"\"";
+    QTest::newRow("TO missing") << QByteArray("[Permissions]\nTable 5.. R\n") << 2 << to + "\"\"";
+    QTest::newRow("TO above 32 bits")
+        << QByteArray("[Permissions]\nTable 1..2147483648 R\n") << 2 << to + "\"2147483648\"";
+    QTest::newRow("FROM greater than TO")
+        << QByteArray("[Permissions]\nTable 10..5 R\n") << 2
+        << QByteArray(R"(expected FROM not greater than TO, found "10..5")");
+    QTest::newRow("rights in lower case")
+        << QByteArray("[Permissions]\nTable 1 r\n") << 2 << rights + "\"r\"";
+    QTest::newRow("dash with letters")
+        << QByteArray("[Permissions]\nTable 1 -R\n") << 2 << rights + "\"-R\"";
+    QTest::newRow("rights letter twice")
+        << QByteArray("[Permissions]\nTable 1 RIR\n") << 2
+        << QByteArray(R"(expected each of R, I, M, D, X at most once in RIGHTS, found "RIR")");
+    QTest::newRow("rights missing")
+        << QByteArray("[Permissions]\nTable 5\n") << 2
+        << QByteArray(R"(expected RIGHTS as letters of R, I, M, D, X or "-" after the numbers, )"
+                      "found the end of the line");
+    QTest::newRow("range missing")
+        << QByteArray("[Permissions]\nTable\n") << 2
+        << QByteArray("expected FROM[..TO] after the object type, found the end of the line");
+    QTest::newRow("extra field") << QByteArray("[Permissions]\nTable 5 R X\n") << 2
+                                 << QByteArray(
+                                        R"(expected the end of the line after RIGHTS, found "X")");
+    QTest::newRow("comment after a line")
+        << QByteArray("[Permissions]\nTable 5 R ; note\n") << 2
+        << QByteArray(R"(expected the end of the line after RIGHTS, found ";")");
+    QTest::newRow("not UTF-8") << QByteArray("[Information]\nok\nK\xF8"
+                                             "benhavn\n")
+                               << 3
+                               << QByteArray("expected UTF-8 text, found bytes that are not UTF-8");
+    QTest::newRow("lines counted with CR LF and byte order mark")
+        << QByteArray("\xEF\xBB\xBF[Permissions]\r\nTable 1 R\r\nForm x R\r\n") << 3
+        << from + "\"x\"";
+    QTest::newRow("found text in code page 850")
+        << QString("[Permissions]\nTabellø 1 R\n").toUtf8() << 2 << type + "\"Tabell\x9B\"";
+}
+
+void TestCFrontLicence::brokenFile()
+{
+    QFETCH(QByteArray, licence);
+    QFETCH(int, line);
+    QFETCH(QByteArray, expected);
+
+    const QString path = WriteFile("broken.flf", licence);
+    // A good licence first, so that keeping its records would show.
+    const auto session = SessionWith("[Information]\nGood\n[Permissions]\nTable 1 R\n");
+
+    QVERIFY(!session->SetLicenceFile(path));
+    const QByteArray message =
+        path.toUtf8() + ", line " + QByteArray::number(line) + ": " + expected;
+    QCOMPARE(session->InformationLines(), QList<QByteArray>{message});
+    QVERIFY(!session->Find(session->PermissionTable, session->PermissionRecord, "-"));
+    QCOMPARE(session->Lookup(Table, 1), std::nullopt);
+}
+
+void TestCFrontLicence::unreadableFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("error");
+
+    QTest::newRow("missing file") << Folder.filePath("missing.flf") << ENOENT;
+    QTest::newRow("folder") << Folder.path() << EISDIR;
+    QTest::newRow("empty name") << QString() << ENOENT;
+}
+
+void TestCFrontLicence::unreadableFile()
+{
+    QFETCH(QString, path);
+    QFETCH(int, error);
+
+    const auto session = SessionWith("[Information]\nGood\n[Permissions]\nTable 1 R\n");
+    QVERIFY(!session->SetLicenceFile(path));
+    const QByteArray message =
+        "Cannot read licence file \"" + path.toUtf8() + "\": " + QByteArray(std::strerror(error));
+    QCOMPARE(session->InformationLines(), QList<QByteArray>{message});
+    QVERIFY(!session->Find(session->PermissionTable, session->PermissionRecord, "-"));
+}
+
+// --- the licence read at start -------------------------------------------
+
+void TestCFrontLicence::licenceBesideTheLibrary_data()
+{
+    QTest::addColumn<bool>("besideTheLibrary");
+    QTest::addColumn<QByteArray>("licence");
+    QTest::addColumn<QList<QByteArray>>("lines");   // "%1" stands for the folder
+    QTest::addColumn<QByteArray>("tableOneRights"); // null when not found
+
+    QTest::newRow("cfront.flf beside the library")
+        << true << QByteArray("[Information]\nBeside\n[Permissions]\nTable 1 RX\n")
+        << Lines({"Beside"}) << QByteArray("RX");
+    QTest::newRow("nothing beside the library")
+        << false << QByteArray() << QList<QByteArray>() << QByteArray();
+    QTest::newRow("broken cfront.flf beside the library")
+        << true << QByteArray("[Permissions]\nTable 1 RX\nTable 2 Q\n")
+        << Lines({R"(%1/cfront.flf, line 3: expected RIGHTS as letters of R, I, M, D, X or "-", )"
+                  R"(found "Q")"})
+        << QByteArray();
+}
+
+void TestCFrontLicence::licenceBesideTheLibrary()
+{
+    QFETCH(bool, besideTheLibrary);
+    QFETCH(QByteArray, licence);
+    QFETCH(QList<QByteArray>, lines);
+    QFETCH(QByteArray, tableOneRights);
+
+    // A copy of the library in a folder of its own is loaded apart from the
+    // built one and looks for its licence there.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString copy = folder.filePath("libcfront.so");
+    QVERIFY(QFile::copy(BuiltLibraryPath(), copy));
+    if (besideTheLibrary) {
+        QFile file(folder.filePath("cfront.flf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(licence), licence.size());
+    }
+    for (QByteArray &line : lines)
+        line.replace("%1", folder.path().toUtf8());
+
+    TCFrontLibrary library(copy);
+    QVERIFY2(library.Error().isEmpty(), qPrintable(library.Error()));
+    TCFrontSession session(library);
+    QCOMPARE(session.InformationLines(), lines);
+    const auto granted = session.Lookup(Table, 1);
+    QCOMPARE(granted.has_value(), !tableOneRights.isNull());
+    if (granted)
+        QCOMPARE(*granted, RightsOf(tableOneRights));
+}
+
+void TestCFrontLicence::demoLicenceReadsCleanly()
+{
+    TCFrontSession session(*Library);
+    // The build placed the demo licence beside the library as cfront.flf.
+    const QList<QByteArray> atStart = session.InformationLines();
+    QVERIFY(session.SetLicenceFile(QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.flf")));
+    QCOMPARE(session.InformationLines(), atStart);
+    QVERIFY(session.Find(session.PermissionTable, session.PermissionRecord, "-"));
+}
+
+QTEST_GUILESS_MAIN(TestCFrontLicence)
+#include "tst_cfrontlicence.moc"
