@@ -57,7 +57,7 @@ void TNavisionLicenseFile::ReadInformation()
     if (Library.FindRecord(InformationTable, InformationRecord, "-") == 0)
         return;
     do {
-        char buffer[TextBufferSize];
+        char buffer[TextBufferSize] = {}; // stays a valid text if the library writes nothing
         Library.GetFieldData(buffer, TextBufferSize, InformationTable, InformationRecord,
                              TextField);
         // The text ends at the first NUL, or fills the buffer.

@@ -1,0 +1,70 @@
+// quintarel-cli: lists an object file for scripts and machines without a
+// display, the way the desktop program reads, sorts and exports it.
+#include "listing.h"
+#include "options.h"
+
+#include "binaryfile.h"
+#include "cfront.h"
+#include "errors.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+void PrintError(const QString &message)
+{
+    std::fputs(MessageForDisplay(message).toLocal8Bit().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+// Takes the desktop program's road: licence, hiding, loading, direction, key.
+void Run(const TListerOptions &options)
+{
+    const TCFrontEntryPoints &library = LoadCFront();
+    TNavisionBinaryFile model(library, TRegionalSettings::FromSystem());
+    if (!options.LicenseFile.isEmpty())
+        model.LicenseFile().ChangeLicenseFile(options.LicenseFile);
+    if (options.HideSystemObjects)
+        model.SetHideSystemObjects(true);
+    model.LoadFromFile(options.FileName);
+    if (options.Descending)
+        model.SetSortDirection(1);
+    model.SetSortKey(options.SortKey);
+
+    if (!options.ExportFile.isEmpty()) {
+        model.SaveListToFile(options.ExportFile);
+        return;
+    }
+    for (int i = 0; i < model.GetCount(); ++i) {
+        const QByteArray line = ListingLine(model.GetObject(i), model.Settings());
+        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        throw TError(QStringLiteral("Cannot write the list to standard output"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const TListerCommandLine commandLine = ParseListerArguments(application.arguments().mid(1));
+    if (!commandLine.Options) {
+        std::fprintf(stderr, "quintarel-cli: %s\n\n%s", qPrintable(commandLine.Error),
+                     qPrintable(ListerUsage()));
+        return 2;
+    }
+    if (commandLine.Options->Help) {
+        std::fputs(qPrintable(ListerUsage()), stdout);
+        return 0;
+    }
+    try {
+        Run(*commandLine.Options);
+    } catch (const TError &error) {
+        PrintError(error.message());
+        return 1;
+    }
+    return 0;
+}

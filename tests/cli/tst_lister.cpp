@@ -1,0 +1,240 @@
+// quintarel-cli end to end on the demo samples.
+#include "codepage.h"
+#include "ordering.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Lister = QStringLiteral(QUINTAREL_CLI);
+const QString Samples = QStringLiteral(QUINTAREL_SAMPLES);
+
+struct TRun {
+    int ExitCode = -1;
+    QByteArray Out, Err;
+    QList<QByteArray> Lines() const
+    {
+        QList<QByteArray> lines = Out.split('\n');
+        if (!lines.isEmpty() && lines.back().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
+};
+
+// Runs the lister under United States regional settings.
+TRun RunLister(const QStringList &arguments, const QString &program = Lister)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "en_US.UTF-8");
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QByteArray Column(const QByteArray &line, int column)
+{
+    return line.split('\t').value(column);
+}
+
+} // namespace
+
+class TestLister : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsTheDemoFile();
+    void sortsByEveryKey_data();
+    void sortsByEveryKey();
+    void hidesSystemObjects();
+    void looksUpAnotherLicence();
+    void exports();
+    void failures_data();
+    void failures();
+    void withoutTheLibrary();
+};
+
+void TestLister::listsTheDemoFile()
+{
+    const TRun run = RunLister({Samples + "/demo.fob"});
+    QCOMPARE(run.ExitCode, 0);
+    QCOMPARE(run.Err, QByteArray());
+    const QList<QByteArray> lines = run.Lines();
+    QVERIFY(lines.size() > 50);
+    for (const QByteArray &line : lines)
+        QCOMPARE(line.count('\t'), 6);
+
+    QVERIFY(lines.contains(
+        "Table\t18\tCustomer\t7/10/10 12:00:00 PM\t45710\tNAVW16.00.01,NAVNO6.00.01\tRIMD"));
+    QVERIFY(lines.contains("Page\t21\tCustomer Card\t2/1/12 8:45:10 AM\t73560\tNAVW17.00\tRX"));
+    QVERIFY(lines.contains("Query\t21\tCustomer Card\t2/1/12 8:45:10 AM\t4096\tNAVW17.00\tRX"));
+    QVERIFY(lines.contains(
+        QStringLiteral("Table\t50001\tBudsjettoppfølging\t5/3/11 2:22:31 PM\t7166\tDEMO1.00\tRIMDX")
+            .toUtf8()));
+    // An entry with blank date and time, and one with a blank time.
+    QVERIFY(lines.contains(
+        QStringLiteral("Form\t50001\tKundeoversikt Ålesund\t\t11873\tDEMO1.01\tRIMDX").toUtf8()));
+    QVERIFY(
+        lines.contains("Report\t50000\tDemo Customer Statement\t9/12/10\t35512\tDEMO1.00\tRIMDX"));
+    // Duplicates are listed once: the first read wins.
+    QCOMPARE(std::count_if(lines.begin(), lines.end(),
+                           [](const QByteArray &l) { return l.startsWith("Table\t18\t"); }),
+             1);
+    QCOMPARE(std::count_if(lines.begin(), lines.end(),
+                           [](const QByteArray &l) { return l.startsWith("Codeunit\t80\t"); }),
+             1);
+    QVERIFY(lines.contains("Codeunit\t-1\tNegative ID test\t9/12/10 11:59:59 AM\t1024\t\t"));
+}
+
+void TestLister::sortsByEveryKey_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("column");
+    const char *names[] = {"type", "id", "name", "datetime", "size", "version", "permissions"};
+    for (int key = 0; key < 7; ++key) {
+        QTest::addRow("%s", names[key]) << QString(names[key]) << key;
+        QTest::addRow("%d", key) << QString::number(key) << key;
+    }
+}
+
+// The primary column of each key is in order, and the key by name and by
+// number give the same list.
+void TestLister::sortsByEveryKey()
+{
+    QFETCH(QString, key);
+    QFETCH(int, column);
+    for (const bool descending : {false, true}) {
+        QStringList arguments{"--sort", key, Samples + "/demo.fob"};
+        if (descending)
+            arguments.prepend("--descending");
+        const QList<QByteArray> lines = RunLister(arguments).Lines();
+        QVERIFY(lines.size() > 50);
+        for (int i = 0; i + 1 < lines.size(); ++i) {
+            const QByteArray a = Column(lines[i], column), b = Column(lines[i + 1], column);
+            int order = 0;
+            if (column == 1 || column == 4)
+                order = a.toInt() < b.toInt() ? -1 : (a.toInt() > b.toInt());
+            else if (column == 2 || column == 5 || column == 6)
+                order = CompareTexts(EncodeText(QString::fromUtf8(a)),
+                                     EncodeText(QString::fromUtf8(b)));
+            if (descending)
+                order = -order;
+            QVERIFY2(order <= 0, (a + " before " + b).constData());
+        }
+        if (column == 0) {
+            QVERIFY(lines.first().startsWith(descending ? "MenuSuite\t" : "Page\t"));
+            QVERIFY(lines.last().startsWith(descending ? "Query\t" : "MenuSuite\t"));
+        }
+    }
+}
+
+void TestLister::hidesSystemObjects()
+{
+    const QList<QByteArray> all = RunLister({Samples + "/demo.fob"}).Lines();
+    const QList<QByteArray> shown = RunLister({"--hide-system", Samples + "/demo.fob"}).Lines();
+    QList<QByteArray> expected;
+    for (const QByteArray &line : all) {
+        if (quint32(Column(line, 1).toInt()) < 2000000000u)
+            expected << line;
+    }
+    QVERIFY(expected.size() < all.size());
+    // Page 21 and Query 21 are equal under the type key: their order is open.
+    std::sort(expected.begin(), expected.end());
+    QList<QByteArray> sortedShown = shown;
+    std::sort(sortedShown.begin(), sortedShown.end());
+    QCOMPARE(sortedShown, expected);
+}
+
+void TestLister::looksUpAnotherLicence()
+{
+    QTemporaryDir dir;
+    QFile licence(dir.filePath("only-tables.flf"));
+    QVERIFY(licence.open(QIODevice::WriteOnly));
+    licence.write("[Information]\nTables only\n[Permissions]\nTable 1..99 RIMDX\nForm 21 -\n");
+    licence.close();
+    const QList<QByteArray> lines =
+        RunLister({"--license", licence.fileName(), Samples + "/demo.fob"}).Lines();
+    QVERIFY(lines.size() > 50);
+    for (const QByteArray &line : lines) {
+        const int id = Column(line, 1).toInt();
+        const QByteArray expected =
+            line.startsWith("Table\t") && id >= 1 && id <= 99 ? "RIMDX" : "";
+        QCOMPARE(Column(line, 6), expected);
+    }
+}
+
+void TestLister::exports()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath("list.txt");
+    const TRun run = RunLister({"--export", out, "--sort", "id", Samples + "/demo.fob"});
+    QCOMPARE(run.ExitCode, 0);
+    QCOMPARE(run.Out, QByteArray());
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.endsWith("\r\n"));
+    QVERIFY(bytes.contains(
+        "Table\t50001\tBudsjettoppf\x9blging\t5/3/11 2:22:31 PM\t7166\tDEMO1.00\r\n"));
+    const QList<QByteArray> listed = RunLister({"--sort", "id", Samples + "/demo.fob"}).Lines();
+    QList<QByteArray> lines = bytes.split('\n');
+    lines.removeLast(); // after the last CR LF
+    QCOMPARE(lines.size(), listed.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        QCOMPARE(lines[i].count('\t'), 5);
+        // The export line is the listed line without the permissions, in code page 850.
+        const QByteArray withoutPermissions = listed[i].left(listed[i].lastIndexOf('\t'));
+        QCOMPARE(lines[i], EncodeText(QString::fromUtf8(withoutPermissions)) + '\r');
+    }
+}
+
+void TestLister::failures_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("missing file")
+        << QStringList{"no-such.fob"} << 1
+        << QString("Cannot open file \"%1/no-such.fob\". No such file or directory.\n")
+               .arg(QDir::currentPath());
+    QTest::newRow("disk full") << QStringList{"--export", "/dev/full", Samples + "/demo.fob"} << 1
+                               << "Cannot write file \"/dev/full\". No space left on device.\n";
+    QTest::newRow("no file") << QStringList{} << 2
+                             << "quintarel-cli: No object file given\n\nUsage:";
+    QTest::newRow("unknown key") << QStringList{"--sort", "colour", "x.fob"} << 2
+                                 << "quintarel-cli: Unknown sort key \"colour\"\n\nUsage:";
+}
+
+void TestLister::failures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    const TRun run = RunLister(arguments);
+    QCOMPARE(run.ExitCode, exitCode);
+    QCOMPARE(run.Out, QByteArray());
+    QVERIFY2(QString::fromUtf8(run.Err).startsWith(error), run.Err.constData());
+}
+
+void TestLister::withoutTheLibrary()
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("quintarel-cli");
+    QVERIFY(QFile::copy(Lister, copy));
+    const TRun run = RunLister({Samples + "/demo.fob"}, copy);
+    QCOMPARE(run.ExitCode, 1);
+    QVERIFY2(run.Err.startsWith("Cannot find the database access library \"libcfront.so\" in " +
+                                dir.path().toUtf8()),
+             run.Err.constData());
+}
+
+QTEST_GUILESS_MAIN(TestLister)
+#include "tst_lister.moc"

@@ -1,0 +1,108 @@
+// The lister's command line.
+#include "options.h"
+
+#include <QTest>
+
+class TestListerOptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parses_data();
+    void parses();
+    void refuses_data();
+    void refuses();
+};
+
+void TestListerOptions::parses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("sortKey");
+    QTest::addColumn<bool>("descending");
+    QTest::addColumn<bool>("hide");
+    QTest::addColumn<QString>("license");
+    QTest::addColumn<QString>("exportFile");
+    QTest::addColumn<QString>("file");
+
+    QTest::newRow("defaults") << QStringList{"a.fob"} << 0 << false << false << ""
+                              << ""
+                              << "a.fob";
+    QTest::newRow("every option") << QStringList{"--sort",        "name",      "--descending",
+                                                 "--hide-system", "--license", "l.flf",
+                                                 "--export",      "out.txt",   "a.fob"}
+                                  << 2 << true << true << "l.flf"
+                                  << "out.txt"
+                                  << "a.fob";
+    QTest::newRow("values after =")
+        << QStringList{"--sort=permissions", "--export=o.txt", "b.fbk"} << 6 << false << false << ""
+        << "o.txt"
+        << "b.fbk";
+    QTest::newRow("key by number")
+        << QStringList{"--sort", "3", "a.fob"} << 3 << false << false << ""
+        << ""
+        << "a.fob";
+    QTest::newRow("key in capitals")
+        << QStringList{"--sort", "DateTime", "a.fob"} << 3 << false << false << ""
+        << ""
+        << "a.fob";
+    QTest::newRow("file after options")
+        << QStringList{"a.fob", "--sort", "version"} << 5 << false << false << ""
+        << ""
+        << "a.fob";
+    QTest::newRow("file that looks like an option")
+        << QStringList{"--", "--odd.fob"} << 0 << false << false << ""
+        << ""
+        << "--odd.fob";
+}
+
+void TestListerOptions::parses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, sortKey);
+    QFETCH(bool, descending);
+    QFETCH(bool, hide);
+    QFETCH(QString, license);
+    QFETCH(QString, exportFile);
+    QFETCH(QString, file);
+    const TListerCommandLine commandLine = ParseListerArguments(arguments);
+    QVERIFY2(commandLine.Options.has_value(), qPrintable(commandLine.Error));
+    const TListerOptions &options = *commandLine.Options;
+    QCOMPARE(options.SortKey, sortKey);
+    QCOMPARE(options.Descending, descending);
+    QCOMPARE(options.HideSystemObjects, hide);
+    QCOMPARE(options.LicenseFile, license);
+    QCOMPARE(options.ExportFile, exportFile);
+    QCOMPARE(options.FileName, file);
+}
+
+void TestListerOptions::refuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("no file") << QStringList{} << "No object file given";
+    QTest::newRow("two files") << QStringList{"a.fob", "b.fob"}
+                               << "Only one object file can be listed";
+    QTest::newRow("unknown key") << QStringList{"--sort", "colour", "a.fob"}
+                                 << "Unknown sort key \"colour\"";
+    QTest::newRow("key out of range")
+        << QStringList{"--sort", "7", "a.fob"} << "Unknown sort key \"7\"";
+    QTest::newRow("key missing") << QStringList{"a.fob", "--sort"} << "--sort needs a key";
+    QTest::newRow("licence missing")
+        << QStringList{"a.fob", "--license"} << "--license needs a file name";
+    QTest::newRow("empty export name")
+        << QStringList{"--export=", "a.fob"} << "--export needs a file name";
+    QTest::newRow("unknown option")
+        << QStringList{"--colour", "a.fob"} << "Unknown option \"--colour\"";
+}
+
+void TestListerOptions::refuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    const TListerCommandLine commandLine = ParseListerArguments(arguments);
+    QVERIFY(!commandLine.Options.has_value());
+    QCOMPARE(commandLine.Error, error);
+}
+
+QTEST_GUILESS_MAIN(TestListerOptions)
+#include "tst_listeroptions.moc"
