@@ -212,11 +212,7 @@ bool TNavisionBinaryFile::AddObject(std::unique_ptr<TNavisionObject> &object)
 {
     TObjectList &target =
         (FHideSystemObjects && object->IsSystemObject()) ? *FHiddenObjects : *FObjects;
-    QByteArray key = object->GetKey();
-    if (target.ContainsKey(key))
-        return false;
-    target.Append({std::move(key), std::move(object)});
-    return true;
+    return target.AppendUnique(object->GetKey(), object);
 }
 
 void TNavisionBinaryFile::SetHideSystemObjects(bool value)

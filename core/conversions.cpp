@@ -75,7 +75,7 @@ public:
         SkipBlanks();
         if (word.isEmpty())
             return false;
-        if (Text.mid(Pos, word.size()).compare(word, Qt::CaseInsensitive) == 0) {
+        if (QStringView(Text).mid(Pos, word.size()).compare(word, Qt::CaseInsensitive) == 0) {
             Pos += word.size();
             return true;
         }

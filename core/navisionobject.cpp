@@ -5,6 +5,7 @@
 #include "errors.h"
 
 #include <array>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -81,11 +82,15 @@ int32_t ConvertInteger(const QByteArray &field)
     throw TError(QStringLiteral("'%1' is not a valid integer value").arg(DecodeText(field)));
 }
 
+// Every byte of the set replaced by the separator (as its code page 850 byte).
 QByteArray Replaced(QByteArray text, const char *from, QChar to)
 {
-    const QByteArray replacement = EncodeText(QString(to));
-    for (const char *c = from; *c; ++c)
-        text.replace(*c, replacement);
+    const QByteArray encoded = EncodeText(QString(to));
+    const char separator = encoded.isEmpty() ? '?' : encoded.front();
+    for (char &c : text) {
+        if (std::strchr(from, c) != nullptr && c != '\0')
+            c = separator;
+    }
     return text;
 }
 

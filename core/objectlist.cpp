@@ -17,9 +17,14 @@ TObjectList::TIndexKey TObjectList::IndexKey(const QByteArray &key) const
     return {Collator.sortKey(text), QString()};
 }
 
-bool TObjectList::ContainsKey(const QByteArray &key) const
+bool TObjectList::AppendUnique(QByteArray key, std::unique_ptr<TNavisionObject> &object)
 {
-    return KeyIndex.find(IndexKey(key)) != KeyIndex.end();
+    TIndexKey indexKey = IndexKey(key);
+    if (KeyIndex.find(indexKey) != KeyIndex.end())
+        return false;
+    KeyIndex.insert(std::move(indexKey));
+    Entries.push_back({std::move(key), std::move(object)});
+    return true;
 }
 
 void TObjectList::Append(TObjectEntry entry)

@@ -27,8 +27,10 @@ public:
     const TObjectEntry &Entry(int index) const { return Entries[static_cast<size_t>(index)]; }
     TNavisionObject &Object(int index) const { return *Entries[static_cast<size_t>(index)].Object; }
 
-    // Whether a key equal to this one, ignoring case, is listed.
-    bool ContainsKey(const QByteArray &key) const;
+    // Appends the object under its key unless an equal key, ignoring case,
+    // is listed; an object not appended stays the caller's.
+    bool AppendUnique(QByteArray key, std::unique_ptr<TNavisionObject> &object);
+    // Appends without comparing keys.
     void Append(TObjectEntry entry);
     // Removes the entries whose object satisfies the test; returns them from
     // the last position to the first. The others keep their order.
