@@ -56,7 +56,7 @@ fuzz: deps fuzz-deps
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(BUILD_DIR)-fuzz -DQUINTAREL_BUILD_FUZZ=ON \
 	  -DQUINTAREL_BUILD_GUI=OFF -DQUINTAREL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD_DIR)-fuzz -j $(JOBS) --target fuzz_index_entry fuzz_index
-	$(BUILD_DIR)-fuzz/bin/fuzz_index_entry -max_total_time=$(FUZZ_SECONDS) fuzz/corpus/entry
+	$(BUILD_DIR)-fuzz/bin/fuzz_index_entry -max_total_time=$(FUZZ_SECONDS) fuzz/corpus/index_entry
 	$(BUILD_DIR)-fuzz/bin/fuzz_index -max_total_time=$(FUZZ_SECONDS) fuzz/corpus/index
 
 screenshots: build
