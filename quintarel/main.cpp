@@ -1,0 +1,42 @@
+// The program entry: the application and its title, the main window, then
+// the hidden licence window, and the event loop until the main window closes.
+
+#include "apptitle.h"
+#include "cfront.h"
+#include "errorbox.h"
+#include "errors.h"
+#include "imagelists.h"
+#include "licform.h"
+#include "mainform.h"
+#include "regionalsettings.h"
+#include "uistrings.h"
+#include "versionresource.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    SetApplicationTitle(UiStrings::ApplicationTitle);
+    QApplication::setWindowIcon(ApplicationIcon());
+    SetExecutableVersionInfo(QuintarelVersionResource());
+
+    const TCFrontEntryPoints *library = nullptr;
+    try {
+        library = &LoadCFront();
+    } catch (const TError &error) {
+        // Without the library no licence can be read: nothing to start.
+        ShowErrorBox(error.message());
+        return 1;
+    }
+
+    const TRegionalSettings settings = TRegionalSettings::FromSystem();
+    TfrmMain mainWindow(*library, settings, QApplication::arguments().mid(1));
+    TfrmLicense licenseWindow(&mainWindow);
+    frmLicense = &licenseWindow;
+
+    mainWindow.show();
+    const int status = QApplication::exec();
+    frmLicense = nullptr;
+    return status;
+}

@@ -1,0 +1,40 @@
+// A file dialog as a window sets it up once (kind, title, file types, the
+// extension added to a bare name) that proposes the file chosen at its last
+// confirmed use in this run.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+class TFileDialog {
+public:
+    enum class TKind {
+        Open, // only an existing file can be chosen
+        Save, // the folder must exist; an existing file needs confirming
+    };
+
+    // Shows the dialog and gives the chosen full path, or nothing when the
+    // user cancels. Tests put their own in place of the real dialog.
+    using TRunner =
+        std::function<std::optional<QString>(QWidget *parent, const TFileDialog &dialog)>;
+
+    TFileDialog(TKind kind, QString title, QStringList filters, QString defaultSuffix = {});
+
+    // True when the user confirmed; FileName is then the chosen path.
+    bool Execute(QWidget *parent);
+
+    TKind Kind;
+    QString Title; // empty: the platform's own title
+    QStringList Filters;
+    QString DefaultSuffix;
+    QString FileName; // proposed at the next use; empty before the first
+
+    // Puts another runner in place and returns the one before; an empty
+    // runner brings back the real dialog.
+    static TRunner SetRunner(TRunner runner);
+};

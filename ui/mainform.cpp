@@ -1,0 +1,377 @@
+#include "mainform.h"
+
+#include "AboutBox.h"
+#include "apptitle.h"
+#include "busycursor.h"
+#include "codepage.h"
+#include "commandmanager.h"
+#include "errorbox.h"
+#include "fonts.h"
+#include "imagelists.h"
+#include "keysearch.h"
+#include "licform.h"
+#include "uistrings.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+
+namespace {
+
+// The local files of a drop, in the order given.
+QStringList LocalFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+// Qt reads "[*]" in a caption as the place of its modified mark; a file
+// name may hold it too, and doubled it stands for itself.
+QString LiteralCaption(QString text)
+{
+    return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+// The status text is set for every entry read; painting it that often would
+// cost more than reading, so it is painted at most this often.
+constexpr qint64 StatusPaintInterval = 40; // milliseconds
+
+// Where the window opens; its size is the form's.
+constexpr QPoint MainWindowPosition(266, 264);
+
+} // namespace
+
+TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
+                   const QStringList &arguments, QWidget *parent)
+    : QMainWindow(parent),
+      dlgOpen(TFileDialog::TKind::Open, QString(),
+              {QStringLiteral("Navision Object File (*.fob)"),
+               QStringLiteral("Navision Backup File (*.fbk)"), QStringLiteral("All Files (*)")}),
+      dlgExportList(TFileDialog::TKind::Save, QStringLiteral("Export List"),
+                    {QStringLiteral("Text (Tab Delimited) (*.txt)")}, QStringLiteral("txt"))
+{
+    setupUi(this);
+    resize(Scaled(size()));
+    move(MainWindowPosition);
+    const QFont font = WindowFont();
+    if (font != QApplication::font()) {
+        setFont(font);
+        for (QMenu *menu : mmbMain->findChildren<QMenu *>())
+            menu->setFont(font);
+    }
+    imlToolbar = ToolbarImages();
+    imlListView = ListViewImages();
+    dlgAbout = new TAboutBox(this, settings.ThousandSeparator);
+    SetUpList();
+    SetUpCommands();
+    FormCreate(library, settings, arguments);
+    acmMain->UpdateAll();
+}
+
+TfrmMain::~TfrmMain()
+{
+    // FormDestroy: the rules and the list must not reach the model once it is gone.
+    delete acmMain;
+    acmMain = nullptr;
+    FListModel->SetDataHandler({});
+    FBinaryFile.reset();
+}
+
+void TfrmMain::FormCreate(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
+                          const QStringList &arguments)
+{
+    FBinaryFile = std::make_unique<TNavisionBinaryFile>(library, settings);
+    FBinaryFile->OnObjectLoaded = [this](TNavisionBinaryFile &sender,
+                                         const TNavisionObject &object) {
+        ObjectLoaded(sender, object);
+    };
+    if (arguments.isEmpty()) {
+        UpdateTitle();
+        UpdateStatus();
+    } else {
+        show();
+        QCoreApplication::processEvents();
+        UpdateTitle();
+        RunCommand([&] { OpenFile(arguments.front()); });
+    }
+    setAcceptDrops(true);
+}
+
+void TfrmMain::SetUpList()
+{
+    FListModel = new TObjectListModel(lvwMain);
+    FListModel->SetImages(imlListView);
+    FListModel->SetDataHandler([this](TListItem &item) { lvwMainData(item); });
+    lvwMain->setModel(FListModel);
+    lvwMain->SetFindHandler([this](const QString &text, int startIndex, bool wrap) {
+        int found = -1;
+        RunCommand([&] { found = lvwMainDataFind(text, startIndex, wrap); });
+        return found;
+    });
+    connect(lvwMain, &TObjectListView::ColumnClicked, this,
+            [this](int column) { RunCommand([&] { lvwMainColumnClick(column); }); });
+}
+
+void TfrmMain::SetUpCommands()
+{
+    acmMain = new TCommandManager(this);
+    const auto add = [this](QAction *action, void (TfrmMain::*execute)(),
+                            void (TfrmMain::*update)(QAction &) = nullptr) {
+        acmMain->Add(action, update ? TCommandManager::TUpdateHandler(
+                                          [this, update](QAction &a) { (this->*update)(a); })
+                                    : TCommandManager::TUpdateHandler());
+        connect(action, &QAction::triggered, this, [this, execute] {
+            RunCommand([&] { (this->*execute)(); });
+            acmMain->UpdateAll();
+        });
+    };
+    add(actFileOpen, &TfrmMain::actFileOpenExecute);
+    add(actFileClose, &TfrmMain::actFileCloseExecute, &TfrmMain::actFileCloseUpdate);
+    add(actFileExportList, &TfrmMain::actFileExportListExecute, &TfrmMain::actFileExportListUpdate);
+    add(actFileExit, &TfrmMain::actFileExitExecute);
+    add(actViewHideSysObjects, &TfrmMain::actViewHideSysObjectsExecute,
+        &TfrmMain::actViewHideSysObjectsUpdate);
+    add(actToolsLicenseFile, &TfrmMain::actToolsLicenseFileExecute);
+    add(actHelpAbout, &TfrmMain::actHelpAboutExecute);
+
+    // The sort commands share one handler; each carries its Sort Key.
+    const QList<QAction *> sortCommands = {actViewSortByType,
+                                           actViewSortByID,
+                                           actViewSortByName,
+                                           actViewSortByDateTime,
+                                           actViewSortBySize,
+                                           actViewSortByVersionList,
+                                           actViewSortByLicensePermissions};
+    for (int key = 0; key < sortCommands.size(); ++key) {
+        QAction *sort = sortCommands[key];
+        sort->setData(key);
+        sort->setIcon(imlToolbar.value(ToolbarImageFirstSort + key));
+        acmMain->Add(sort, [this](QAction &action) { actViewSortByUpdate(action); });
+        connect(sort, &QAction::triggered, this, [this, sort] {
+            RunCommand([&] { actViewSortByExecute(*sort); });
+            acmMain->UpdateAll();
+        });
+    }
+
+    actFileOpen->setIcon(imlToolbar.value(ToolbarImageOpen));
+    actFileExportList->setIcon(imlToolbar.value(ToolbarImageExportList));
+    // The File menu shows Export List under a caption of its own; the entry
+    // follows the command's state and runs it.
+    mniFileExportList->setIcon(actFileExportList->icon());
+    connect(actFileExportList, &QAction::changed, mniFileExportList,
+            [this] { mniFileExportList->setEnabled(actFileExportList->isEnabled()); });
+    connect(mniFileExportList, &QAction::triggered, actFileExportList, &QAction::trigger);
+}
+
+// --- Opening and showing the model -------------------------------------------
+
+void TfrmMain::OpenFile(const QString &fileName)
+{
+    TBusyCursor busy;
+    FBinaryFile->Clear();
+    UpdateListCount();
+    QCoreApplication::processEvents();
+    try {
+        FBinaryFile->LoadFromFile(fileName);
+        FBinaryFile->SetSortKey(FBinaryFile->GetSortKey());
+    } catch (...) {
+        // Whatever was read before the failure stays out of the model, so no
+        // later command can bring it into view.
+        FBinaryFile->Clear();
+        UpdateTitle();
+        UpdateListCount();
+        UpdateStatus();
+        throw;
+    }
+    UpdateTitle();
+    UpdateListCount();
+    UpdateStatus();
+}
+
+void TfrmMain::UpdateTitle()
+{
+    QString title = UiStrings::ApplicationTitle;
+    if (!FBinaryFile->FileName().isEmpty())
+        title = UiStrings::TitleWithFile.arg(QFileInfo(FBinaryFile->FileName()).fileName(), title);
+    SetApplicationTitle(title);
+    setWindowTitle(LiteralCaption(ApplicationTitle()));
+}
+
+void TfrmMain::UpdateListCount()
+{
+    FListModel->SetItemCount(FBinaryFile->GetCount());
+}
+
+void TfrmMain::UpdateStatus()
+{
+    QString text = UiStrings::ObjectCount.arg(FListModel->ItemCount());
+    if (FBinaryFile->HideSystemObjects())
+        text += UiStrings::SystemObjectsHidden;
+    stbMain->SetSimpleText(text);
+}
+
+void TfrmMain::ObjectLoaded(TNavisionBinaryFile &, const TNavisionObject &object)
+{
+    stbMain->SetSimpleText(DecodeText(object.GetKey()));
+    ShowStatusNow();
+}
+
+void TfrmMain::ShowStatusNow()
+{
+    if (StatusPaintClock.isValid() && StatusPaintClock.elapsed() < StatusPaintInterval)
+        return;
+    StatusPaintClock.start();
+    stbMain->repaint();
+}
+
+void TfrmMain::FilesDropped(const QStringList &files)
+{
+    if (files.isEmpty())
+        return;
+    OpenFile(files.front());
+}
+
+// --- The list ------------------------------------------------------------------
+
+void TfrmMain::lvwMainData(TListItem &item)
+{
+    const TNavisionObject &object = FBinaryFile->GetObject(item.Index);
+    item.Caption = DecodeText(object.GetTypeName());
+    item.ImageIndex = int(object.ObjectType()) - 1;
+    item.SubItems = {QString::number(object.ID()),
+                     DecodeText(object.Name()),
+                     object.GetDateTimeText(FBinaryFile->Settings()),
+                     QString::number(object.Size()),
+                     DecodeText(object.VersionList()),
+                     DecodeText(object.GetPermissionText())};
+}
+
+int TfrmMain::lvwMainDataFind(const QString &findString, int startIndex, bool wrap)
+{
+    return FindKeyPrefix(
+        FListModel->ItemCount(), [this](int row) { return FBinaryFile->GetObject(row).GetKey(); },
+        EncodeText(findString), startIndex, wrap);
+}
+
+void TfrmMain::lvwMainColumnClick(int column)
+{
+    SortBy(column);
+}
+
+// --- Commands ----------------------------------------------------------------
+
+void TfrmMain::actFileOpenExecute()
+{
+    if (dlgOpen.Execute(this))
+        OpenFile(dlgOpen.FileName);
+}
+
+void TfrmMain::actFileCloseExecute()
+{
+    FBinaryFile->Clear();
+    UpdateTitle();
+    UpdateListCount();
+    UpdateStatus();
+}
+
+void TfrmMain::actFileCloseUpdate(QAction &action)
+{
+    action.setEnabled(!FBinaryFile->FileName().isEmpty());
+}
+
+void TfrmMain::actFileExportListExecute()
+{
+    if (dlgExportList.Execute(this))
+        FBinaryFile->SaveListToFile(dlgExportList.FileName);
+}
+
+void TfrmMain::actFileExportListUpdate(QAction &action)
+{
+    action.setEnabled(!FBinaryFile->FileName().isEmpty());
+}
+
+void TfrmMain::actFileExitExecute()
+{
+    close();
+}
+
+void TfrmMain::actViewSortByExecute(QAction &action)
+{
+    SortBy(action.data().toInt());
+}
+
+void TfrmMain::actViewSortByUpdate(QAction &action)
+{
+    action.setChecked(action.data().toInt() == FBinaryFile->GetSortKey());
+}
+
+void TfrmMain::SortBy(int key)
+{
+    if (key == FBinaryFile->GetSortKey()) {
+        if (FBinaryFile->GetSortDirection() == 0)
+            FBinaryFile->SetSortDirection(1);
+        else if (FBinaryFile->GetSortDirection() == 1)
+            FBinaryFile->SetSortDirection(0);
+    }
+    FBinaryFile->SetSortKey(key);
+    FListModel->RepaintAll();
+}
+
+void TfrmMain::actViewHideSysObjectsExecute()
+{
+    FBinaryFile->SetHideSystemObjects(!FBinaryFile->HideSystemObjects());
+    UpdateListCount();
+    UpdateStatus();
+}
+
+void TfrmMain::actViewHideSysObjectsUpdate(QAction &action)
+{
+    action.setChecked(FBinaryFile->HideSystemObjects());
+}
+
+void TfrmMain::actToolsLicenseFileExecute()
+{
+    if (!frmLicense)
+        return;
+    frmLicense->Changed = false;
+    frmLicense->LicenseFile = &FBinaryFile->LicenseFile();
+    frmLicense->exec();
+    if (frmLicense->Changed) {
+        FBinaryFile->RefreshPermissions();
+        FListModel->RepaintAll();
+    }
+}
+
+void TfrmMain::actHelpAboutExecute()
+{
+    dlgAbout->Execute();
+}
+
+// --- Dropped files -------------------------------------------------------------
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!LocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent *event)
+{
+    const QStringList files = LocalFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so the program the files came from
+    // isn't kept waiting while the index is read.
+    QTimer::singleShot(0, this, [this, files] { RunCommand([&] { FilesDropped(files); }); });
+}

@@ -1,0 +1,73 @@
+// The rows of the object list without any content of their own: the model
+// knows a row count, and asks its data handler for the texts and the icon
+// of a row each time the view needs any of them.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <QList>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+// One row as the data handler fills it.
+struct TListItem {
+    int Index = 0;
+    QString Caption;      // the first column
+    int ImageIndex = -1;  // into the model's images; -1 shows none
+    QStringList SubItems; // the columns after the first, in order
+};
+
+struct TListColumn {
+    const char *Caption;
+    int Width; // pixels at 96 dots per inch
+    Qt::Alignment Alignment;
+};
+
+// Their positions are the Sort Keys.
+inline constexpr std::array<TListColumn, 7> ListColumns{{
+    {"Type", 80, Qt::AlignLeft},
+    {"ID", 80, Qt::AlignRight},
+    {"Name", 160, Qt::AlignLeft},
+    {"Date/Time", 120, Qt::AlignRight},
+    {"Size", 60, Qt::AlignRight},
+    {"Version List", 240, Qt::AlignLeft},
+    {"License Permissions", 60, Qt::AlignLeft},
+}};
+
+class TObjectListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    using TDataHandler = std::function<void(TListItem &item)>;
+
+    explicit TObjectListModel(QObject *parent = nullptr);
+
+    void SetDataHandler(TDataHandler handler);
+    void SetImages(QList<QIcon> images);
+
+    int ItemCount() const { return Count; }
+    // Rows beyond the new count go, new ones are added at the end; the rows
+    // that stay keep their selection. Every row is then painted afresh.
+    void SetItemCount(int count);
+    // Has every row asked for again, the count unchanged.
+    void RepaintAll();
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    // The row formed afresh; nothing of it is kept.
+    TListItem FillItem(int row) const;
+    void ReportError(const QString &message) const;
+
+    TDataHandler DataHandler;
+    QList<QIcon> Images;
+    int Count = 0;
+    mutable bool ErrorPending = false;
+};
