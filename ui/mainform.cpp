@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -49,6 +50,19 @@ constexpr qint64 StatusPaintInterval = 40; // milliseconds
 // Where the window opens; its size is the form's.
 constexpr QPoint MainWindowPosition(266, 264);
 
+// The designed place, moved up and left as far as needed to keep the whole
+// window on a smaller screen.
+QPoint PlaceOnScreen(const QPoint &designed, const QSize &size)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return designed;
+    const QRect available = screen->availableGeometry();
+    return {
+        std::max(available.left(), std::min(designed.x(), available.right() + 1 - size.width())),
+        std::max(available.top(), std::min(designed.y(), available.bottom() + 1 - size.height()))};
+}
+
 } // namespace
 
 TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
@@ -62,7 +76,7 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
 {
     setupUi(this);
     resize(Scaled(size()));
-    move(MainWindowPosition);
+    move(PlaceOnScreen(MainWindowPosition, size()));
     const QFont font = WindowFont();
     if (font != QApplication::font()) {
         setFont(font);

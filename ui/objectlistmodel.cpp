@@ -3,6 +3,7 @@
 #include "errorbox.h"
 #include "errors.h"
 
+#include <QPixmap>
 #include <QTimer>
 
 #include <exception>
@@ -17,6 +18,9 @@ void TObjectListModel::SetDataHandler(TDataHandler handler)
 void TObjectListModel::SetImages(QList<QIcon> images)
 {
     Images = std::move(images);
+    QPixmap blank(Images.isEmpty() ? QSize(16, 16) : Images.front().actualSize(QSize(16, 16)));
+    blank.fill(Qt::transparent);
+    BlankImage = QIcon(blank);
 }
 
 void TObjectListModel::SetItemCount(int count)
@@ -94,7 +98,7 @@ QVariant TObjectListModel::data(const QModelIndex &index, int role) const
             return {};
         const TListItem item = FillItem(index.row());
         if (item.ImageIndex < 0 || item.ImageIndex >= Images.size())
-            return {};
+            return BlankImage; // keeps the texts of the column in line
         return Images[item.ImageIndex];
     }
     case Qt::TextAlignmentRole:

@@ -68,6 +68,7 @@ private:
 
     TDataHandler DataHandler;
     QList<QIcon> Images;
+    QIcon BlankImage; // a row without a picture still leaves room for one
     int Count = 0;
     mutable bool ErrorPending = false;
 };
