@@ -1,0 +1,127 @@
+// Takes the pictures of the program's windows for the README and for a look
+// at them as a user sees them: scripts/screenshot.sh runs it under Xvfb.
+//
+//   quintarel-screenshots OUTPUT-FOLDER OBJECT-FILE
+//       builds the windows as the program does, opens the file, sorts by
+//       name, selects a row, and saves mainwindow.png, mainwindow-viewmenu.png,
+//       license.png and about.png.
+//   quintarel-screenshots --screen PNG
+//       saves the whole screen (the real program, started beside it).
+
+#include "apptitle.h"
+#include "cfront.h"
+#include "errors.h"
+#include "imagelists.h"
+#include "licform.h"
+#include "mainform.h"
+#include "uistrings.h"
+#include "versionresource.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+bool Save(const QPixmap &picture, const QString &path)
+{
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// Lets the X server draw what was asked for.
+void Settle()
+{
+    QTest::qWait(400);
+}
+
+// Saves the modal window that the command opens, then closes it.
+bool SaveModal(QAction *command, const QString &path)
+{
+    bool saved = false;
+    QTimer::singleShot(600, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            saved = Save(modal->grab(), path);
+            modal->close();
+        }
+    });
+    command->trigger();
+    return saved;
+}
+
+int SaveScreen(const QString &path)
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    return screen && Save(screen->grabWindow(0), path) ? 0 : 1;
+}
+
+int SaveWindows(const QString &folder, const QString &objectFile)
+{
+    QDir().mkpath(folder);
+    QDir out(folder);
+
+    SetApplicationTitle(UiStrings::ApplicationTitle);
+    QApplication::setWindowIcon(ApplicationIcon());
+    SetExecutableVersionInfo(QuintarelVersionResource());
+    const TCFrontEntryPoints &library = LoadCFront();
+
+    TfrmMain mainWindow(library, TRegionalSettings::FromSystem(), {objectFile});
+    TfrmLicense licenseWindow(&mainWindow);
+    frmLicense = &licenseWindow;
+    mainWindow.actViewSortByName->trigger();
+    mainWindow.lvwMain->setFocus();
+    mainWindow.lvwMain->setCurrentIndex(mainWindow.ListModel().index(4, 0));
+    QApplication::setActiveWindow(&mainWindow);
+    Settle();
+
+    bool ok = Save(mainWindow.grab(), out.filePath(QStringLiteral("mainwindow.png")));
+
+    // The View menu open over the window, as the screen shows it.
+    const QPoint menuAt = mainWindow.mmbMain->mapToGlobal(
+        mainWindow.mmbMain->actionGeometry(mainWindow.mnuView->menuAction()).bottomLeft());
+    mainWindow.mnuView->popup(menuAt);
+    Settle();
+    const QRect area = mainWindow.frameGeometry().united(mainWindow.mnuView->geometry());
+    ok = Save(QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(),
+                                                           area.height()),
+              out.filePath(QStringLiteral("mainwindow-viewmenu.png"))) &&
+         ok;
+    mainWindow.mnuView->hide();
+    Settle();
+
+    ok = SaveModal(mainWindow.actToolsLicenseFile, out.filePath(QStringLiteral("license.png"))) &&
+         ok;
+    ok = SaveModal(mainWindow.actHelpAbout, out.filePath(QStringLiteral("about.png"))) && ok;
+    frmLicense = nullptr;
+    return ok ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.size() == 2 && arguments[0] == QLatin1String("--screen"))
+        return SaveScreen(arguments[1]);
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: quintarel-screenshots OUTPUT-FOLDER OBJECT-FILE\n"
+                             "       quintarel-screenshots --screen PNG\n");
+        return 2;
+    }
+    try {
+        return SaveWindows(arguments[0], arguments[1]);
+    } catch (const TError &error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+        return 1;
+    }
+}

@@ -1,0 +1,143 @@
+#include "uitestsupport.h"
+
+#include "cfront.h"
+#include "ordering.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
+namespace {
+
+QByteArray Left(const QByteArray &text, int width)
+{
+    return text.leftJustified(width, ' ', true);
+}
+
+QByteArray Right(const QByteArray &text, int width)
+{
+    return text.rightJustified(width, ' ', true);
+}
+
+void WriteFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+        qFatal("Cannot write the fixture %s", qPrintable(path));
+}
+
+} // namespace
+
+QByteArray IndexEntry(const TTestEntry &entry)
+{
+    QByteArray line1 = Left(entry.Tag, 10) + Right(entry.ID, 10) + ' ' + Left(entry.Name, 30) +
+                       Right(entry.Date, 12) + ' ' + Right(entry.Time, 14) + " \r\n";
+    QByteArray line2 = Right(entry.Size, 20) + ' ' + Left(entry.VersionList, 57) + "\r\n";
+    return line1 + line2;
+}
+
+QByteArray IndexEntry(const QByteArray &tag, int id, const QByteArray &name)
+{
+    TTestEntry entry;
+    entry.Tag = tag;
+    entry.ID = QByteArray::number(id);
+    entry.Name = name;
+    return IndexEntry(entry);
+}
+
+QString WriteObjectFile(const QTemporaryDir &folder, const QString &name,
+                        const QList<QByteArray> &entries)
+{
+    QByteArray contents;
+    for (const QByteArray &entry : entries) {
+        if (entry.size() != 161)
+            qFatal("An index entry has %d bytes", int(entry.size()));
+        contents += entry;
+    }
+    contents += '\x1a';
+    const QString path = folder.filePath(name);
+    WriteFile(path, contents);
+    return path;
+}
+
+QString WriteLicenceFile(const QTemporaryDir &folder, const QString &name,
+                         const QByteArray &contents)
+{
+    const QString path = folder.filePath(name);
+    WriteFile(path, contents);
+    return path;
+}
+
+QString DemoObjectFile()
+{
+    const QString path = QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.fob");
+    return QFile::exists(path) ? path : QString();
+}
+
+TErrorRecorder::TErrorRecorder()
+{
+    Previous = SetErrorBoxHandler([this](const QString &caption, const QString &text) {
+        Boxes.append({caption, text});
+    });
+}
+
+TErrorRecorder::~TErrorRecorder()
+{
+    SetErrorBoxHandler(Previous);
+}
+
+TDialogRecorder::TDialogRecorder()
+{
+    Previous = TFileDialog::SetRunner([this](QWidget *, const TFileDialog &dialog) {
+        Shown.append(
+            {dialog.Kind, dialog.Title, dialog.Filters, dialog.DefaultSuffix, dialog.FileName});
+        return Answers.isEmpty() ? std::nullopt : Answers.takeFirst();
+    });
+}
+
+TDialogRecorder::~TDialogRecorder()
+{
+    TFileDialog::SetRunner(Previous);
+}
+
+TRegionalSettings TestSettings()
+{
+    TRegionalSettings settings;
+    settings.ShortDateFormat = QStringLiteral("MM/dd/yy");
+    settings.LongTimeFormat = QStringLiteral("HH:mm:ss");
+    settings.DateSeparator = u'/';
+    settings.TimeSeparator = u':';
+    settings.ThousandSeparator = QStringLiteral(",");
+    return settings;
+}
+
+std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments)
+{
+    // Sort Key and Sort Direction live as long as the program; each test
+    // starts where the program starts.
+    StoreSortKey(0);
+    StoreSortDirection(0);
+    return std::make_unique<TfrmMain>(LoadCFront(), TestSettings(), arguments);
+}
+
+QString CellText(const TfrmMain &window, int row, int column)
+{
+    return window.ListModel().index(row, column).data().toString();
+}
+
+QStringList ColumnTexts(const TfrmMain &window, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < window.ListModel().rowCount(); ++row)
+        texts << CellText(window, row, column);
+    return texts;
+}
+
+void GoIdle()
+{
+    // A loop that waits for events, as the program's does; QTest::qWait
+    // only polls, and never tells the dispatcher it is about to wait.
+    QEventLoop loop;
+    QTimer::singleShot(5, &loop, &QEventLoop::quit);
+    loop.exec();
+}

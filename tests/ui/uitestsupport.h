@@ -1,0 +1,90 @@
+// What the window tests share: small object files and licence files written
+// on the spot, the error box and the file dialogs replaced by recorders, and
+// a main window on the real database access library.
+#pragma once
+
+#include "errorbox.h"
+#include "filedialog.h"
+#include "mainform.h"
+#include "regionalsettings.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+// One index entry of 161 bytes as the ERP lays it out: two lines of 79 and
+// 78 characters, each ended by CR LF.
+struct TTestEntry {
+    QByteArray Tag = "Table";
+    QByteArray ID = "1";
+    QByteArray Name = "Demo";
+    QByteArray Date = "01/02/03";
+    QByteArray Time = "10:15:30";
+    QByteArray Size = "1234";
+    QByteArray VersionList = "";
+};
+QByteArray IndexEntry(const TTestEntry &entry);
+QByteArray IndexEntry(const QByteArray &tag, int id, const QByteArray &name);
+
+// Writes the entries, then the 0x1A that ends the index; returns the path.
+QString WriteObjectFile(const QTemporaryDir &folder, const QString &name,
+                        const QList<QByteArray> &entries);
+// Writes a licence file of the library's text format; returns the path.
+QString WriteLicenceFile(const QTemporaryDir &folder, const QString &name,
+                         const QByteArray &contents);
+
+// The demo object file of the samples, or empty when it isn't there.
+QString DemoObjectFile();
+
+// Every error box shown while it lives, in place of the message box.
+class TErrorRecorder {
+public:
+    TErrorRecorder();
+    ~TErrorRecorder();
+    struct TBox {
+        QString Caption;
+        QString Text;
+    };
+    QList<TBox> Boxes;
+
+private:
+    TErrorBoxHandler Previous;
+};
+
+// Answers every file dialog with the queued answers (nothing = cancel) and
+// records how each dialog was set up when shown.
+class TDialogRecorder {
+public:
+    TDialogRecorder();
+    ~TDialogRecorder();
+    struct TShown {
+        TFileDialog::TKind Kind;
+        QString Title;
+        QStringList Filters;
+        QString DefaultSuffix;
+        QString Proposed;
+    };
+    QList<std::optional<QString>> Answers;
+    QList<TShown> Shown;
+
+private:
+    TFileDialog::TRunner Previous;
+};
+
+// Regional settings of their own, so dates read the same everywhere.
+TRegionalSettings TestSettings();
+
+// A main window on the real library; the sort order starts at Type,
+// ascending, as at every program start.
+std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments = {});
+
+// The text of one cell of the list, as the view asks for it.
+QString CellText(const TfrmMain &window, int row, int column);
+// A column of the list, top to bottom.
+QStringList ColumnTexts(const TfrmMain &window, int column);
+// Lets the event loop go idle once, so the command rules run.
+void GoIdle();
