@@ -661,20 +661,26 @@ void TMainWindowTest::findsRowByTypedText()
 
 void TMainWindowTest::typingSelectsRow_data()
 {
+    QTest::addColumn<int>("current");
     QTest::addColumn<QString>("first");
     QTest::addColumn<int>("pause");
     QTest::addColumn<QString>("second");
     QTest::addColumn<int>("selected");
 
-    QTest::newRow("quick keys build one text") << "co" << 0 << "" << 2;
-    QTest::newRow("blank and digits") << "codeunit 9" << 0 << "" << 3;
-    QTest::newRow("t then c, quickly: no key begins tc") << "t" << 0 << "c" << 0;
-    QTest::newRow("t, a pause, then c: a new search") << "t" << 300 << "c" << 2;
-    QTest::newRow("prefix extended from the current row") << "table" << 0 << " 1" << 1;
+    // Rows: 0 Table 3 Demo, 1 Table 18 Customer, 2 Codeunit 80 Post, 3 Codeunit 90 Ørsted.
+    QTest::newRow("quick keys build one text") << -1 << "co" << 0 << "" << 2;
+    QTest::newRow("blank and digits") << -1 << "codeunit 9" << 0 << "" << 3;
+    QTest::newRow("t then c, quickly: no key begins tc") << -1 << "t" << 0 << "c" << 0;
+    QTest::newRow("t, a pause, then c: a new search") << -1 << "t" << 300 << "c" << 2;
+    QTest::newRow("prefix extended from the current row") << -1 << "table" << 0 << " 1" << 1;
+    QTest::newRow("the current row itself matches") << 3 << "c" << 0 << "" << 3;
+    QTest::newRow("below the current row first") << 2 << "t" << 0 << "" << 0;
+    QTest::newRow("nothing found: the selection stays") << 1 << "report" << 0 << "" << 1;
 }
 
 void TMainWindowTest::typingSelectsRow()
 {
+    QFETCH(int, current);
     QFETCH(QString, first);
     QFETCH(int, pause);
     QFETCH(QString, second);
@@ -685,6 +691,8 @@ void TMainWindowTest::typingSelectsRow()
     window->OpenFile(WriteFourObjects(folder));
     ShowActive(*window);
     window->lvwMain->setFocus();
+    if (current >= 0)
+        window->lvwMain->setCurrentIndex(window->ListModel().index(current, 0));
     const int interval = QApplication::keyboardInputInterval();
     QApplication::setKeyboardInputInterval(150);
 
