@@ -4,7 +4,7 @@
 //   quintarel-screenshots OUTPUT-FOLDER OBJECT-FILE
 //       builds the windows as the program does, opens the file, sorts by
 //       name, selects a row, and saves mainwindow.png, mainwindow-viewmenu.png,
-//       license.png and about.png.
+//       license.png, about.png and exportlist.png (the save dialog, cancelled).
 //   quintarel-screenshots --screen PNG
 //       saves the whole screen (the real program, started beside it).
 
@@ -101,6 +101,8 @@ int SaveWindows(const QString &folder, const QString &objectFile)
     ok = SaveModal(mainWindow.actToolsLicenseFile, out.filePath(QStringLiteral("license.png"))) &&
          ok;
     ok = SaveModal(mainWindow.actHelpAbout, out.filePath(QStringLiteral("about.png"))) && ok;
+    ok = SaveModal(mainWindow.actFileExportList, out.filePath(QStringLiteral("exportlist.png"))) &&
+         ok;
     frmLicense = nullptr;
     return ok ? 0 : 1;
 }
