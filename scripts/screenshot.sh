@@ -4,8 +4,7 @@
 # BUILD-DIR defaults to build/, OUTPUT-DIR to BUILD-DIR/screenshots. Saves
 # the main window on samples/demo.fob (sorted by name, a row selected), the
 # same with the View menu open, the licence window, the About box, the
-# Export List dialog, and the
-# real program's screen after it opened the sample.
+# Export List dialog, and the real program's screen after it opened the sample.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
