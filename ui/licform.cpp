@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QScopeGuard>
+#include <QShowEvent>
 
 TfrmLicense *frmLicense = nullptr;
 
@@ -52,7 +53,10 @@ void TfrmLicense::LinkButton(QPushButton *button, QAction *action, void (TfrmLic
 void TfrmLicense::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // FormShow: every showing starts from the licence active now.
+    // FormShow: every showing starts from the licence active now. A window
+    // restored by the desktop is no new showing.
+    if (event->spontaneous())
+        return;
     RunCommand([this] { RefreshInformation(); });
     cmdChange->setFocus();
 }
