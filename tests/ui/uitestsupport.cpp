@@ -9,16 +9,6 @@
 
 namespace {
 
-QByteArray Left(const QByteArray &text, int width)
-{
-    return text.leftJustified(width, ' ', true);
-}
-
-QByteArray Right(const QByteArray &text, int width)
-{
-    return text.rightJustified(width, ' ', true);
-}
-
 void WriteFile(const QString &path, const QByteArray &contents)
 {
     QFile file(path);
@@ -27,23 +17,6 @@ void WriteFile(const QString &path, const QByteArray &contents)
 }
 
 } // namespace
-
-QByteArray IndexEntry(const TTestEntry &entry)
-{
-    QByteArray line1 = Left(entry.Tag, 10) + Right(entry.ID, 10) + ' ' + Left(entry.Name, 30) +
-                       Right(entry.Date, 12) + ' ' + Right(entry.Time, 14) + " \r\n";
-    QByteArray line2 = Right(entry.Size, 20) + ' ' + Left(entry.VersionList, 57) + "\r\n";
-    return line1 + line2;
-}
-
-QByteArray IndexEntry(const QByteArray &tag, int id, const QByteArray &name)
-{
-    TTestEntry entry;
-    entry.Tag = tag;
-    entry.ID = QByteArray::number(id);
-    entry.Name = name;
-    return IndexEntry(entry);
-}
 
 QString WriteObjectFile(const QTemporaryDir &folder, const QString &name,
                         const QList<QByteArray> &entries)

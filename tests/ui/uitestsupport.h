@@ -3,6 +3,7 @@
 // a main window on the real database access library.
 #pragma once
 
+#include "entries.h"
 #include "errorbox.h"
 #include "filedialog.h"
 #include "mainform.h"
@@ -16,19 +17,16 @@
 #include <memory>
 #include <optional>
 
-// One index entry of 161 bytes as the ERP lays it out: two lines of 79 and
-// 78 characters, each ended by CR LF.
-struct TTestEntry {
-    QByteArray Tag = "Table";
-    QByteArray ID = "1";
-    QByteArray Name = "Demo";
-    QByteArray Date = "01/02/03";
-    QByteArray Time = "10:15:30";
-    QByteArray Size = "1234";
-    QByteArray VersionList = "";
-};
-QByteArray IndexEntry(const TTestEntry &entry);
-QByteArray IndexEntry(const QByteArray &tag, int id, const QByteArray &name);
+// Index entries as the ERP lays them out (161 bytes, two lines ended by CR LF).
+using TTestEntry = TEntryFields;
+inline QByteArray IndexEntry(const TTestEntry &entry)
+{
+    return Entry(entry);
+}
+inline QByteArray IndexEntry(const QByteArray &tag, int id, const QByteArray &name)
+{
+    return Entry(tag, QByteArray::number(id), name);
+}
 
 // Writes the entries, then the 0x1A that ends the index; returns the path.
 QString WriteObjectFile(const QTemporaryDir &folder, const QString &name,
