@@ -37,8 +37,11 @@ test: build
 
 # The window on the demo file with the demo licence; without a display the
 # command-line lister shows the same list.
+display_reachable = { [ -n "$$WAYLAND_DISPLAY" ] || { [ -n "$$DISPLAY" ] && \
+  case "$$DISPLAY" in :*) n=$${DISPLAY\#:}; [ -S /tmp/.X11-unix/X$${n%%.*} ];; *) true;; esac; }; }
+
 run: build
-	@if [ -x $(BUILD_DIR)/bin/quintarel ] && { [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; }; then \
+	@if [ -x $(BUILD_DIR)/bin/quintarel ] && $(display_reachable); then \
 	  $(BUILD_DIR)/bin/quintarel samples/demo.fob; \
 	else \
 	  echo "No display can be reached: listing samples/demo.fob with quintarel-cli instead."; \
