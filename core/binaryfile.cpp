@@ -1,6 +1,7 @@
 #include "binaryfile.h"
 
 #include "codepage.h"
+#include "conversions.h"
 #include "errors.h"
 #include "ordering.h"
 
@@ -79,13 +80,6 @@ QByteArray ReadUpTo(QIODevice &stream, qint64 size)
     }
     data.truncate(total);
     return data;
-}
-
-QByteArray TrimRight(QByteArray text)
-{
-    while (!text.isEmpty() && static_cast<uchar>(text.back()) <= 32)
-        text.chop(1);
-    return text;
 }
 
 // An open file descriptor, closed when it goes out of scope.
@@ -183,7 +177,7 @@ void TNavisionBinaryFile::ReadIndex(QIODevice &stream)
         QByteArray entry = ReadUpTo(stream, TagSize);
         if (entry.isEmpty() || entry.front() == EndOfIndex)
             return;
-        if (TrimRight(entry) == "TableData") {
+        if (TrimmedRight(entry) == "TableData") {
             // Table data is skipped; one cut short by the end of the stream ends the index.
             ReadUpTo(stream, TableDataSize - TagSize);
             continue;

@@ -219,6 +219,22 @@ double Combine(qint64 days, qint64 msecOfDay)
 
 } // namespace
 
+QByteArray Trimmed(const QByteArray &text)
+{
+    qsizetype begin = 0;
+    while (begin < text.size() && static_cast<uchar>(text[begin]) <= 32)
+        ++begin;
+    return TrimmedRight(text.mid(begin));
+}
+
+QByteArray TrimmedRight(const QByteArray &text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && static_cast<uchar>(text[end - 1]) <= 32)
+        --end;
+    return text.left(end);
+}
+
 std::optional<int32_t> ParseInteger(const QByteArray &text)
 {
     const qsizetype n = text.size();

@@ -14,6 +14,11 @@
 #include <cstdint>
 #include <optional>
 
+// The text without the characters of code 32 or less (blanks, tabs, line
+// breaks, NUL and the other control characters) at both ends, or at its end.
+QByteArray Trimmed(const QByteArray &text);
+QByteArray TrimmedRight(const QByteArray &text);
+
 // A decimal or hexadecimal ($, x, 0x) 32-bit number, after leading blanks;
 // nothing but a NUL may follow. Empty when refused.
 std::optional<int32_t> ParseInteger(const QByteArray &text);

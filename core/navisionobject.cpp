@@ -47,25 +47,6 @@ QByteArray Cut(const QByteArray &entry, TField field)
     return text;
 }
 
-// Removes every character of code 32 or less from both ends.
-QByteArray Trim(const QByteArray &text)
-{
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && static_cast<uchar>(text[begin]) <= 32)
-        ++begin;
-    while (end > begin && static_cast<uchar>(text[end - 1]) <= 32)
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-QByteArray TrimRight(const QByteArray &text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && static_cast<uchar>(text[end - 1]) <= 32)
-        --end;
-    return text.left(end);
-}
-
 TNavisionObjectType TypeOfTag(const QByteArray &tag)
 {
     for (int type = otTable; type <= otMenuSuite; ++type) {
@@ -115,13 +96,14 @@ TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSetting
     const QByteArray tag = Cut(entry, TagField);
     FObjectType = TypeOfTag(tag);
     if (FObjectType == otNone)
-        FTag = TrimRight(tag);
+        FTag = TrimmedRight(tag);
     FID = ConvertInteger(Cut(entry, IDField));
-    FName = Trim(Cut(entry, NameField));
+    FName = Trimmed(Cut(entry, NameField));
 
     const QByteArray dateText =
-        Replaced(Trim(Cut(entry, DateField)), "-./", settings.DateSeparator);
-    const QByteArray timeText = Replaced(Trim(Cut(entry, TimeField)), ":.", settings.TimeSeparator);
+        Replaced(Trimmed(Cut(entry, DateField)), "-./", settings.DateSeparator);
+    const QByteArray timeText =
+        Replaced(Trimmed(Cut(entry, TimeField)), ":.", settings.TimeSeparator);
     // Add-on vendors ship entries with neither date nor time; the ERP takes them.
     if (!dateText.isEmpty() || !timeText.isEmpty()) {
         const QString text = DecodeText(dateText + ' ' + timeText);
@@ -133,7 +115,7 @@ TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSetting
     }
 
     FSize = ConvertInteger(Cut(entry, SizeField));
-    FVersionList = Trim(Cut(entry, VersionListField));
+    FVersionList = Trimmed(Cut(entry, VersionListField));
 }
 
 QByteArray TNavisionObject::GetListLine(const TRegionalSettings &settings) const
