@@ -77,18 +77,24 @@ QByteArray Replaced(QByteArray text, const char *from, QChar to)
 
 } // namespace
 
+TPermissionLetters::TPermissionLetters(TPermissionFlags flags)
+{
+    if (flags == pfNoRecord)
+        return;
+    for (const auto &[flag, letter] : {std::pair{pfRead, 'R'},
+                                       {pfInsert, 'I'},
+                                       {pfModify, 'M'},
+                                       {pfDelete, 'D'},
+                                       {pfExecute, 'X'}}) {
+        if (flags & flag)
+            Text[Length++] = letter;
+    }
+}
+
 QByteArray PermissionText(TPermissionFlags flags)
 {
-    static constexpr std::pair<TPermissionFlags, char> Letters[] = {
-        {pfRead, 'R'}, {pfInsert, 'I'}, {pfModify, 'M'}, {pfDelete, 'D'}, {pfExecute, 'X'}};
-    QByteArray text;
-    if (flags == pfNoRecord)
-        return text;
-    for (const auto &[flag, letter] : Letters) {
-        if (flags & flag)
-            text += letter;
-    }
-    return text;
+    const TPermissionLetters letters(flags);
+    return QByteArray(letters.Text, letters.Length);
 }
 
 TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSettings &settings)

@@ -28,8 +28,18 @@ inline constexpr TPermissionFlags pfModify = 8;
 inline constexpr TPermissionFlags pfDelete = 16;
 inline constexpr TPermissionFlags pfExecute = 32;
 
-// The letters of the granted rights, in the order R, I, M, D, X.
+// The letters of the granted rights, in the order R, I, M, D, X; empty for
+// pfNoRecord and for a record that grants nothing.
 QByteArray PermissionText(TPermissionFlags flags);
+
+// The same letters without allocating, for comparisons in a sort.
+struct TPermissionLetters {
+    explicit TPermissionLetters(TPermissionFlags flags);
+    QByteArray View() const { return QByteArray::fromRawData(Text, Length); }
+
+    char Text[5] = {};
+    int Length = 0;
+};
 
 class TNavisionObject {
 public:

@@ -19,27 +19,6 @@ uchar FoldAsciiLower(uchar c)
     return (c >= 'a' && c <= 'z') ? uchar(c - 0x20) : c;
 }
 
-// The letters R, I, M, D, X of the granted rights, built without allocating.
-struct TPermissionLetters {
-    explicit TPermissionLetters(TPermissionFlags flags)
-    {
-        if (flags == pfNoRecord)
-            return;
-        for (const auto &[flag, letter] : {std::pair{pfRead, 'R'},
-                                           {pfInsert, 'I'},
-                                           {pfModify, 'M'},
-                                           {pfDelete, 'D'},
-                                           {pfExecute, 'X'}}) {
-            if (flags & flag)
-                Text[Length++] = letter;
-        }
-    }
-    QByteArray View() const { return QByteArray::fromRawData(Text, Length); }
-
-    char Text[5] = {};
-    int Length = 0;
-};
-
 int ComparePrimary(int32_t key, const TNavisionObject &a, const TNavisionObject &b)
 {
     switch (key) {
