@@ -17,7 +17,9 @@ void Resolve(QLibrary &library, T &entry, const char *symbol, QStringList &missi
         missing << QString::fromLatin1(symbol);
 }
 
-TCFrontEntryPoints ResolveAll(QLibrary &library)
+} // namespace
+
+TCFrontEntryPoints ResolveCFront(QLibrary &library)
 {
     TCFrontEntryPoints entries;
     QStringList missing;
@@ -42,8 +44,6 @@ TCFrontEntryPoints ResolveAll(QLibrary &library)
     return entries;
 }
 
-} // namespace
-
 TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders)
 {
     QStringList tried;
@@ -59,7 +59,7 @@ TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders)
             throw TError(QStringLiteral("Cannot load the database access library \"%1\". %2")
                              .arg(path, cause));
         }
-        return ResolveAll(*library);
+        return ResolveCFront(*library);
     }
     for (const QString &folder : folders)
         tried << QDir(folder).absolutePath();

@@ -4,6 +4,7 @@
 
 #include "cfront_abi.h"
 
+#include <QLibrary>
 #include <QString>
 #include <QStringList>
 
@@ -33,5 +34,9 @@ inline constexpr const char *CFrontLibraryName = "libcfront.so";
 // until the program ends.
 const TCFrontEntryPoints &LoadCFront();
 
-// The same from an explicit list of folders (tests).
+// Resolves all thirteen entry points of a loaded library; throws TError
+// naming the library and every missing entry point.
+TCFrontEntryPoints ResolveCFront(QLibrary &library);
+
+// The same as LoadCFront from an explicit list of folders (tests).
 TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders);

@@ -1,5 +1,7 @@
 #include "cfrontlibrary.h"
 
+#include "errors.h"
+
 #include <QTest>
 
 namespace {
@@ -33,31 +35,16 @@ TCFrontLibrary::TCFrontLibrary(const QString &path) : Library(path)
         LoadError = Library.errorString();
         return;
     }
-    Resolve(Init, "cfront_3_Init");
-    Resolve(OpenTable, "cfront_12_OpenTable");
-    Resolve(AllocRecord, "cfront_65_AllocRecord");
-    Resolve(FieldType, "cfront_36_FieldType");
-    Resolve(AssignField, "cfront_41_AssignField");
-    Resolve(SetSearchMode, "cfront_1_SetSearchMode");
-    Resolve(FindRecord, "cfront_16_FindRecord");
-    Resolve(NextRecord, "cfront_17_NextRecord");
-    Resolve(GetFieldData, "cfront_44_GetFieldData");
-    Resolve(SetLicenseFile, "cfront_89_SetLicenseFile");
-    Resolve(FreeRecord, "cfront_66_FreeRecord");
-    Resolve(CloseTable, "cfront_14_CloseTable");
-    Resolve(Done, "cfront_4_Done");
+    try {
+        static_cast<TCFrontEntryPoints &>(*this) = ResolveCFront(Library);
+    } catch (const TError &error) {
+        LoadError = error.message();
+    }
 }
 
 TCFrontLibrary::~TCFrontLibrary()
 {
     Library.unload();
-}
-
-template <typename TEntry> void TCFrontLibrary::Resolve(TEntry &entry, const char *name)
-{
-    entry = reinterpret_cast<TEntry>(Library.resolve(name));
-    if (!entry)
-        LoadError += QStringLiteral("missing %1; ").arg(QLatin1String(name));
 }
 
 TRights RightsOf(const QByteArray &letters)

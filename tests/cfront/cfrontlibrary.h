@@ -2,7 +2,7 @@
 // calls them in the order the program does.
 #pragma once
 
-#include "cfront_abi.h"
+#include "cfront.h"
 
 #include <QByteArray>
 #include <QLibrary>
@@ -21,7 +21,8 @@ inline QString BuiltLibraryPath()
 // The exported name of every entry point, as the program resolves them.
 QStringList EntryPointNames();
 
-class TCFrontLibrary {
+// The entry points are the program's own table, resolved as the program does.
+class TCFrontLibrary : public TCFrontEntryPoints {
 public:
     explicit TCFrontLibrary(const QString &path);
     ~TCFrontLibrary();
@@ -31,23 +32,7 @@ public:
     // Empty when the library loaded and every entry point resolved.
     QString Error() const { return LoadError; }
 
-    CFInitFn Init = nullptr;
-    CFOpenTableFn OpenTable = nullptr;
-    CFAllocRecordFn AllocRecord = nullptr;
-    CFFieldTypeFn FieldType = nullptr;
-    CFAssignFieldFn AssignField = nullptr;
-    CFSetSearchModeFn SetSearchMode = nullptr;
-    CFFindRecordFn FindRecord = nullptr;
-    CFNextRecordFn NextRecord = nullptr;
-    CFGetFieldDataFn GetFieldData = nullptr;
-    CFSetLicenseFileFn SetLicenseFile = nullptr;
-    CFFreeRecordFn FreeRecord = nullptr;
-    CFCloseTableFn CloseTable = nullptr;
-    CFDoneFn Done = nullptr;
-
 private:
-    template <typename TEntry> void Resolve(TEntry &entry, const char *name);
-
     QLibrary Library;
     QString LoadError;
 };
