@@ -1,119 +1,107 @@
-// How the model copes with a file of 100,000 objects: reading the index
-// (with a licence lookup per object), sorting by each key, hiding system
-// objects and exporting.
-#include "binaryfile.h"
-#include "cfront.h"
-#include "entries.h"
+// The model at N objects: reading the index against the least any reader
+// must do, sorting by every key, export, permissions, hiding, memory.
+#include "benchcontext.h"
+#include "codepage.h"
 #include "ordering.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
+#include <QCollator>
 
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+#include <malloc.h>
+#include <unistd.h>
+
 namespace {
 
-const TCFrontEntryPoints *Library = nullptr;
-
-// A realistic mix: every type, many shared names and version lists, some
-// system objects and table data.
-QByteArray MakeIndex(int objects)
+// The process's resident set in bytes.
+double ResidentBytes()
 {
-    static const QByteArray tags[] = {"Table     ", "Form      ", "Report    ", "Dataport  ",
-                                      "Codeunit  ", "XMLport   ", "MenuSuite ", "Page      "};
-    static const QByteArray names[] = {"Customer",
-                                       "Vendor",
-                                       "Item",
-                                       "Sales Header",
-                                       "Sales Line",
-                                       "G/L Entry",
-                                       "Budsjettoppf\x9blging",
-                                       "Post"};
-    QByteArray index;
-    index.reserve(qsizetype(objects) * 161 + 1);
-    for (int i = 0; i < objects; ++i) {
-        TEntryFields f;
-        f.Tag = tags[i % 8];
-        f.ID = QByteArray::number(i % 97 == 0 ? 2000000000 + i : i + 1);
-        f.Name = names[(i / 8) % 8] + ' ' + QByteArray::number(i);
-        f.Date = QByteArray::number(1 + i % 12) + "-" + QByteArray::number(1 + i % 28 % 12) + "-" +
-                 QByteArray::number(10 + i % 10);
-        f.Time = QByteArray::number(i % 24) + ":" + QByteArray::number(i % 60) + ":00";
-        f.Size = QByteArray::number((i * 7919) % 200000);
-        f.VersionList = i % 3 ? "NAVW1" + QByteArray::number(i % 7) + ".00" : "";
-        index += Entry(f);
-        if (i % 1000 == 0)
-            index += TableDataEntry();
-    }
-    return index + '\x1A';
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return double(resident) * double(sysconf(_SC_PAGESIZE));
 }
 
-const QByteArray &Index()
+// Runs first, before any other benchmark has left freed memory behind to reuse.
+void BM_ResidentMemoryPerObject(benchmark::State &state)
 {
-    static const QByteArray index = MakeIndex(100000);
-    return index;
-}
-
-void Load(TNavisionBinaryFile &model)
-{
-    QBuffer buffer;
-    buffer.setData(Index());
-    buffer.open(QIODevice::ReadOnly);
-    model.LoadFromStream(buffer);
-}
-
-void BM_LoadIndex(benchmark::State &state)
-{
-    TNavisionBinaryFile model(*Library, TRegionalSettings::FromSystem());
     for (auto _ : state) {
-        model.Clear();
-        Load(model);
+        malloc_trim(0);
+        const double before = ResidentBytes();
+        const size_t heapBefore = mallinfo2().uordblks;
+        auto model = std::make_unique<TNavisionBinaryFile>(BenchLibrary(), BenchSettings());
+        LoadBenchIndex(*model);
+        state.counters["resident_bytes_per_object"] = (ResidentBytes() - before) / BenchObjects;
+        state.counters["heap_bytes_per_object"] =
+            double(mallinfo2().uordblks - heapBefore) / BenchObjects;
+        state.counters["objects"] = model->GetCount();
     }
+}
+BENCHMARK(BM_ResidentMemoryPerObject)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The least any reader of the index does: the same bytes through a QBuffer,
+// entry by entry, without converting anything.
+void BM_Floor(benchmark::State &state)
+{
+    const QByteArray &index = BenchIndex();
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.setData(index);
+        buffer.open(QIODevice::ReadOnly);
+        char entry[161];
+        int entries = 0;
+        while (!buffer.atEnd()) {
+            if (buffer.read(entry, 10) != 10 || entry[0] == '\x1A')
+                break;
+            const bool tableData = memcmp(entry, "TableData", 9) == 0;
+            buffer.read(entry + 10, tableData ? 98 : 151);
+            ++entries;
+        }
+        benchmark::DoNotOptimize(entries);
+        benchmark::DoNotOptimize(entry);
+    }
+}
+BENCHMARK(BM_Floor)->Unit(benchmark::kMillisecond);
+
+void BM_LoadFromStream(benchmark::State &state)
+{
+    const int objects = int(state.range(0));
+    TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    BenchIndex(objects);
+    for (auto _ : state)
+        LoadBenchIndex(model, objects);
     state.counters["objects"] = model.GetCount();
 }
-BENCHMARK(BM_LoadIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFromStream)->Arg(BenchObjects)->Arg(5000)->Unit(benchmark::kMillisecond);
 
+// Every key in both directions, each time from the order of the file (read
+// again outside the measurement).
 void BM_Sort(benchmark::State &state)
 {
-    TNavisionBinaryFile model(*Library, TRegionalSettings::FromSystem());
-    Load(model);
-    StoreSortDirection(0);
+    TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
     for (auto _ : state) {
-        // From the file's order each time, so every run sorts the same input.
         state.PauseTiming();
-        model.SetSortKey(skType);
-        model.SetSortDirection(1);
+        LoadBenchIndex(model);
+        StoreSortKey(int32_t(state.range(0)));
+        StoreSortDirection(int32_t(state.range(1)));
         state.ResumeTiming();
-        model.SetSortKey(int32_t(state.range(0)));
+        model.Sort();
     }
+    StoreSortKey(skType);
     StoreSortDirection(0);
 }
-BENCHMARK(BM_Sort)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sort)
+    ->ArgNames({"key", "descending"})
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 6, 1), {0, 1}})
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
-void BM_HideAndShowSystemObjects(benchmark::State &state)
+void BM_SaveListToStream(benchmark::State &state)
 {
-    TNavisionBinaryFile model(*Library, TRegionalSettings::FromSystem());
-    Load(model);
-    for (auto _ : state) {
-        model.SetHideSystemObjects(true);
-        model.SetHideSystemObjects(false);
-    }
-}
-BENCHMARK(BM_HideAndShowSystemObjects)->Unit(benchmark::kMillisecond);
-
-void BM_RefreshPermissions(benchmark::State &state)
-{
-    TNavisionBinaryFile model(*Library, TRegionalSettings::FromSystem());
-    Load(model);
-    for (auto _ : state)
-        model.RefreshPermissions();
-}
-BENCHMARK(BM_RefreshPermissions)->Unit(benchmark::kMillisecond);
-
-void BM_Export(benchmark::State &state)
-{
-    TNavisionBinaryFile model(*Library, TRegionalSettings::FromSystem());
-    Load(model);
+    TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    LoadBenchIndex(model);
     for (auto _ : state) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
@@ -121,17 +109,63 @@ void BM_Export(benchmark::State &state)
         benchmark::DoNotOptimize(buffer.size());
     }
 }
-BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveListToStream)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshPermissions(benchmark::State &state)
+{
+    TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    LoadBenchIndex(model);
+    for (auto _ : state)
+        model.RefreshPermissions();
+}
+BENCHMARK(BM_RefreshPermissions)->Unit(benchmark::kMillisecond);
+
+void BM_HideAndShowSystemObjects(benchmark::State &state)
+{
+    TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    LoadBenchIndex(model);
+    for (auto _ : state) {
+        model.SetHideSystemObjects(true);
+        model.SetHideSystemObjects(false);
+    }
+}
+BENCHMARK(BM_HideAndShowSystemObjects)->Unit(benchmark::kMillisecond);
+
+// The duplicate search without an index: every new key compared with every
+// listed key, one after the other, ignoring case under the user's locale.
+void BM_DuplicateSearchOneByOne(benchmark::State &state)
+{
+    const int objects = int(state.range(0));
+    TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    LoadBenchIndex(model, objects);
+    // Every key read from the file, duplicates included, in file order.
+    QList<QByteArray> keys;
+    TNavisionBinaryFile reader(BenchLibrary(), BenchSettings());
+    reader.OnObjectLoaded = [&](TNavisionBinaryFile &, const TNavisionObject &object) {
+        keys.append(object.GetKey());
+    };
+    LoadBenchIndex(reader, objects);
+
+    QCollator collator(BenchSettings().Locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    for (auto _ : state) {
+        QList<QString> listed;
+        for (const QByteArray &key : keys) {
+            const QString text = DecodeText(key);
+            bool found = false;
+            for (const QString &other : listed) {
+                if (collator.compare(text, other) == 0) {
+                    found = true;
+                    break;
+                }
+            }
+            if (!found)
+                listed.append(text);
+        }
+        if (listed.size() != model.GetCount())
+            state.SkipWithError("the search kept another number of objects than the model");
+    }
+}
+BENCHMARK(BM_DuplicateSearchOneByOne)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication application(argc, argv);
-    Library = &LoadCFront();
-    Index(); // made once, outside every measurement
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -76,7 +76,11 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 
 std::string Quoted(std::string_view text)
 {
-    return "\"" + std::string(text) + "\"";
+    // Built by appending: g++ 12 at -O3 misreads "..." + std::string as overlapping copies.
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.append(1, '"').append(text).append(1, '"');
+    return quoted;
 }
 
 std::optional<int32_t> ParseObjectType(std::string_view token)

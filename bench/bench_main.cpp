@@ -1,0 +1,147 @@
+// Runs the benchmarks, then sets each figure against its target: most as a
+// ratio to the floor of the same run, so machines of any speed compare.
+#include "benchcontext.h"
+
+#include <QCoreApplication>
+#ifdef QUINTAREL_BENCH_WINDOW
+#include <QApplication>
+#endif
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+
+namespace {
+
+// The console's report, remembering every figure for the targets.
+class TTargetReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            if (run.error_occurred || run.run_type != Run::RT_Iteration)
+                continue;
+            std::string name = run.benchmark_name();
+            if (const auto cut = name.find("/iterations:"); cut != std::string::npos)
+                name.erase(cut);
+            Milliseconds[name] = run.GetAdjustedRealTime() * Scale(run.time_unit);
+            for (const auto &[counter, value] : run.counters)
+                Counters[name + ":" + counter] = value.value;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    std::map<std::string, double> Milliseconds;
+    std::map<std::string, double> Counters;
+
+private:
+    static double Scale(benchmark::TimeUnit unit)
+    {
+        switch (unit) {
+        case benchmark::kNanosecond:
+            return 1e-6;
+        case benchmark::kMicrosecond:
+            return 1e-3;
+        case benchmark::kSecond:
+            return 1e3;
+        default:
+            return 1;
+        }
+    }
+};
+
+struct TTarget {
+    std::string Measure;
+    std::string Figure; // what is measured, as shown
+    double Value;       // < 0 when not run
+    double Limit;
+    std::string Unit;
+};
+
+double Find(const std::map<std::string, double> &figures, const std::string &name)
+{
+    const auto found = figures.find(name);
+    return found == figures.end() ? -1 : found->second;
+}
+
+void PrintTargets(const TTargetReporter &report)
+{
+    const auto ms = [&](const std::string &name) { return Find(report.Milliseconds, name); };
+    const double floor = ms("BM_Floor");
+    const std::string n = std::to_string(BenchObjects);
+    const auto ratio = [&](double value) { return value < 0 || floor <= 0 ? -1 : value / floor; };
+
+    std::vector<TTarget> targets;
+    targets.push_back({"LoadFromStream", "BM_LoadFromStream/" + n,
+                       ratio(ms("BM_LoadFromStream/" + n)), 25, "x floor"});
+    double worstSort = -1;
+    std::string worstSortName;
+    for (int key = 0; key < 7; ++key) {
+        for (int descending = 0; descending < 2; ++descending) {
+            const std::string name =
+                "BM_Sort/key:" + std::to_string(key) + "/descending:" + std::to_string(descending);
+            if (ms(name) > worstSort) {
+                worstSort = ms(name);
+                worstSortName = name;
+            }
+        }
+    }
+    targets.push_back(
+        {"Sort, slowest key and direction", worstSortName, ratio(worstSort), 10, "x floor"});
+    targets.push_back({"find-by-typing, no match", "BM_WindowFindNoMatch",
+                       ratio(ms("BM_WindowFindNoMatch")), 5, "x floor"});
+    targets.push_back({"SaveListToStream", "BM_SaveListToStream", ratio(ms("BM_SaveListToStream")),
+                       20, "x floor"});
+    targets.push_back({"RefreshPermissions", "BM_RefreshPermissions",
+                       ratio(ms("BM_RefreshPermissions")), 10, "x floor"});
+    const double loadAndSort = ms("BM_LoadFromStream/" + n) + ms("BM_Sort/key:0/descending:0");
+    targets.push_back({"OpenFile in the window", "BM_WindowOpenFile",
+                       ms("BM_WindowOpenFile") < 0 ? -1 : ms("BM_WindowOpenFile") / loadAndSort,
+                       1.5, "x (load + sort)"});
+    targets.push_back(
+        {"resident memory", "BM_ResidentMemoryPerObject",
+         Find(report.Counters, "BM_ResidentMemoryPerObject:resident_bytes_per_object"), 300,
+         "bytes/object"});
+    const double small = ms("BM_WindowPaintRows/100"), large = ms("BM_WindowPaintRows/" + n);
+    targets.push_back({"painting a screen, N=100000 against N=100", "BM_WindowPaintRows",
+                       small <= 0 || large < 0 ? -1 : large / small, 1.2, "x"});
+
+    std::printf("\nFloor (reading the index bytes, no conversion): %.2f ms\n\n", floor);
+    std::printf("| measure | figure | value | target | met |\n|---|---|---|---|---|\n");
+    bool allMet = true;
+    for (const TTarget &target : targets) {
+        const bool run = target.Value >= 0;
+        const bool met = run && target.Value <= target.Limit;
+        allMet = allMet && met;
+        std::printf("| %s | %s (%.2f ms) | %s | <= %g %s | %s |\n", target.Measure.c_str(),
+                    target.Figure.c_str(), ms(target.Figure),
+                    run ? std::to_string(target.Value).substr(0, 6).c_str() : "not run",
+                    target.Limit, target.Unit.c_str(), !run ? "-" : (met ? "yes" : "NO"));
+    }
+    std::printf("\n%s\n", allMet ? "Every target met." : "Some targets not met or not run.");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+#ifdef QUINTAREL_BENCH_WINDOW
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+#else
+    QCoreApplication application(argc, argv);
+#endif
+    PrepareBenchContext();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    TTargetReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    PrintTargets(reporter);
+    return 0;
+}

@@ -1,0 +1,81 @@
+#include "benchcontext.h"
+
+#include "benchinput.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+QTemporaryDir &Scratch()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+void WriteFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+} // namespace
+
+const TCFrontEntryPoints &BenchLibrary()
+{
+    return LoadCFront();
+}
+
+const TRegionalSettings &BenchSettings()
+{
+    // A Norwegian user: names in code page 850 with æ, ø, å, and a collator.
+    static const TRegionalSettings settings =
+        TRegionalSettings::FromLocale(QLocale(QStringLiteral("nb_NO")), 2026);
+    return settings;
+}
+
+const QByteArray &BenchIndex(int objects)
+{
+    static std::map<int, QByteArray> made;
+    auto found = made.find(objects);
+    if (found == made.end())
+        found = made.emplace(objects, MakeBenchIndex(objects)).first;
+    return found->second;
+}
+
+QString BenchIndexFile(int objects)
+{
+    const QString path = Scratch().filePath(QStringLiteral("bench-%1.fob").arg(objects));
+    if (!QFile::exists(path))
+        WriteFile(path, BenchIndex(objects));
+    return path;
+}
+
+void LoadBenchIndex(TNavisionBinaryFile &model, int objects)
+{
+    QBuffer buffer;
+    buffer.setData(BenchIndex(objects));
+    buffer.open(QIODevice::ReadOnly);
+    model.LoadFromStream(buffer);
+}
+
+void PrepareBenchContext()
+{
+    if (!Scratch().isValid())
+        throw std::runtime_error("no temporary folder");
+    const QString licence = Scratch().filePath(QStringLiteral("bench.flf"));
+    WriteFile(licence, MakeBenchLicence());
+    // The library's licence is process-wide: every model below sees this one.
+    TNavisionLicenseFile reader(BenchLibrary());
+    reader.ChangeLicenseFile(licence);
+    if (reader.GetInfoLineCount() != 2)
+        throw std::runtime_error("the benchmark licence did not load");
+    BenchIndex();
+}

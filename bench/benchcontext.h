@@ -1,0 +1,23 @@
+// What every benchmark shares: the library, the regional settings, the
+// index of N objects made once, and a model loaded from it.
+#pragma once
+
+#include "binaryfile.h"
+#include "cfront.h"
+
+#include <QByteArray>
+
+inline constexpr int BenchObjects = 100000;
+
+const TCFrontEntryPoints &BenchLibrary();
+const TRegionalSettings &BenchSettings();
+// The index of BenchObjects objects, or of another count (made once each).
+const QByteArray &BenchIndex(int objects = BenchObjects);
+// The index written to a file, for the window's OpenFile.
+QString BenchIndexFile(int objects = BenchObjects);
+
+// Reads the index into the model through a QBuffer.
+void LoadBenchIndex(TNavisionBinaryFile &model, int objects = BenchObjects);
+
+// Sets the library up with the benchmark licence; called once by main.
+void PrepareBenchContext();

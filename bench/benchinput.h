@@ -1,0 +1,14 @@
+// The inputs of the benchmarks, made in memory: an object file index of a
+// realistic mix and a licence of about 200 ranges for the stand-in library.
+#pragma once
+
+#include <QByteArray>
+
+// An index of the given number of object entries: every type and Page,
+// names and version lists as a real database has them, 1 % of the entries
+// repeating an earlier key in other letter case, 2 % system objects, a
+// table-data entry after every 50 objects, then the end byte 0x1A.
+QByteArray MakeBenchIndex(int objects);
+
+// The text of a licence file of about 200 permission ranges over every type.
+QByteArray MakeBenchLicence();
