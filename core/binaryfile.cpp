@@ -64,13 +64,12 @@ TError CreateError(const QString &path, const QString &cause)
     return TError(QStringLiteral("Cannot create file \"%1\". %2").arg(FullPath(path), cause));
 }
 
-// Reads up to size bytes; fewer only at the end of the stream.
-QByteArray ReadUpTo(QIODevice &stream, qint64 size)
+// Reads up to size bytes into data; fewer only at the end of the stream.
+qint64 ReadUpTo(QIODevice &stream, char *data, qint64 size)
 {
-    QByteArray data(size, Qt::Uninitialized);
     qint64 total = 0;
     while (total < size) {
-        const qint64 got = stream.read(data.data() + total, size - total);
+        const qint64 got = stream.read(data + total, size - total);
         if (got < 0)
             throw TError(
                 QStringLiteral("Cannot read the index. %1").arg(CleanCause(stream.errorString())));
@@ -78,8 +77,7 @@ QByteArray ReadUpTo(QIODevice &stream, qint64 size)
             break;
         total += got;
     }
-    data.truncate(total);
-    return data;
+    return total;
 }
 
 // An open file descriptor, closed when it goes out of scope.
@@ -172,26 +170,29 @@ void TNavisionBinaryFile::LoadFromStream(QIODevice &stream)
 
 void TNavisionBinaryFile::ReadIndex(QIODevice &stream)
 {
+    char entry[TNavisionObject::EntrySize];
     while (!stream.atEnd()) {
         const qint64 entryStart = stream.pos();
-        QByteArray entry = ReadUpTo(stream, TagSize);
-        if (entry.isEmpty() || entry.front() == EndOfIndex)
+        const qint64 tagLength = ReadUpTo(stream, entry, TagSize);
+        if (tagLength == 0 || entry[0] == EndOfIndex)
             return;
-        if (TrimmedRight(entry) == "TableData") {
+        if (TrimmedRight(QByteArrayView(entry, tagLength)) == QByteArrayView("TableData")) {
             // Table data is skipped; one cut short by the end of the stream ends the index.
-            ReadUpTo(stream, TableDataSize - TagSize);
+            ReadUpTo(stream, entry + TagSize, TableDataSize - TagSize);
             continue;
         }
-        entry += ReadUpTo(stream, TNavisionObject::EntrySize - TagSize);
-        if (entry.size() < TNavisionObject::EntrySize) {
+        const qint64 length =
+            tagLength + ReadUpTo(stream, entry + tagLength, TNavisionObject::EntrySize - tagLength);
+        if (length < TNavisionObject::EntrySize) {
             throw TError(QStringLiteral("The object entry at byte %1 is cut short: the file ends "
                                         "after %2 of its %3 bytes")
                              .arg(entryStart)
-                             .arg(entry.size())
+                             .arg(length)
                              .arg(TNavisionObject::EntrySize));
         }
 
-        auto object = std::make_unique<TNavisionObject>(entry, FSettings);
+        auto object = std::make_unique<TNavisionObject>(
+            QByteArray::fromRawData(entry, TNavisionObject::EntrySize), FSettings);
         object->SetPermissions(FLicenseFile->GetPermissions(object->ObjectType(), object->ID()));
         const TNavisionObject &loaded = *object;
         AddObject(object);
@@ -206,7 +207,7 @@ bool TNavisionBinaryFile::AddObject(std::unique_ptr<TNavisionObject> &object)
 {
     TObjectList &target =
         (FHideSystemObjects && object->IsSystemObject()) ? *FHiddenObjects : *FObjects;
-    return target.AppendUnique(object->GetKey(), object);
+    return target.AppendUnique(object);
 }
 
 void TNavisionBinaryFile::SetHideSystemObjects(bool value)

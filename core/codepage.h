@@ -4,7 +4,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QChar>
 #include <QString>
 
-QString DecodeText(const QByteArray &bytes);
+QString DecodeText(QByteArrayView bytes);
 QByteArray EncodeText(const QString &text);
+// One byte's character, from a table made once.
+QChar DecodeByte(char byte);

@@ -219,23 +219,23 @@ double Combine(qint64 days, qint64 msecOfDay)
 
 } // namespace
 
-QByteArray Trimmed(const QByteArray &text)
+QByteArrayView Trimmed(QByteArrayView text)
 {
     qsizetype begin = 0;
     while (begin < text.size() && static_cast<uchar>(text[begin]) <= 32)
         ++begin;
-    return TrimmedRight(text.mid(begin));
+    return TrimmedRight(text.sliced(begin));
 }
 
-QByteArray TrimmedRight(const QByteArray &text)
+QByteArrayView TrimmedRight(QByteArrayView text)
 {
     qsizetype end = text.size();
     while (end > 0 && static_cast<uchar>(text[end - 1]) <= 32)
         --end;
-    return text.left(end);
+    return text.first(end);
 }
 
-std::optional<int32_t> ParseInteger(const QByteArray &text)
+std::optional<int32_t> ParseInteger(QByteArrayView text)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;

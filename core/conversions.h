@@ -7,6 +7,7 @@
 #include "regionalsettings.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -16,12 +17,13 @@
 
 // The text without the characters of code 32 or less (blanks, tabs, line
 // breaks, NUL and the other control characters) at both ends, or at its end.
-QByteArray Trimmed(const QByteArray &text);
-QByteArray TrimmedRight(const QByteArray &text);
+// Views into the same bytes.
+QByteArrayView Trimmed(QByteArrayView text);
+QByteArrayView TrimmedRight(QByteArrayView text);
 
 // A decimal or hexadecimal ($, x, 0x) 32-bit number, after leading blanks;
 // nothing but a NUL may follow. Empty when refused.
-std::optional<int32_t> ParseInteger(const QByteArray &text);
+std::optional<int32_t> ParseInteger(QByteArrayView text);
 
 // "date time" text under the regional settings; empty when refused. A text
 // that holds a time alone gives that time on 30 December 1899.

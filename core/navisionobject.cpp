@@ -39,41 +39,80 @@ constexpr TField TimeField{64, 14};
 constexpr TField SizeField{81, 20};
 constexpr TField VersionListField{102, 57};
 
-QByteArray Cut(const QByteArray &entry, TField field)
-{
-    QByteArray text = entry.mid(field.Offset, field.Length);
-    if (text.size() < field.Length)
-        text.append(field.Length - text.size(), ' ');
-    return text;
-}
+// The entry's bytes, a shorter entry padded with blanks.
+class TEntryBytes {
+public:
+    explicit TEntryBytes(const QByteArray &entry) : Bytes(entry.constData())
+    {
+        if (entry.size() < TNavisionObject::EntrySize) {
+            std::memset(Padded, ' ', sizeof Padded);
+            std::memcpy(Padded, entry.constData(), size_t(entry.size()));
+            Bytes = Padded;
+        }
+    }
+    QByteArrayView Field(TField field) const
+    {
+        return QByteArrayView(Bytes + field.Offset, field.Length);
+    }
 
-TNavisionObjectType TypeOfTag(const QByteArray &tag)
+private:
+    const char *Bytes;
+    char Padded[TNavisionObject::EntrySize];
+};
+
+TNavisionObjectType TypeOfTag(QByteArrayView tag)
 {
     for (int type = otTable; type <= otMenuSuite; ++type) {
-        if (tag == TypeTable[size_t(type)].Tag)
+        if (tag == QByteArrayView(TypeTable[size_t(type)].Tag))
             return static_cast<TNavisionObjectType>(type);
     }
     return otNone;
 }
 
-int32_t ConvertInteger(const QByteArray &field)
+int32_t ConvertInteger(QByteArrayView field)
 {
     if (const auto value = ParseInteger(field))
         return *value;
     throw TError(QStringLiteral("'%1' is not a valid integer value").arg(DecodeText(field)));
 }
 
-// Every byte of the set replaced by the separator (as its code page 850 byte).
-QByteArray Replaced(QByteArray text, const char *from, QChar to)
+// The separator as its code page 850 byte ('?' where the code page lacks it).
+char SeparatorByte(QChar separator)
 {
-    const QByteArray encoded = EncodeText(QString(to));
-    const char separator = encoded.isEmpty() ? '?' : encoded.front();
-    for (char &c : text) {
-        if (std::strchr(from, c) != nullptr && c != '\0')
-            c = separator;
-    }
-    return text;
+    if (separator.unicode() < 0x80)
+        return char(separator.unicode());
+    const QByteArray encoded = EncodeText(QString(separator));
+    return encoded.isEmpty() ? '?' : encoded.front();
 }
+
+// The date and time fields as one text "date time", with every byte of the
+// given sets replaced by the settings' separators. Empty when both are blank.
+class TDateTimeText {
+public:
+    TDateTimeText(QByteArrayView date, QByteArrayView time, const TRegionalSettings &settings)
+    {
+        if (date.isEmpty() && time.isEmpty())
+            return;
+        Append(date, "-./", SeparatorByte(settings.DateSeparator));
+        Text[Length++] = u' ';
+        Append(time, ":.", SeparatorByte(settings.TimeSeparator));
+    }
+    bool IsEmpty() const { return Length == 0; }
+    // A string over this object's characters: valid while it lives.
+    QString View() const { return QString::fromRawData(Text, Length); }
+
+private:
+    void Append(QByteArrayView bytes, const char *replaced, char separator)
+    {
+        for (const char c : bytes) {
+            const bool replace = c != '\0' && std::strchr(replaced, c) != nullptr;
+            Text[Length++] = DecodeByte(replace ? separator : c);
+        }
+    }
+
+    QChar Text[32];
+    qsizetype Length = 0;
+};
 
 } // namespace
 
@@ -99,29 +138,28 @@ QByteArray PermissionText(TPermissionFlags flags)
 
 TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSettings &settings)
 {
-    const QByteArray tag = Cut(entry, TagField);
+    const TEntryBytes bytes(entry);
+    const QByteArrayView tag = bytes.Field(TagField);
     FObjectType = TypeOfTag(tag);
     if (FObjectType == otNone)
-        FTag = TrimmedRight(tag);
-    FID = ConvertInteger(Cut(entry, IDField));
-    FName = Trimmed(Cut(entry, NameField));
+        FTag = TrimmedRight(tag).toByteArray();
+    FID = ConvertInteger(bytes.Field(IDField));
+    FName = Trimmed(bytes.Field(NameField)).toByteArray();
 
-    const QByteArray dateText =
-        Replaced(Trimmed(Cut(entry, DateField)), "-./", settings.DateSeparator);
-    const QByteArray timeText =
-        Replaced(Trimmed(Cut(entry, TimeField)), ":.", settings.TimeSeparator);
     // Add-on vendors ship entries with neither date nor time; the ERP takes them.
-    if (!dateText.isEmpty() || !timeText.isEmpty()) {
-        const QString text = DecodeText(dateText + ' ' + timeText);
-        const auto value = ParseDateTime(text, settings);
+    const TDateTimeText dateTime(Trimmed(bytes.Field(DateField)), Trimmed(bytes.Field(TimeField)),
+                                 settings);
+    if (!dateTime.IsEmpty()) {
+        const auto value = ParseDateTime(dateTime.View(), settings);
         if (!value)
-            throw TError(QStringLiteral("'%1' is not a valid date and time").arg(text));
+            throw TError(QStringLiteral("'%1' is not a valid date and time")
+                             .arg(QString(dateTime.View().constData(), dateTime.View().size())));
         FDateTime = *value;
         FHasDateTime = true;
     }
 
-    FSize = ConvertInteger(Cut(entry, SizeField));
-    FVersionList = Trimmed(Cut(entry, VersionListField));
+    FSize = ConvertInteger(bytes.Field(SizeField));
+    FVersionList = Trimmed(bytes.Field(VersionListField)).toByteArray();
 }
 
 QByteArray TNavisionObject::GetListLine(const TRegionalSettings &settings) const

@@ -2,35 +2,117 @@
 
 #include "codepage.h"
 
-TObjectList::TObjectList(const QLocale &locale)
-    : Collator(locale), CLocale(locale.language() == QLocale::C)
+#include <QHashFunctions>
+
+#include <charconv>
+
+namespace {
+
+constexpr size_t FirstIndexSize = 64;
+
+} // namespace
+
+TCaseFolding::TCaseFolding(const QLocale &locale)
 {
-    // Case-insensitive but accent-sensitive: É equals é, e differs from é.
-    Collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // Each character's lower case under the locale, where code page 850 has
+    // it as a single byte (the Turkish I becomes dotless ı, for one).
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = char(byte);
+        const QByteArray lower = EncodeText(locale.toLower(DecodeText(QByteArray(1, c))));
+        Table[size_t(byte)] = lower.size() == 1 ? lower.front() : c;
+    }
+    // Characters code page 850 lacks come back as '?'; only a real '?' maps there.
+    for (int byte = 0; byte < 256; ++byte) {
+        if (Table[size_t(byte)] == '?' && byte != '?')
+            Table[size_t(byte)] = char(byte);
+    }
 }
 
-TObjectList::TIndexKey TObjectList::IndexKey(const QByteArray &key) const
+TObjectList::TObjectList(const QLocale &locale) : Folding(locale) {}
+
+void TObjectList::FoldKey(const TNavisionObject &object, TFoldedKey &key) const
 {
-    const QString text = DecodeText(key);
-    if (CLocale)
-        return {std::nullopt, text.toCaseFolded()};
-    return {Collator.sortKey(text), QString()};
+    // The same bytes as GetKey, without building it: type name, ID and name.
+    key.clear();
+    const auto append = [&](const char *text, qsizetype length) {
+        for (qsizetype i = 0; i < length; ++i)
+            key.append(Folding.Fold(text[i]));
+    };
+    const QByteArray typeName = object.GetTypeName();
+    append(typeName.constData(), typeName.size());
+    key.append(' ');
+    char number[16];
+    const auto end = std::to_chars(number, number + sizeof number, object.ID()).ptr;
+    append(number, end - number);
+    key.append(' ');
+    append(object.Name().constData(), object.Name().size());
 }
 
-bool TObjectList::AppendUnique(QByteArray key, std::unique_ptr<TNavisionObject> &object)
+uint64_t TObjectList::Hash(const TFoldedKey &key)
 {
-    TIndexKey indexKey = IndexKey(key);
-    if (KeyIndex.find(indexKey) != KeyIndex.end())
+    // Never 0: that marks a free slot.
+    const uint64_t hash = qHashBits(key.constData(), size_t(key.size()), 0x51A7E1u);
+    return hash == 0 ? 1 : hash;
+}
+
+const TNavisionObject *TObjectList::FindEqualKey(const TFoldedKey &key, uint64_t hash) const
+{
+    if (Slots.empty())
+        return nullptr;
+    const size_t mask = Slots.size() - 1;
+    TFoldedKey listed;
+    for (size_t slot = hash & mask; Slots[slot].Object; slot = (slot + 1) & mask) {
+        if (Slots[slot].Hash != hash)
+            continue;
+        FoldKey(*Slots[slot].Object, listed);
+        if (listed.size() == key.size() && std::equal(listed.begin(), listed.end(), key.begin()))
+            return Slots[slot].Object;
+    }
+    return nullptr;
+}
+
+void TObjectList::IndexEntry(uint64_t hash, const TNavisionObject *object)
+{
+    // Grown to twice the size, the index takes every entry again, this one too.
+    if ((Indexed + 1) * 4 > Slots.size() * 3) {
+        RebuildIndex();
+        return;
+    }
+    const size_t mask = Slots.size() - 1;
+    size_t slot = hash & mask;
+    while (Slots[slot].Object)
+        slot = (slot + 1) & mask;
+    Slots[slot] = {hash, object};
+    ++Indexed;
+}
+
+void TObjectList::RebuildIndex()
+{
+    size_t size = FirstIndexSize;
+    while (size * 3 < Entries.size() * 4 + 4)
+        size *= 2;
+    Slots.assign(size, TSlot());
+    Indexed = 0;
+    for (const TObjectEntry &entry : Entries)
+        IndexEntry(entry.KeyHash, entry.Object.get());
+}
+
+bool TObjectList::AppendUnique(std::unique_ptr<TNavisionObject> &object)
+{
+    TFoldedKey key;
+    FoldKey(*object, key);
+    const uint64_t hash = Hash(key);
+    if (FindEqualKey(key, hash))
         return false;
-    KeyIndex.insert(std::move(indexKey));
-    Entries.push_back({std::move(key), std::move(object)});
+    Entries.push_back({hash, std::move(object)});
+    IndexEntry(hash, Entries.back().Object.get());
     return true;
 }
 
 void TObjectList::Append(TObjectEntry entry)
 {
-    KeyIndex.insert(IndexKey(entry.Key));
     Entries.push_back(std::move(entry));
+    IndexEntry(Entries.back().KeyHash, Entries.back().Object.get());
 }
 
 std::vector<TObjectEntry>
@@ -39,20 +121,29 @@ TObjectList::TakeReversed(const std::function<bool(const TNavisionObject &)> &te
     std::vector<TObjectEntry> taken, kept;
     kept.reserve(Entries.size());
     for (auto entry = Entries.rbegin(); entry != Entries.rend(); ++entry) {
-        if (test(*entry->Object)) {
-            if (const auto key = KeyIndex.find(IndexKey(entry->Key)); key != KeyIndex.end())
-                KeyIndex.erase(key);
+        if (test(*entry->Object))
             taken.push_back(std::move(*entry));
-        } else {
+        else
             kept.push_back(std::move(*entry));
-        }
     }
     Entries.assign(std::make_move_iterator(kept.rbegin()), std::make_move_iterator(kept.rend()));
+    if (!taken.empty())
+        RebuildIndex();
     return taken;
+}
+
+void TObjectList::Reorder(const std::vector<uint32_t> &formerPositions)
+{
+    std::vector<TObjectEntry> ordered;
+    ordered.reserve(Entries.size());
+    for (const uint32_t position : formerPositions)
+        ordered.push_back(std::move(Entries[position]));
+    Entries = std::move(ordered);
 }
 
 void TObjectList::Clear()
 {
-    KeyIndex.clear();
     Entries.clear();
+    Slots.clear();
+    Indexed = 0;
 }

@@ -1,22 +1,33 @@
-// An ordered list of objects, each entry its key text and the object it owns.
-// An index of the keys, with the locale's case-insensitive equality, finds a
-// listed key without comparing with every entry.
+// An ordered list of objects, each entry owning its object. A hash index of
+// the keys finds a listed key, ignoring case, without comparing with every
+// entry.
 #pragma once
 
 #include "navisionobject.h"
 
-#include <QCollator>
-#include <QCollatorSortKey>
+#include <QLocale>
+#include <QVarLengthArray>
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <set>
 #include <vector>
 
 struct TObjectEntry {
-    QByteArray Key;
+    uint64_t KeyHash = 0; // of the key with its letter case folded
     std::unique_ptr<TNavisionObject> Object;
+};
+
+// The letter case of code page 850 bytes folded under a locale: every byte
+// maps to the byte of its lower-case letter, or to itself.
+class TCaseFolding {
+public:
+    explicit TCaseFolding(const QLocale &locale);
+    char Fold(char c) const { return Table[uchar(c)]; }
+
+private:
+    std::array<char, 256> Table{};
 };
 
 class TObjectList {
@@ -27,9 +38,9 @@ public:
     const TObjectEntry &Entry(int index) const { return Entries[static_cast<size_t>(index)]; }
     TNavisionObject &Object(int index) const { return *Entries[static_cast<size_t>(index)].Object; }
 
-    // Appends the object under its key unless an equal key, ignoring case,
+    // Appends the object unless an object with an equal key, ignoring case,
     // is listed; an object not appended stays the caller's.
-    bool AppendUnique(QByteArray key, std::unique_ptr<TNavisionObject> &object);
+    bool AppendUnique(std::unique_ptr<TNavisionObject> &object);
     // Appends without comparing keys.
     void Append(TObjectEntry entry);
     // Removes the entries whose object satisfies the test; returns them from
@@ -37,23 +48,27 @@ public:
     std::vector<TObjectEntry>
     TakeReversed(const std::function<bool(const TNavisionObject &)> &test);
     void Exchange(int a, int b) { std::swap(Entries[size_t(a)], Entries[size_t(b)]); }
+    // Puts the entries into the order given as their former positions.
+    void Reorder(const std::vector<uint32_t> &formerPositions);
     void Clear();
 
 private:
-    // A key as the index orders it: the locale's collation key, or for the C
-    // locale (which Qt compares without a collator) the case-folded text.
-    struct TIndexKey {
-        std::optional<QCollatorSortKey> Collated;
-        QString Folded;
-        bool operator<(const TIndexKey &other) const
-        {
-            return Collated ? Collated->compare(*other.Collated) < 0 : Folded < other.Folded;
-        }
-    };
-    TIndexKey IndexKey(const QByteArray &key) const;
+    // The key of an object as the index compares it: case folded.
+    using TFoldedKey = QVarLengthArray<char, 80>;
+    void FoldKey(const TNavisionObject &object, TFoldedKey &key) const;
+    static uint64_t Hash(const TFoldedKey &key);
 
-    QCollator Collator;
-    bool CLocale;
+    // Open addressing with linear probing over the listed objects.
+    struct TSlot {
+        uint64_t Hash = 0;
+        const TNavisionObject *Object = nullptr;
+    };
+    const TNavisionObject *FindEqualKey(const TFoldedKey &key, uint64_t hash) const;
+    void IndexEntry(uint64_t hash, const TNavisionObject *object);
+    void RebuildIndex();
+
+    TCaseFolding Folding;
     std::vector<TObjectEntry> Entries;
-    std::multiset<TIndexKey> KeyIndex;
+    std::vector<TSlot> Slots; // a power of two in size, at most three quarters used
+    size_t Indexed = 0;
 };

@@ -34,7 +34,7 @@ struct TModelFixture {
     {
         QStringList keys;
         for (int i = 0; i < list.Count(); ++i)
-            keys << DecodeText(list.Entry(i).Key);
+            keys << DecodeText(list.Object(i).GetKey());
         return keys;
     }
     QStringList VisibleKeys() const { return Keys(Model.Objects()); }

@@ -30,6 +30,8 @@ class TestLoader : public QObject {
 private slots:
     void readsIndex_data();
     void readsIndex();
+    void foldsCaseUnderTheUsersLocale_data();
+    void foldsCaseUnderTheUsersLocale();
     void cutShortEntries_data();
     void cutShortEntries();
     void reportsEveryEntryRead();
@@ -78,6 +80,20 @@ void TestLoader::readsIndex_data()
         << (a + Table("1", "Other")) << QStringList{"Table 1 Alpha", "Table 1 Other"};
     QTest::newRow("same ID and name, other type")
         << (a + Entry("Form      ", "1", "Alpha")) << QStringList{"Table 1 Alpha", "Form 1 Alpha"};
+    // Keys that differ in more than letter case are distinct objects, even
+    // where a collation would rank them alike.
+    QTest::newRow("aa and a-ring")
+        << (Table("1", "Faaborg") + Table("1", "F\x86"
+                                               "borg"))
+        << QStringList{"Table 1 Faaborg", QStringLiteral("Table 1 Fåborg")};
+    QTest::newRow("a control character in one name")
+        << (Table("1", "AB") + Table("1", "A\x01"
+                                          "B"))
+        << QStringList{"Table 1 AB", QStringLiteral("Table 1 A\u0001B")};
+    QTest::newRow("blanks between ID and name elsewhere")
+        << (Table("1", "5X") + Table("15", "X")) << QStringList{"Table 1 5X", "Table 15 X"};
+    QTest::newRow("an unrecognised tag spelling a known type")
+        << (a + Entry("TABLE     ", "1", "alpha")) << QStringList{"Table 1 Alpha"};
     QTest::newRow("Page and Query of the same number")
         << (Entry("Page      ", "21", "X") + Entry("Query     ", "21", "X"))
         << QStringList{"Page 21 X", "Query 21 X"};
@@ -97,6 +113,30 @@ void TestLoader::readsIndex()
         QCOMPARE(fixture.Model.GetCount(), keys.size());
         QCOMPARE(fixture.Model.FileName(), QString());
     }
+}
+
+void TestLoader::foldsCaseUnderTheUsersLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("keys");
+    // In Turkish the capital of i is İ, and I is the capital of dotless ı (0xD5).
+    const QStringList both{"Table 1 item", "Table 1 ITEM"};
+    QTest::newRow("English: I and i") << "en_US" << QStringList{"Table 1 item"};
+    QTest::newRow("Turkish: I and i") << "tr_TR" << both;
+}
+
+void TestLoader::foldsCaseUnderTheUsersLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, keys);
+    TRegionalSettings settings = UsSettings();
+    settings.Locale = QLocale(locale);
+    TModelFixture fixture(settings);
+    fixture.Load(Table("1", "item") + Table("1", "ITEM") + Table("1", "\xD5TEM"));
+    QCOMPARE(fixture.VisibleKeys().mid(0, keys.size()), keys);
+    // Dotless ı folds like I in Turkish only.
+    const QString dotless = QStringLiteral("Table 1 ıTEM");
+    QCOMPARE(fixture.VisibleKeys().contains(dotless), locale != "tr_TR");
 }
 
 void TestLoader::cutShortEntries_data()
