@@ -58,18 +58,102 @@ int CompareAscending(int32_t key, const TNavisionObject &a, const TNavisionObjec
     return CompareIntegers(a.ID(), b.ID());
 }
 
-void QuickSort(TObjectList &list, int left, int right)
+// What a sort compares of one entry, side by side in memory so that the
+// comparisons don't chase pointers: the leading bytes of a text key as one
+// number, the numbers of the other keys and the tie-breaks.
+struct TSortRecord {
+    uint64_t TextPrefix;    // up to 8 bytes, ASCII letters folded, the first most significant
+    const QByteArray *Text; // the whole text when its prefix ties; none for permissions
+    double DateTime;
+    int32_t Number; // the key's integer: type, ID or size
+    int32_t Type;
+    int32_t ID;
+    uint32_t Position; // in the list before the sort
+};
+
+uint64_t TextPrefix(QByteArrayView text)
+{
+    uint64_t prefix = 0;
+    for (qsizetype i = 0; i < 8; ++i)
+        prefix = (prefix << 8) | (i < text.size() ? FoldAsciiLower(uchar(text[i])) : 0);
+    return prefix;
+}
+
+TSortRecord RecordOf(int32_t key, const TNavisionObject &object, uint32_t position)
+{
+    TSortRecord record{0,           nullptr, object.DateTime(), 0, object.ObjectType(),
+                       object.ID(), position};
+    switch (key) {
+    case skType:
+        record.Number = object.ObjectType();
+        break;
+    case skID:
+        record.Number = object.ID();
+        break;
+    case skSize:
+        record.Number = object.Size();
+        break;
+    case skName:
+    case skVersionList:
+        record.Text = key == skName ? &object.Name() : &object.VersionList();
+        record.TextPrefix = TextPrefix(*record.Text);
+        break;
+    case skLicensePermissions:
+        // At most five letters: the prefix is the whole text.
+        record.TextPrefix = TextPrefix(TPermissionLetters(object.Permissions()).View());
+        break;
+    default:
+        break;
+    }
+    return record;
+}
+
+int CompareTextRecords(const TSortRecord &a, const TSortRecord &b)
+{
+    if (a.TextPrefix != b.TextPrefix)
+        return a.TextPrefix < b.TextPrefix ? -1 : 1;
+    return a.Text ? CompareTexts(*a.Text, *b.Text) : 0;
+}
+
+// The same order as CompareAscending, over records.
+template <int32_t Key> int CompareRecordsAscending(const TSortRecord &a, const TSortRecord &b)
+{
+    if constexpr (Key < skType || Key > skLicensePermissions)
+        return 0;
+    int primary = 0;
+    if constexpr (Key == skType || Key == skID || Key == skSize)
+        primary = CompareIntegers(a.Number, b.Number);
+    else if constexpr (Key == skDateTime)
+        primary = CompareDateTimes(a.DateTime, b.DateTime);
+    else
+        primary = CompareTextRecords(a, b);
+    if (primary)
+        return primary;
+    if constexpr (Key == skType)
+        return CompareIntegers(a.ID, b.ID);
+    if (const int byType = CompareIntegers(a.Type, b.Type))
+        return byType;
+    if constexpr (Key == skID || Key == skName)
+        return 0;
+    return CompareIntegers(a.ID, b.ID);
+}
+
+// Quicksort with the middle entry as pivot, recursing into the smaller part
+// and going on with the larger one, so the depth stays logarithmic whatever
+// the input. compare(a, b) < 0 when a belongs before b.
+template <typename TCompare>
+void QuickSort(std::vector<TSortRecord> &records, int left, int right, const TCompare &compare)
 {
     do {
         int i = left, j = right, pivot = (left + right) / 2;
         do {
-            while (CompareObjects(list, i, pivot) < 0)
+            while (compare(records[size_t(i)], records[size_t(pivot)]) < 0)
                 ++i;
-            while (CompareObjects(list, j, pivot) > 0)
+            while (compare(records[size_t(j)], records[size_t(pivot)]) > 0)
                 --j;
             if (i <= j) {
                 if (i != j)
-                    list.Exchange(i, j);
+                    std::swap(records[size_t(i)], records[size_t(j)]);
                 // The pivot entry moves with the exchange.
                 if (pivot == i)
                     pivot = j;
@@ -79,18 +163,27 @@ void QuickSort(TObjectList &list, int left, int right)
                 --j;
             }
         } while (i <= j);
-        // Recurse into the smaller part and go on with the larger one, so the
-        // depth stays logarithmic whatever the input.
         if (j - left < right - i) {
             if (left < j)
-                QuickSort(list, left, j);
+                QuickSort(records, left, j, compare);
             left = i;
         } else {
             if (i < right)
-                QuickSort(list, i, right);
+                QuickSort(records, i, right, compare);
             right = j;
         }
     } while (left < right);
+}
+
+template <int32_t Key> void SortRecords(std::vector<TSortRecord> &records, bool descending)
+{
+    const int right = int(records.size()) - 1;
+    if (descending)
+        QuickSort(records, 0, right, [](const TSortRecord &a, const TSortRecord &b) {
+            return -CompareRecordsAscending<Key>(a, b);
+        });
+    else
+        QuickSort(records, 0, right, CompareRecordsAscending<Key>);
 }
 
 } // namespace
@@ -139,6 +232,44 @@ int32_t CompareObjects(const TObjectList &list, int positionA, int positionB)
 
 void SortObjectList(TObjectList &list)
 {
-    if (list.Count() >= 2)
-        QuickSort(list, 0, list.Count() - 1);
+    if (list.Count() < 2)
+        return;
+    std::vector<TSortRecord> records;
+    records.reserve(size_t(list.Count()));
+    for (int i = 0; i < list.Count(); ++i)
+        records.push_back(RecordOf(SortKey, list.Object(i), uint32_t(i)));
+
+    const bool descending = SortDirection == 1;
+    switch (SortKey) {
+    case skType:
+        SortRecords<skType>(records, descending);
+        break;
+    case skID:
+        SortRecords<skID>(records, descending);
+        break;
+    case skName:
+        SortRecords<skName>(records, descending);
+        break;
+    case skDateTime:
+        SortRecords<skDateTime>(records, descending);
+        break;
+    case skSize:
+        SortRecords<skSize>(records, descending);
+        break;
+    case skVersionList:
+        SortRecords<skVersionList>(records, descending);
+        break;
+    case skLicensePermissions:
+        SortRecords<skLicensePermissions>(records, descending);
+        break;
+    default:
+        SortRecords<-1>(records, descending);
+        break;
+    }
+
+    std::vector<uint32_t> order;
+    order.reserve(records.size());
+    for (const TSortRecord &record : records)
+        order.push_back(record.Position);
+    list.Reorder(order);
 }

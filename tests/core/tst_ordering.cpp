@@ -25,6 +25,61 @@ QByteArray Object(const QByteArray &tag, const QByteArray &id, const QByteArray 
 const QByteArray Table("Table     "), Form("Form      "), Codeunit("Codeunit  "),
     Page("Page      "), MenuSuite("MenuSuite ");
 
+// The quicksort as the order rules state it: comparing entries in the list
+// itself through CompareObjects, exchanging them in place.
+void ReferenceQuickSort(TObjectList &list, int left, int right)
+{
+    int i = left, j = right, pivot = (left + right) / 2;
+    do {
+        while (CompareObjects(list, i, pivot) < 0)
+            ++i;
+        while (CompareObjects(list, j, pivot) > 0)
+            --j;
+        if (i <= j) {
+            if (i != j)
+                list.Exchange(i, j);
+            if (pivot == i)
+                pivot = j;
+            else if (pivot == j)
+                pivot = i;
+            ++i;
+            --j;
+        }
+    } while (i <= j);
+    if (left < j)
+        ReferenceQuickSort(list, left, j);
+    if (i < right)
+        ReferenceQuickSort(list, i, right);
+}
+
+// Many ties under every key: shared names and version lists (also past their
+// eighth byte, in other letter case, with NUL and code page 850 bytes), equal
+// date-times and within a millisecond, repeated IDs across types.
+QByteArray TieRichIndex(TFakeCFront &library)
+{
+    const QByteArray tags[] = {Table, Form, Codeunit, Page, MenuSuite};
+    const QByteArray names[] = {"Sales Header Archive",
+                                "SALES HEADER ARCHIVE B",
+                                "Sales",
+                                QByteArray("Sales\0Header", 12),
+                                "Sales Header \x8e",
+                                "",
+                                "a",
+                                "Sales Header Archive b"};
+    const QByteArray versions[] = {"NAVW17.00", "navw17.00", "NAVW17.00,NAVNO7.00", "", "NAVW1"};
+    QByteArray index;
+    for (int i = 0; i < 400; ++i) {
+        const int id = i % 37 == 0 ? -i : i % 23;
+        index +=
+            Object(tags[i % 5], QByteArray::number(id), names[i % 8],
+                   QByteArray::number(1 + i % 3) + "-02-03", "10:00:0" + QByteArray::number(i % 2),
+                   QByteArray::number(i % 7 * 100), versions[i % 5]);
+        if (i % 3)
+            library.SetRights(otTable, id, {{i % 2, 0, i % 4 / 2, 0, 1}});
+    }
+    return index;
+}
+
 int Sign(int value)
 {
     return (value > 0) - (value < 0);
@@ -45,6 +100,8 @@ private slots:
     void dateTimeComparison_data();
     void dateTimeComparison();
     void permissionsOrder();
+    void sameOrderAsTheQuicksortOverEntries_data();
+    void sameOrderAsTheQuicksortOverEntries();
     void keyOutsideTheRangeKeepsEveryEntry();
     void directionOtherThanOneIsAscending();
     void keyAndDirectionOutliveTheModel();
@@ -237,6 +294,36 @@ void TestOrdering::permissionsOrder()
     fixture.Model.Sort();
     QCOMPARE(fixture.VisibleKeys(), (QStringList{"Table 1 A", "Table 2 A", "Table 7 A", "Table 3 A",
                                                  "Table 4 A", "Table 5 A", "Table 6 A"}));
+}
+
+void TestOrdering::sameOrderAsTheQuicksortOverEntries_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("direction");
+    for (int key = -1; key <= SortKeyCount; ++key) {
+        for (int direction : {0, 1, 2})
+            QTest::addRow("key %d, direction %d", key, direction) << key << direction;
+    }
+}
+
+void TestOrdering::sameOrderAsTheQuicksortOverEntries()
+{
+    QFETCH(int, key);
+    QFETCH(int, direction);
+    // Unstable as it is, the sort must exchange exactly as the rules do: the
+    // order of tied entries shows any difference.
+    TModelFixture fixture;
+    const QByteArray index = TieRichIndex(fixture.Library);
+    StoreSortKey(key);
+    StoreSortDirection(direction);
+    fixture.Load(index);
+    fixture.Model.Sort();
+    const QStringList sorted = fixture.VisibleKeys();
+
+    fixture.Load(index);
+    auto &list = const_cast<TObjectList &>(fixture.Model.Objects());
+    ReferenceQuickSort(list, 0, list.Count() - 1);
+    QCOMPARE(sorted, fixture.VisibleKeys());
 }
 
 void TestOrdering::keyOutsideTheRangeKeepsEveryEntry()
