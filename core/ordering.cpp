@@ -1,6 +1,9 @@
 #include "ordering.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -59,60 +62,120 @@ int CompareAscending(int32_t key, const TNavisionObject &a, const TNavisionObjec
 }
 
 // What a sort compares of one entry, side by side in memory so that the
-// comparisons don't chase pointers: the leading bytes of a text key as one
-// number, the numbers of the other keys and the tie-breaks.
+// comparisons don't chase pointers: a number standing for the key, and the
+// tie-breaks.
 struct TSortRecord {
-    uint64_t TextPrefix;    // up to 8 bytes, ASCII letters folded, the first most significant
-    const QByteArray *Text; // the whole text when its prefix ties; none for permissions
+    uint64_t Letters; // the permission letters, the first most significant
     double DateTime;
-    int32_t Number; // the key's integer: type, ID or size
+    int32_t Number; // type, ID or size; for a name or version list the rank of its text
     int32_t Type;
     int32_t ID;
     uint32_t Position; // in the list before the sort
 };
 
-uint64_t TextPrefix(QByteArrayView text)
+uint64_t LettersNumber(const TPermissionLetters &letters)
 {
-    uint64_t prefix = 0;
-    for (qsizetype i = 0; i < 8; ++i)
-        prefix = (prefix << 8) | (i < text.size() ? FoldAsciiLower(uchar(text[i])) : 0);
-    return prefix;
+    uint64_t number = 0;
+    for (int i = 0; i < 5; ++i)
+        number = (number << 8) | (i < letters.Length ? uchar(letters.Text[i]) : 0);
+    return number;
 }
 
 TSortRecord RecordOf(int32_t key, const TNavisionObject &object, uint32_t position)
 {
-    TSortRecord record{0,           nullptr, object.DateTime(), 0, object.ObjectType(),
-                       object.ID(), position};
-    switch (key) {
-    case skType:
+    TSortRecord record{0, object.DateTime(), 0, object.ObjectType(), object.ID(), position};
+    if (key == skType)
         record.Number = object.ObjectType();
-        break;
-    case skID:
+    else if (key == skID)
         record.Number = object.ID();
-        break;
-    case skSize:
+    else if (key == skSize)
         record.Number = object.Size();
-        break;
-    case skName:
-    case skVersionList:
-        record.Text = key == skName ? &object.Name() : &object.VersionList();
-        record.TextPrefix = TextPrefix(*record.Text);
-        break;
-    case skLicensePermissions:
-        // At most five letters: the prefix is the whole text.
-        record.TextPrefix = TextPrefix(TPermissionLetters(object.Permissions()).View());
-        break;
-    default:
-        break;
-    }
+    else if (key == skLicensePermissions)
+        record.Letters = LettersNumber(TPermissionLetters(object.Permissions()));
     return record;
 }
 
-int CompareTextRecords(const TSortRecord &a, const TSortRecord &b)
+// A text as CompareTexts sees it, its first 32 bytes folded and held in
+// place, so that most comparisons need not reach the text itself.
+struct TTextKey {
+    std::array<uint64_t, 4> Words; // the first byte most significant, zero padded
+    const QByteArray *Text;
+    int32_t Length;
+    uint32_t Record;
+};
+
+TTextKey TextKeyOf(const QByteArray &text, uint32_t record)
 {
-    if (a.TextPrefix != b.TextPrefix)
-        return a.TextPrefix < b.TextPrefix ? -1 : 1;
-    return a.Text ? CompareTexts(*a.Text, *b.Text) : 0;
+    TTextKey key{{}, &text, int32_t(text.size()), record};
+    uchar bytes[sizeof key.Words] = {};
+    std::memcpy(bytes, text.constData(), std::min(sizeof bytes, size_t(text.size())));
+    for (uchar &byte : bytes)
+        byte = FoldAsciiLower(byte);
+    for (size_t word = 0; word < key.Words.size(); ++word) {
+        uint64_t value = 0;
+        for (size_t i = 0; i < 8; ++i)
+            value = (value << 8) | bytes[word * 8 + i];
+        key.Words[word] = value;
+    }
+    return key;
+}
+
+int CompareTextKeys(const TTextKey &a, const TTextKey &b)
+{
+    for (size_t word = 0; word < a.Words.size(); ++word) {
+        if (a.Words[word] != b.Words[word])
+            return a.Words[word] < b.Words[word] ? -1 : 1;
+    }
+    constexpr int32_t HeldLength = int32_t(sizeof a.Words);
+    if (a.Length > HeldLength && b.Length > HeldLength)
+        return CompareTexts(*a.Text, *b.Text);
+    // One text ends within the held bytes: they match up to its end, so the
+    // shorter one comes first.
+    return CompareIntegers(a.Length, b.Length);
+}
+
+// A hash that texts equal under CompareTexts share: their held bytes and
+// their length.
+uint64_t HashOf(const TTextKey &key)
+{
+    uint64_t hash = uint64_t(key.Length);
+    for (const uint64_t word : key.Words)
+        hash = (hash ^ word) * 0x9E3779B97F4A7C15u;
+    return hash ^ (hash >> 29);
+}
+
+// Gives every record the rank of its text among the distinct texts (equal
+// when CompareTexts finds them equal), so that comparing ranks compares the
+// texts.
+void RankTexts(std::vector<TSortRecord> &records, const std::vector<const QByteArray *> &texts)
+{
+    // The distinct texts first: most texts repeat, and only those are sorted.
+    std::vector<TTextKey> distinct; // Record: the position among the distinct ones
+    std::vector<uint32_t> distinctOf(texts.size());
+    size_t size = 64;
+    while (size < texts.size() * 2)
+        size *= 2;
+    std::vector<int32_t> table(size, -1); // open addressing; -1 is a free slot
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const TTextKey key = TextKeyOf(*texts[i], uint32_t(i));
+        size_t slot = HashOf(key) & (size - 1);
+        while (table[slot] >= 0 && CompareTextKeys(distinct[size_t(table[slot])], key) != 0)
+            slot = (slot + 1) & (size - 1);
+        if (table[slot] < 0) {
+            table[slot] = int32_t(distinct.size());
+            distinct.push_back(key);
+            distinct.back().Record = uint32_t(table[slot]);
+        }
+        distinctOf[i] = uint32_t(table[slot]);
+    }
+
+    std::sort(distinct.begin(), distinct.end(),
+              [](const TTextKey &a, const TTextKey &b) { return CompareTextKeys(a, b) < 0; });
+    std::vector<int32_t> rank(distinct.size());
+    for (size_t position = 0; position < distinct.size(); ++position)
+        rank[distinct[position].Record] = int32_t(position);
+    for (size_t i = 0; i < records.size(); ++i)
+        records[i].Number = rank[distinctOf[i]];
 }
 
 // The same order as CompareAscending, over records.
@@ -121,12 +184,12 @@ template <int32_t Key> int CompareRecordsAscending(const TSortRecord &a, const T
     if constexpr (Key < skType || Key > skLicensePermissions)
         return 0;
     int primary = 0;
-    if constexpr (Key == skType || Key == skID || Key == skSize)
-        primary = CompareIntegers(a.Number, b.Number);
-    else if constexpr (Key == skDateTime)
+    if constexpr (Key == skDateTime)
         primary = CompareDateTimes(a.DateTime, b.DateTime);
+    else if constexpr (Key == skLicensePermissions)
+        primary = a.Letters < b.Letters ? -1 : (a.Letters > b.Letters ? 1 : 0);
     else
-        primary = CompareTextRecords(a, b);
+        primary = CompareIntegers(a.Number, b.Number);
     if (primary)
         return primary;
     if constexpr (Key == skType)
@@ -208,8 +271,11 @@ void StoreSortDirection(int32_t value)
 int CompareTexts(const QByteArray &a, const QByteArray &b)
 {
     const qsizetype length = std::min(a.size(), b.size());
+    const char *x = a.constData(), *y = b.constData();
     for (qsizetype i = 0; i < length; ++i) {
-        const int difference = FoldAsciiLower(uchar(a[i])) - FoldAsciiLower(uchar(b[i]));
+        if (x[i] == y[i]) // most bytes match as they are
+            continue;
+        const int difference = FoldAsciiLower(uchar(x[i])) - FoldAsciiLower(uchar(y[i]));
         if (difference != 0)
             return difference;
     }
@@ -238,6 +304,15 @@ void SortObjectList(TObjectList &list)
     records.reserve(size_t(list.Count()));
     for (int i = 0; i < list.Count(); ++i)
         records.push_back(RecordOf(SortKey, list.Object(i), uint32_t(i)));
+    if (SortKey == skName || SortKey == skVersionList) {
+        std::vector<const QByteArray *> texts;
+        texts.reserve(records.size());
+        for (int i = 0; i < list.Count(); ++i) {
+            const TNavisionObject &object = list.Object(i);
+            texts.push_back(SortKey == skName ? &object.Name() : &object.VersionList());
+        }
+        RankTexts(records, texts);
+    }
 
     const bool descending = SortDirection == 1;
     switch (SortKey) {

@@ -66,7 +66,15 @@ QByteArray TieRichIndex(TFakeCFront &library)
                                 "",
                                 "a",
                                 "Sales Header Archive b"};
-    const QByteArray versions[] = {"NAVW17.00", "navw17.00", "NAVW17.00,NAVNO7.00", "", "NAVW1"};
+    const QByteArray versions[] = {"NAVW17.00",
+                                   "navw17.00",
+                                   "NAVW17.00,NAVNO7.00,NAVDK7.00,PROJ1.00,FIX1",
+                                   "",
+                                   "NAVW1",
+                                   "NAVW17.00,NAVNO7.00,NAVDK7.00,PROJ1.00,fix1",
+                                   "NAVW17.00,NAVNO7.00,NAVDK7.00,PROJ1.00,FIX1,X",
+                                   "NAVW17.00,NAVNO7.00,NAVDK7.00,PROJ",
+                                   QByteArray("NAVW17.00,NAVNO7.00,NAVDK7.00,PROJ\0", 35)};
     QByteArray index;
     for (int i = 0; i < 400; ++i) {
         const int id = i % 37 == 0 ? -i : i % 23;
