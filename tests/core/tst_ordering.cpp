@@ -81,7 +81,7 @@ QByteArray TieRichIndex(TFakeCFront &library)
         index +=
             Object(tags[i % 5], QByteArray::number(id), names[i % 8],
                    QByteArray::number(1 + i % 3) + "-02-03", "10:00:0" + QByteArray::number(i % 2),
-                   QByteArray::number(i % 7 * 100), versions[i % 5]);
+                   QByteArray::number(i % 7 * 100), versions[i % 9]);
         if (i % 3)
             library.SetRights(otTable, id, {{i % 2, 0, i % 4 / 2, 0, 1}});
     }
