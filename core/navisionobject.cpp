@@ -5,6 +5,7 @@
 #include "errors.h"
 
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <utility>
 
@@ -179,10 +180,33 @@ QByteArray TNavisionObject::GetPermissionText() const
 
 QByteArray TNavisionObject::GetKey() const
 {
-    return GetTypeName() + ' ' + QByteArray::number(FID) + ' ' + FName;
+    TKeyBuffer key;
+    WriteKey(*this, key);
+    return QByteArray(key.constData(), key.size());
+}
+
+void WriteKey(const TNavisionObject &object, TKeyBuffer &key, qsizetype limit)
+{
+    key.clear();
+    const auto append = [&](const char *bytes, qsizetype length) {
+        key.append(bytes, std::min(length, limit - key.size()));
+        return key.size() < limit;
+    };
+    const QByteArrayView typeName = object.TypeNameView();
+    char number[12];
+    const char *numberEnd = std::to_chars(number, number + sizeof number, object.ID()).ptr;
+    // The name is reached only when the limit leaves room for it.
+    append(typeName.data(), typeName.size()) && append(" ", 1) &&
+        append(number, numberEnd - number) && append(" ", 1) &&
+        append(object.Name().constData(), object.Name().size());
 }
 
 QByteArray TNavisionObject::GetTypeName() const
+{
+    return TypeNameView().toByteArray();
+}
+
+QByteArrayView TNavisionObject::TypeNameView() const
 {
     // An unrecognised type ("Page", "Query") is named by its tag, so that
     // Page 21 X and Query 21 X keep distinct keys.

@@ -4,9 +4,12 @@
 #include "regionalsettings.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QVarLengthArray>
 
 #include <cstdint>
+#include <limits>
 
 enum TNavisionObjectType : int32_t {
     otNone = 0, // a tag of no recognised type
@@ -41,6 +44,16 @@ struct TPermissionLetters {
     int Length = 0;
 };
 
+class TNavisionObject;
+
+// Room for any key: a type name of 10, an ID of 11 and a name of 30 bytes.
+using TKeyBuffer = QVarLengthArray<char, 64>;
+// Writes the bytes of the object's key (those GetKey returns) into the
+// buffer, replacing what it held, without allocating; with a limit, only
+// that many of its first bytes.
+void WriteKey(const TNavisionObject &object, TKeyBuffer &key,
+              qsizetype limit = std::numeric_limits<qsizetype>::max());
+
 class TNavisionObject {
 public:
     static constexpr int EntrySize = 161;
@@ -58,6 +71,8 @@ public:
     // "Type ID Name": unique within a list, ignoring case.
     virtual QByteArray GetKey() const;
     virtual QByteArray GetTypeName() const;
+    // The type name's bytes, without a copy.
+    QByteArrayView TypeNameView() const;
     virtual void SetPermissions(TPermissionFlags flags);
 
     // The date-time as shown to people: empty when the entry had none.

@@ -4,8 +4,6 @@
 
 #include <QHashFunctions>
 
-#include <charconv>
-
 namespace {
 
 constexpr size_t FirstIndexSize = 64;
@@ -32,20 +30,9 @@ TObjectList::TObjectList(const QLocale &locale) : Folding(locale) {}
 
 void TObjectList::FoldKey(const TNavisionObject &object, TFoldedKey &key) const
 {
-    // The same bytes as GetKey, without building it: type name, ID and name.
-    key.clear();
-    const auto append = [&](const char *text, qsizetype length) {
-        for (qsizetype i = 0; i < length; ++i)
-            key.append(Folding.Fold(text[i]));
-    };
-    const QByteArray typeName = object.GetTypeName();
-    append(typeName.constData(), typeName.size());
-    key.append(' ');
-    char number[16];
-    const auto end = std::to_chars(number, number + sizeof number, object.ID()).ptr;
-    append(number, end - number);
-    key.append(' ');
-    append(object.Name().constData(), object.Name().size());
+    WriteKey(object, key);
+    for (char &c : key)
+        c = Folding.Fold(c);
 }
 
 uint64_t TObjectList::Hash(const TFoldedKey &key)

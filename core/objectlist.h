@@ -6,7 +6,6 @@
 #include "navisionobject.h"
 
 #include <QLocale>
-#include <QVarLengthArray>
 
 #include <array>
 #include <cstdint>
@@ -54,7 +53,7 @@ public:
 
 private:
     // The key of an object as the index compares it: case folded.
-    using TFoldedKey = QVarLengthArray<char, 80>;
+    using TFoldedKey = TKeyBuffer;
     void FoldKey(const TNavisionObject &object, TFoldedKey &key) const;
     static uint64_t Hash(const TFoldedKey &key);
 

@@ -9,7 +9,7 @@ char FoldAsciiUpper(char c)
 
 } // namespace
 
-bool KeyStartsWith(const QByteArray &key, const QByteArray &typed)
+bool KeyStartsWith(QByteArrayView key, const QByteArray &typed)
 {
     if (key.size() < typed.size())
         return false;
@@ -20,16 +20,22 @@ bool KeyStartsWith(const QByteArray &key, const QByteArray &typed)
     return true;
 }
 
-int FindKeyPrefix(int count, const std::function<QByteArray(int row)> &keyOf,
-                  const QByteArray &typed, int startIndex, bool wrap)
+int FindKeyPrefix(int count, const TRowKeyWriter &keyOf, const QByteArray &typed, int startIndex,
+                  bool wrap)
 {
+    // One buffer for every row: the search allocates nothing per row.
+    QVarLengthArray<char, 64> key;
+    const auto matches = [&](int row) {
+        keyOf(row, key, typed.size());
+        return KeyStartsWith(QByteArrayView(key.constData(), key.size()), typed);
+    };
     for (int row = startIndex; row < count; ++row) {
-        if (KeyStartsWith(keyOf(row), typed))
+        if (matches(row))
             return row;
     }
     if (wrap && startIndex > 0) {
         for (int row = 0; row < startIndex && row < count; ++row) {
-            if (KeyStartsWith(keyOf(row), typed))
+            if (matches(row))
                 return row;
         }
     }

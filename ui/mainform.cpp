@@ -273,7 +273,10 @@ void TfrmMain::lvwMainData(TListItem &item)
 int TfrmMain::lvwMainDataFind(const QString &findString, int startIndex, bool wrap)
 {
     return FindKeyPrefix(
-        FListModel->ItemCount(), [this](int row) { return FBinaryFile->GetObject(row).GetKey(); },
+        FListModel->ItemCount(),
+        [this](int row, TKeyBuffer &key, qsizetype length) {
+            WriteKey(FBinaryFile->GetObject(row), key, length);
+        },
         EncodeText(findString), startIndex, wrap);
 }
 

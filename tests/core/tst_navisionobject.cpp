@@ -292,6 +292,15 @@ void TestNavisionObject::keyAndListLine()
     QCOMPARE(object.GetKey(), key);
     QCOMPARE(object.GetListLine(UsSettings()), line);
     QCOMPARE(line.count('\t'), 5);
+
+    // Written into a buffer, whole or cut at any length: the same bytes.
+    TKeyBuffer written{'s', 't', 'a', 'l', 'e'};
+    for (qsizetype limit = 0; limit <= key.size() + 1; ++limit) {
+        WriteKey(object, written, limit);
+        QCOMPARE(QByteArray(written.constData(), written.size()), key.left(limit));
+    }
+    WriteKey(object, written);
+    QCOMPARE(QByteArray(written.constData(), written.size()), key);
 }
 
 void TestNavisionObject::shortEntryReadsAsBlanks()

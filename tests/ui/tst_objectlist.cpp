@@ -105,9 +105,10 @@ void TObjectListTest::findFromStartRow()
     QList<int> asked;
     const int result = FindKeyPrefix(
         int(keys.size()),
-        [&](int row) {
+        [&](int row, QVarLengthArray<char, 64> &key, qsizetype) {
             asked << row;
-            return keys.at(row);
+            key.clear();
+            key.append(keys.at(row).constData(), keys.at(row).size());
         },
         typed, start, wrap);
     QCOMPARE(result, found);
