@@ -236,7 +236,7 @@ void TfrmMain::UpdateStatus()
 
 void TfrmMain::ObjectLoaded(TNavisionBinaryFile &, const TNavisionObject &object)
 {
-    stbMain->SetSimpleText(DecodeText(object.GetKey()));
+    stbMain->SetPassingText(DecodeText(object.GetKey()));
     ShowStatusNow();
 }
 
@@ -245,7 +245,7 @@ void TfrmMain::ShowStatusNow()
     if (StatusPaintClock.isValid() && StatusPaintClock.elapsed() < StatusPaintInterval)
         return;
     StatusPaintClock.start();
-    stbMain->repaint();
+    stbMain->PaintNow();
 }
 
 void TfrmMain::FilesDropped(const QStringList &files)

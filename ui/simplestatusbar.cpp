@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <utility>
+
 TSimpleStatusBar::TSimpleStatusBar(QWidget *parent) : QStatusBar(parent), TextArea(new QLabel(this))
 {
     TextArea->setObjectName(QStringLiteral("lblSimpleText"));
@@ -11,10 +13,25 @@ TSimpleStatusBar::TSimpleStatusBar(QWidget *parent) : QStatusBar(parent), TextAr
 
 QString TSimpleStatusBar::SimpleText() const
 {
-    return TextArea->text();
+    return Passing ? PassingText : TextArea->text();
 }
 
 void TSimpleStatusBar::SetSimpleText(const QString &text)
 {
+    Passing = false;
+    PassingText.clear();
     TextArea->setText(text);
+}
+
+void TSimpleStatusBar::SetPassingText(const QString &text)
+{
+    Passing = true;
+    PassingText = text;
+}
+
+void TSimpleStatusBar::PaintNow()
+{
+    if (Passing)
+        SetSimpleText(std::exchange(PassingText, QString()));
+    repaint();
 }

@@ -15,7 +15,15 @@ public:
 
     QString SimpleText() const;
     void SetSimpleText(const QString &text);
+    // For texts that change faster than anyone can read, as while a file is
+    // read: SimpleText has the text at once, the label only at the next
+    // PaintNow (or SetSimpleText), which spares laying it out each time.
+    void SetPassingText(const QString &text);
+    // Shows the latest text and paints the bar before returning.
+    void PaintNow();
 
 private:
     QLabel *TextArea;
+    QString PassingText;
+    bool Passing = false;
 };

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -124,6 +125,7 @@ class TMainWindowTest : public QObject {
 
 private slots:
     void startsWithoutFile();
+    void passingStatusTextIsPaintedWhenAsked();
     void commandsCarryTheirSettings_data();
     void commandsCarryTheirSettings();
     void menusListCommandsInOrder_data();
@@ -394,6 +396,29 @@ void TMainWindowTest::opensDemoFile()
     QCOMPARE(CellText(*window, rowOf("Form", "50001"), 3), QString()); // no date and time
     QCOMPARE(CellText(*window, rowOf("Codeunit", "-1"), 2), QStringLiteral("Negative ID test"));
     QVERIFY(rowOf("Table", "2000000001") >= 0);
+}
+
+void TMainWindowTest::passingStatusTextIsPaintedWhenAsked()
+{
+    const auto window = CreateMainWindow();
+    auto *label = window->stbMain->findChild<QLabel *>(QStringLiteral("lblSimpleText"));
+    QVERIFY(label);
+    window->stbMain->SetSimpleText(QStringLiteral("0 object(s)"));
+
+    // The text is the bar's at once; its label takes it when the bar is painted.
+    window->stbMain->SetPassingText(QStringLiteral("Table 1 A"));
+    window->stbMain->SetPassingText(QStringLiteral("Table 2 B"));
+    QCOMPARE(window->stbMain->SimpleText(), QStringLiteral("Table 2 B"));
+    QCOMPARE(label->text(), QStringLiteral("0 object(s)"));
+    window->stbMain->PaintNow();
+    QCOMPARE(label->text(), QStringLiteral("Table 2 B"));
+
+    // A text set for good replaces a passing one that was never painted.
+    window->stbMain->SetPassingText(QStringLiteral("Table 3 C"));
+    window->stbMain->SetSimpleText(QStringLiteral("3 object(s)"));
+    QCOMPARE(window->stbMain->SimpleText(), QStringLiteral("3 object(s)"));
+    window->stbMain->PaintNow();
+    QCOMPARE(label->text(), QStringLiteral("3 object(s)"));
 }
 
 void TMainWindowTest::statusShowsEachEntryWhileReading()
