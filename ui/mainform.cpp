@@ -236,7 +236,9 @@ void TfrmMain::UpdateStatus()
 
 void TfrmMain::ObjectLoaded(TNavisionBinaryFile &, const TNavisionObject &object)
 {
-    stbMain->SetPassingText(DecodeText(object.GetKey()));
+    WriteKey(object, PassingKey);
+    stbMain->SetPassingText(
+        [this] { return DecodeText(QByteArrayView(PassingKey.constData(), PassingKey.size())); });
     ShowStatusNow();
 }
 

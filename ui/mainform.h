@@ -79,4 +79,5 @@ private:
     std::unique_ptr<TNavisionBinaryFile> FBinaryFile;
     TObjectListModel *FListModel;
     QElapsedTimer StatusPaintClock;
+    TKeyBuffer PassingKey; // the key of the object read last, for the status bar
 };

@@ -13,25 +13,23 @@ TSimpleStatusBar::TSimpleStatusBar(QWidget *parent) : QStatusBar(parent), TextAr
 
 QString TSimpleStatusBar::SimpleText() const
 {
-    return Passing ? PassingText : TextArea->text();
+    return PassingText ? PassingText() : TextArea->text();
 }
 
 void TSimpleStatusBar::SetSimpleText(const QString &text)
 {
-    Passing = false;
-    PassingText.clear();
+    PassingText = nullptr;
     TextArea->setText(text);
 }
 
-void TSimpleStatusBar::SetPassingText(const QString &text)
+void TSimpleStatusBar::SetPassingText(TTextSource source)
 {
-    Passing = true;
-    PassingText = text;
+    PassingText = std::move(source);
 }
 
 void TSimpleStatusBar::PaintNow()
 {
-    if (Passing)
-        SetSimpleText(std::exchange(PassingText, QString()));
+    if (PassingText)
+        SetSimpleText(PassingText());
     repaint();
 }

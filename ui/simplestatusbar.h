@@ -5,6 +5,8 @@
 
 #include <QStatusBar>
 
+#include <functional>
+
 class QLabel;
 
 class TSimpleStatusBar : public QStatusBar {
@@ -16,14 +18,15 @@ public:
     QString SimpleText() const;
     void SetSimpleText(const QString &text);
     // For texts that change faster than anyone can read, as while a file is
-    // read: SimpleText has the text at once, the label only at the next
-    // PaintNow (or SetSimpleText), which spares laying it out each time.
-    void SetPassingText(const QString &text);
+    // read: the text comes from the source whenever SimpleText is asked, and
+    // the label takes it only at the next PaintNow (or SetSimpleText), which
+    // spares forming and laying it out each time.
+    using TTextSource = std::function<QString()>;
+    void SetPassingText(TTextSource source);
     // Shows the latest text and paints the bar before returning.
     void PaintNow();
 
 private:
     QLabel *TextArea;
-    QString PassingText;
-    bool Passing = false;
+    TTextSource PassingText;
 };

@@ -406,15 +406,16 @@ void TMainWindowTest::passingStatusTextIsPaintedWhenAsked()
     window->stbMain->SetSimpleText(QStringLiteral("0 object(s)"));
 
     // The text is the bar's at once; its label takes it when the bar is painted.
-    window->stbMain->SetPassingText(QStringLiteral("Table 1 A"));
-    window->stbMain->SetPassingText(QStringLiteral("Table 2 B"));
+    QString passing = QStringLiteral("Table 1 A");
+    window->stbMain->SetPassingText([&] { return passing; });
+    passing = QStringLiteral("Table 2 B");
     QCOMPARE(window->stbMain->SimpleText(), QStringLiteral("Table 2 B"));
     QCOMPARE(label->text(), QStringLiteral("0 object(s)"));
     window->stbMain->PaintNow();
     QCOMPARE(label->text(), QStringLiteral("Table 2 B"));
 
     // A text set for good replaces a passing one that was never painted.
-    window->stbMain->SetPassingText(QStringLiteral("Table 3 C"));
+    window->stbMain->SetPassingText([] { return QStringLiteral("Table 3 C"); });
     window->stbMain->SetSimpleText(QStringLiteral("3 object(s)"));
     QCOMPARE(window->stbMain->SimpleText(), QStringLiteral("3 object(s)"));
     window->stbMain->PaintNow();
