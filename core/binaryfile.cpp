@@ -132,6 +132,7 @@ void TNavisionBinaryFile::Clear()
     FObjects->Clear();
     FHiddenObjects->Clear();
     FFileName.clear();
+    FVersionLists.Clear();
 }
 
 void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
@@ -165,6 +166,7 @@ void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
 void TNavisionBinaryFile::LoadFromStream(QIODevice &stream)
 {
     FObjects->Clear();
+    FVersionLists.Clear();
     ReadIndex(stream);
 }
 
@@ -192,7 +194,7 @@ void TNavisionBinaryFile::ReadIndex(QIODevice &stream)
         }
 
         auto object = std::make_unique<TNavisionObject>(
-            QByteArray::fromRawData(entry, TNavisionObject::EntrySize), FSettings);
+            QByteArray::fromRawData(entry, TNavisionObject::EntrySize), FSettings, &FVersionLists);
         object->SetPermissions(FLicenseFile->GetPermissions(object->ObjectType(), object->ID()));
         const TNavisionObject &loaded = *object;
         AddObject(object);

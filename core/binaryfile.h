@@ -67,4 +67,5 @@ private:
     std::unique_ptr<TObjectList> FObjects;
     std::unique_ptr<TObjectList> FHiddenObjects;
     bool FHideSystemObjects = false;
+    TTextPool FVersionLists; // of the file being read
 };

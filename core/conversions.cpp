@@ -73,7 +73,9 @@ public:
     bool Word(const QString &word)
     {
         SkipBlanks();
-        if (word.isEmpty())
+        // Most texts hold digits where a word might stand: no need to compare them.
+        if (word.isEmpty() || Pos >= Text.size() ||
+            Text[Pos].toCaseFolded() != word.front().toCaseFolded())
             return false;
         if (QStringView(Text).mid(Pos, word.size()).compare(word, Qt::CaseInsensitive) == 0) {
             Pos += word.size();
@@ -85,9 +87,10 @@ public:
     // 0 for a morning designator, 12 for an afternoon one, -1 for none.
     int Designator()
     {
-        if (Word(Settings.AmDesignator) || Word(QStringLiteral("AM")))
+        static const QString am = QStringLiteral("AM"), pm = QStringLiteral("PM");
+        if (Word(Settings.AmDesignator) || Word(am))
             return 0;
-        if (Word(Settings.PmDesignator) || Word(QStringLiteral("PM")))
+        if (Word(Settings.PmDesignator) || Word(pm))
             return 12;
         return -1;
     }

@@ -137,7 +137,20 @@ QByteArray PermissionText(TPermissionFlags flags)
     return QByteArray(letters.Text, letters.Length);
 }
 
-TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSettings &settings)
+QByteArray TTextPool::Shared(QByteArrayView text)
+{
+    if (text.isEmpty())
+        return QByteArray();
+    const auto found = Texts.constFind(QByteArray::fromRawData(text.data(), text.size()));
+    if (found != Texts.cend())
+        return *found;
+    if (Texts.size() >= Capacity)
+        return text.toByteArray();
+    return *Texts.insert(text.toByteArray());
+}
+
+TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSettings &settings,
+                                 TTextPool *versionLists)
 {
     const TEntryBytes bytes(entry);
     const QByteArrayView tag = bytes.Field(TagField);
@@ -160,7 +173,8 @@ TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSetting
     }
 
     FSize = ConvertInteger(bytes.Field(SizeField));
-    FVersionList = Trimmed(bytes.Field(VersionListField)).toByteArray();
+    const QByteArrayView versionList = Trimmed(bytes.Field(VersionListField));
+    FVersionList = versionLists ? versionLists->Shared(versionList) : versionList.toByteArray();
 }
 
 QByteArray TNavisionObject::GetListLine(const TRegionalSettings &settings) const

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QSet>
 #include <QString>
 #include <QVarLengthArray>
 
@@ -46,6 +47,18 @@ struct TPermissionLetters {
 
 class TNavisionObject;
 
+// Equal texts held once: a file's objects share a few version lists. Holds
+// at most a few thousand; texts beyond them are copied as they come.
+class TTextPool {
+public:
+    QByteArray Shared(QByteArrayView text);
+    void Clear() { Texts.clear(); }
+
+private:
+    static constexpr qsizetype Capacity = 4096;
+    QSet<QByteArray> Texts;
+};
+
 // Room for any key: a type name of 10, an ID of 11 and a name of 30 bytes.
 using TKeyBuffer = QVarLengthArray<char, 64>;
 // Writes the bytes of the object's key (those GetKey returns) into the
@@ -60,8 +73,9 @@ public:
 
     // Builds the object from an entry of EntrySize bytes (a shorter one reads
     // as if padded with blanks). Throws TError when the ID, the date and time
-    // or the size don't convert.
-    TNavisionObject(const QByteArray &entry, const TRegionalSettings &settings);
+    // or the size don't convert. With a pool, the version list is shared.
+    TNavisionObject(const QByteArray &entry, const TRegionalSettings &settings,
+                    TTextPool *versionLists = nullptr);
     virtual ~TNavisionObject() = default;
 
     // The export line: type name, ID, name, date-time text, size and version
@@ -91,13 +105,14 @@ public:
     bool IsSystemObject() const { return static_cast<uint32_t>(FID) >= 2000000000u; }
 
 private:
-    TNavisionObjectType FObjectType = otNone;
+    // The texts first, then the numbers, so that nothing is padded.
     QByteArray FTag; // the trimmed tag, the type name of an unrecognised type
-    int32_t FID = 0;
     QByteArray FName;
-    double FDateTime = 0;
-    bool FHasDateTime = false;
-    int32_t FSize = 0;
     QByteArray FVersionList;
+    double FDateTime = 0;
+    TNavisionObjectType FObjectType = otNone;
+    int32_t FID = 0;
+    int32_t FSize = 0;
+    bool FHasDateTime = false;
     TPermissionFlags FPermissions = pfNoRecord;
 };

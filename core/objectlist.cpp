@@ -61,7 +61,7 @@ const TNavisionObject *TObjectList::FindEqualKey(const TFoldedKey &key, uint64_t
 void TObjectList::IndexEntry(uint64_t hash, const TNavisionObject *object)
 {
     // Grown to twice the size, the index takes every entry again, this one too.
-    if ((Indexed + 1) * 4 > Slots.size() * 3) {
+    if ((Indexed + 1) * 5 > Slots.size() * 4) {
         RebuildIndex();
         return;
     }
@@ -76,7 +76,7 @@ void TObjectList::IndexEntry(uint64_t hash, const TNavisionObject *object)
 void TObjectList::RebuildIndex()
 {
     size_t size = FirstIndexSize;
-    while (size * 3 < Entries.size() * 4 + 4)
+    while (size * 4 < Entries.size() * 5 + 5)
         size *= 2;
     Slots.assign(size, TSlot());
     Indexed = 0;

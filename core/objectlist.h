@@ -68,6 +68,6 @@ private:
 
     TCaseFolding Folding;
     std::vector<TObjectEntry> Entries;
-    std::vector<TSlot> Slots; // a power of two in size, at most three quarters used
+    std::vector<TSlot> Slots; // a power of two in size, at most four fifths used
     size_t Indexed = 0;
 };

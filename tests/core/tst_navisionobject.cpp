@@ -25,6 +25,7 @@ private slots:
     void permissionText();
     void keyAndListLine_data();
     void keyAndListLine();
+    void versionListsShareOnePool();
     void shortEntryReadsAsBlanks();
 };
 
@@ -301,6 +302,30 @@ void TestNavisionObject::keyAndListLine()
     }
     WriteKey(object, written);
     QCOMPARE(QByteArray(written.constData(), written.size()), key);
+}
+
+void TestNavisionObject::versionListsShareOnePool()
+{
+    TTextPool pool;
+    TEntryFields fields;
+    fields.VersionList = "NAVW17.00";
+    const TNavisionObject first(Entry(fields), UsSettings(), &pool);
+    fields.ID = "2";
+    const TNavisionObject second(Entry(fields), UsSettings(), &pool);
+    QCOMPARE(second.VersionList(), QByteArray("NAVW17.00"));
+    QCOMPARE(second.VersionList().constData(), first.VersionList().constData());
+
+    // The pool takes no more once full; the texts stay right all the same.
+    for (int i = 0; pool.Shared(QByteArray::number(i)) == QByteArray::number(i); ++i) {
+        if (i > 100000)
+            QFAIL("the pool neither filled up nor kept its texts");
+        if (i > 5000)
+            break;
+    }
+    const QByteArray late = pool.Shared("NAVW99.99");
+    QCOMPARE(late, QByteArray("NAVW99.99"));
+    QVERIFY(pool.Shared("NAVW99.99").constData() != late.constData());
+    QVERIFY(pool.Shared("").isNull());
 }
 
 void TestNavisionObject::shortEntryReadsAsBlanks()
