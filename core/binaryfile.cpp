@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "conversions.h"
+#include "datetimetext.h"
 #include "errors.h"
 #include "ordering.h"
 
@@ -263,12 +264,15 @@ void TNavisionBinaryFile::Sort()
 
 void TNavisionBinaryFile::SaveListToStream(QIODevice &stream) const
 {
+    const TDateTimeTextWriter dateTimes(FSettings);
     const int count = GetCount();
+    QByteArray line;
     for (int i = 0; i < count; ++i) {
-        const QByteArray line = GetObject(i).GetListLine(FSettings);
+        line.resize(0); // keeps its capacity for the next line
+        GetObject(i).AppendListLine(line, dateTimes);
         // One write per line; only what a short write left over is written again,
         // so a full disk ends with the system's cause rather than silently.
-        for (qint64 written = 0; written < line.size();) {
+        for (qsizetype written = 0; written < line.size();) {
             const qint64 result = stream.write(line.constData() + written, line.size() - written);
             if (result <= 0)
                 throw TWriteError(stream.errorString());

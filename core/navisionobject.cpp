@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "conversions.h"
+#include "datetimetext.h"
 #include "errors.h"
 
 #include <array>
@@ -177,14 +178,37 @@ TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSetting
     FVersionList = versionLists ? versionLists->Shared(versionList) : versionList.toByteArray();
 }
 
+template <typename TAppendDateTime>
+void TNavisionObject::AppendFields(QByteArray &line, const TAppendDateTime &appendDateTime) const
+{
+    const auto appendNumber = [&line](int32_t value) {
+        char digits[12];
+        line.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+    };
+    line.append(TypeNameView()).append('\t');
+    appendNumber(FID);
+    line.append('\t').append(FName).append('\t');
+    appendDateTime(line);
+    line.append('\t');
+    appendNumber(FSize);
+    line.append('\t').append(FVersionList).append("\r\n");
+}
+
 QByteArray TNavisionObject::GetListLine(const TRegionalSettings &settings) const
 {
     QByteArray line;
     line.reserve(64 + FName.size() + FVersionList.size());
-    line += GetTypeName() + '\t' + QByteArray::number(FID) + '\t' + FName + '\t' +
-            EncodeText(GetDateTimeText(settings)) + '\t' + QByteArray::number(FSize) + '\t' +
-            FVersionList + "\r\n";
+    AppendFields(line,
+                 [&](QByteArray &text) { text.append(EncodeText(GetDateTimeText(settings))); });
     return line;
+}
+
+void TNavisionObject::AppendListLine(QByteArray &line, const TDateTimeTextWriter &dateTimes) const
+{
+    AppendFields(line, [&](QByteArray &text) {
+        if (FHasDateTime)
+            dateTimes.Append(text, FDateTime);
+    });
 }
 
 QByteArray TNavisionObject::GetPermissionText() const

@@ -46,6 +46,7 @@ struct TPermissionLetters {
 };
 
 class TNavisionObject;
+class TDateTimeTextWriter;
 
 // Equal texts held once: a file's objects share a few version lists. Holds
 // at most a few thousand; texts beyond them are copied as they come.
@@ -89,6 +90,10 @@ public:
     QByteArrayView TypeNameView() const;
     virtual void SetPermissions(TPermissionFlags flags);
 
+    // The export line appended to the given bytes, its date-time written by
+    // the writer (which must be of the same regional settings as GetListLine's).
+    void AppendListLine(QByteArray &line, const TDateTimeTextWriter &dateTimes) const;
+
     // The date-time as shown to people: empty when the entry had none.
     QString GetDateTimeText(const TRegionalSettings &settings) const;
 
@@ -105,6 +110,9 @@ public:
     bool IsSystemObject() const { return static_cast<uint32_t>(FID) >= 2000000000u; }
 
 private:
+    template <typename TAppendDateTime>
+    void AppendFields(QByteArray &line, const TAppendDateTime &appendDateTime) const;
+
     // The texts first, then the numbers, so that nothing is padded.
     QByteArray FTag; // the trimmed tag, the type name of an unrecognised type
     QByteArray FName;

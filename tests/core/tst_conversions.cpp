@@ -1,6 +1,8 @@
 // The number and date-time conversions of index fields, the display of a
 // date-time, and the regional settings taken from a locale.
+#include "codepage.h"
 #include "conversions.h"
+#include "datetimetext.h"
 #include "settings.h"
 
 #include <QTest>
@@ -19,6 +21,8 @@ private slots:
     void displayText();
     void settingsFromLocale_data();
     void settingsFromLocale();
+    void writerMatchesDisplayText_data();
+    void writerMatchesDisplayText();
 };
 
 void TestConversions::parseInteger_data()
@@ -242,6 +246,75 @@ void TestConversions::settingsFromLocale()
     QCOMPARE(settings.AmDesignator, qlocale.amText());
     QCOMPARE(settings.ThousandSeparator, qlocale.groupSeparator());
     QCOMPARE(settings.CurrentYear, 2030);
+}
+
+void TestConversions::writerMatchesDisplayText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("dateFormat"); // empty: the locale's own
+    QTest::addColumn<QString>("timeFormat");
+    QTest::addColumn<bool>("direct"); // whether the writer works without QLocale
+
+    // The usual formats are written directly; names, quoted text, zones and
+    // digits other than ASCII go through QLocale.
+    QTest::newRow("C, month names") << "C" << QString() << QString() << false;
+    QTest::newRow("en_US") << "en_US" << QString() << QString() << true;
+    QTest::newRow("nb_NO") << "nb_NO" << QString() << QString() << true;
+    QTest::newRow("de_DE") << "de_DE" << QString() << QString() << true;
+    QTest::newRow("en_GB") << "en_GB" << QString() << QString() << true;
+    // Literal characters that code page 850 lacks come out as '?' either way.
+    QTest::newRow("ja_JP, literals beyond the code page")
+        << "ja_JP" << QString() << QString() << true;
+    QTest::newRow("ar_EG, Arabic digits") << "ar_EG" << QString() << QString() << false;
+    QTest::newRow("fa_IR, Persian digits") << "fa_IR" << QString() << QString() << false;
+    QTest::newRow("lower-case designator") << "en_US"
+                                           << "yyyy-MM-dd"
+                                           << "hh:mm ap" << true;
+    QTest::newRow("24 hours beside a designator") << "en_US"
+                                                  << "d/M/yy"
+                                                  << "H:m:s A" << true;
+    QTest::newRow("month names") << "en_US"
+                                 << "d MMM yyyy"
+                                 << "HH:mm:ss" << false;
+    QTest::newRow("quoted text") << "nb_NO"
+                                 << "dd.MM.yyyy"
+                                 << "'kl'. HH:mm" << false;
+    QTest::newRow("milliseconds") << "en_US"
+                                  << "M/d/yy"
+                                  << "h:mm:ss.zzz" << false;
+    QTest::newRow("one-letter year") << "en_US"
+                                     << "M/d/y"
+                                     << "h:mm" << false;
+}
+
+void TestConversions::writerMatchesDisplayText()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, dateFormat);
+    QFETCH(QString, timeFormat);
+    QFETCH(bool, direct);
+    TRegionalSettings settings = TRegionalSettings::FromLocale(QLocale(locale), 2026);
+    if (!dateFormat.isEmpty())
+        settings.ShortDateFormat = dateFormat;
+    if (!timeFormat.isEmpty())
+        settings.LongTimeFormat = timeFormat;
+    const TDateTimeTextWriter writer(settings);
+    QCOMPARE(writer.WritesDirectly(), direct);
+
+    // Every hour, minute and second somewhere, days across the years the
+    // index can hold (short years and midnight included).
+    QList<double> values;
+    for (int i = 0; i < 3000; ++i) {
+        const QDate date = QDate(1, 1, 1).addDays(qint64(i) * 1217 % 3652059);
+        values << EncodeDateTime(date, QTime(i % 24, i * 7 % 60, i * 13 % 60, i % 3 ? 0 : 500));
+    }
+    values << 0 << EncodeDateTime({2003, 2, 1}, {12, 0, 0}) << EncodeDateTime({99, 1, 2}, {0, 0, 0})
+           << EncodeDateTime({2026, 12, 9}, {0, 0, 0, 999});
+    for (const double value : values) {
+        QByteArray line = "before\t";
+        writer.Append(line, value);
+        QCOMPARE(line, "before\t" + EncodeText(DateTimeDisplayText(value, settings)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestConversions)
