@@ -1,20 +1,22 @@
 # Quintarel: set-up, build, tests and the demo run on Debian 12.
 #   make run    install what is missing, build, open the demo file
 #   make test   install what is missing, build, run every test
+#   make package  the Debian package, BUILD_DIR/quintarel_<version>_<arch>.deb
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the tests and the demo run need.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
-            libgl-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
+            libgl-dev libbenchmark-dev fonts-dejavu-core xvfb xauth \
+            dpkg-dev file desktop-file-utils appstream shared-mime-info libxml2-utils
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 missing = $(shell for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
                   | grep -q '^install ok installed' || echo $$p; done)
 
-.PHONY: all deps build test run fuzz-deps fuzz screenshots format clean
+.PHONY: all deps build test package run fuzz-deps fuzz screenshots format clean
 
 all: build
 
@@ -34,6 +36,9 @@ build: deps $(BUILD_DIR)/CMakeCache.txt
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 # The window on the demo file with the demo licence; without a display the
 # command-line lister shows the same list.

@@ -68,9 +68,19 @@ TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders)
             .arg(QString::fromLatin1(CFrontLibraryName), tried.join(QStringLiteral(", "))));
 }
 
+QStringList CFrontFolders(const QString &programFolder)
+{
+    // The private library folder is found from the program's own folder, so
+    // an installed tree works wherever it was put (another prefix, a scratch
+    // root a package was extracted into).
+    const QString installed = QDir::cleanPath(programFolder + QLatin1Char('/') +
+                                              QStringLiteral(QUINTAREL_PRIVATE_LIBDIR_FROM_BINDIR));
+    return {programFolder, installed};
+}
+
 const TCFrontEntryPoints &LoadCFront()
 {
-    static const TCFrontEntryPoints entries = LoadCFrontFrom(
-        {QCoreApplication::applicationDirPath(), QStringLiteral(QUINTAREL_INSTALLED_LIBDIR)});
+    static const TCFrontEntryPoints entries =
+        LoadCFrontFrom(CFrontFolders(QCoreApplication::applicationDirPath()));
     return entries;
 }

@@ -29,14 +29,19 @@ struct TCFrontEntryPoints {
 inline constexpr const char *CFrontLibraryName = "libcfront.so";
 
 // Loads the library from the executable's folder, then from the installed
-// library folder, and resolves all thirteen entry points. Throws TError
-// naming the library and every missing entry point. The library stays loaded
-// until the program ends.
+// private library folder relative to it (CFrontFolders), and resolves all
+// thirteen entry points. Throws TError naming the library and every missing
+// entry point. The library stays loaded until the program ends.
 const TCFrontEntryPoints &LoadCFront();
 
 // Resolves all thirteen entry points of a loaded library; throws TError
 // naming the library and every missing entry point.
 TCFrontEntryPoints ResolveCFront(QLibrary &library);
+
+// The folders LoadCFront searches for a program in programFolder: that
+// folder (the build tree), then the private library folder of an installed
+// tree, e.g. programFolder/../lib/quintarel.
+QStringList CFrontFolders(const QString &programFolder);
 
 // The same as LoadCFront from an explicit list of folders (tests).
 TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders);

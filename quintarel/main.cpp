@@ -19,6 +19,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     SetApplicationTitle(UiStrings::ApplicationTitle);
     QApplication::setWindowIcon(ApplicationIcon());
+    // Lets the desktop match the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUINTAREL_APP_ID));
     SetExecutableVersionInfo(QuintarelVersionResource());
 
     const TCFrontEntryPoints *library = nullptr;

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The Debian package `make package` builds: its control fields declare the Qt
+# runtime packages, it holds the programs and desktop files under /usr, and
+# the lister extracted from it into a scratch root lists the demo file.
+#   package_deb.sh BUILD-DIR SAMPLE WORK-DIR APP-ID
+set -euo pipefail
+build=$1 sample=$2 work=$3 id=$4
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+rm -rf "$work"
+mkdir -p "$work/root" "$work/cwd"
+cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log" >&2; fail "cpack could not build the package"; }
+debs=("$work"/quintarel_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single quintarel_*.deb"
+deb=${debs[0]}
+echo "built $(basename "$deb")"
+
+[ "$(dpkg-deb -f "$deb" Package)" = quintarel ] || fail "the package is not named quintarel"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+# The package names of the field, without their versions.
+names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libc6 libstdc++6; do
+    grep -qxF "$package" <<<"$names" || fail "Depends lacks $package"
+done
+
+dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/contents.txt"
+for path in ./usr/bin/quintarel ./usr/bin/quintarel-cli \
+    "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
+    ./usr/share/mime/packages/quintarel.xml "./usr/share/icons/hicolor/scalable/apps/$id.svg"; do
+    grep -qxF "$path" "$work/contents.txt" || fail "the package lacks $path"
+done
+grep -qE '^\./usr/lib/(.+/)?quintarel/libcfront\.so$' "$work/contents.txt" ||
+    fail "the package lacks the private libcfront.so"
+grep -qE '^\./usr/lib/(.+/)?quintarel/cfront\.flf$' "$work/contents.txt" ||
+    fail "the package lacks the default licence"
+
+dpkg-deb -x "$deb" "$work/root"
+cd "$work/cwd"
+"$work/root/usr/bin/quintarel-cli" "$sample" >listing.txt ||
+    fail "the extracted quintarel-cli failed"
+grep -qP '^Table\t50000\tDemo Setup\t.*\tRIMDX$' listing.txt ||
+    fail "no RIMDX row for Table 50000 from the extracted quintarel-cli"
+echo "the extracted quintarel-cli lists $(wc -l <listing.txt) objects with their rights"
