@@ -106,8 +106,9 @@ void PrintTargets(const TTargetReporter &report)
          Find(report.Counters, "BM_ResidentMemoryPerObject:resident_bytes_per_object"), 300,
          "bytes/object"});
     const double small = ms("BM_WindowPaintRows/100"), large = ms("BM_WindowPaintRows/" + n);
-    targets.push_back({"painting a screen, N=100000 against N=100", "BM_WindowPaintRows",
-                       small <= 0 || large < 0 ? -1 : large / small, 1.2, "x"});
+    targets.push_back({"painting a screen of rows, N=" + n + " against N=100",
+                       "BM_WindowPaintRows/" + n, small <= 0 || large < 0 ? -1 : large / small, 1.2,
+                       "x N=100"});
 
     std::printf("\nFloor (reading the index bytes, no conversion): %.2f ms\n\n", floor);
     std::printf("| measure | figure | value | target | met |\n|---|---|---|---|---|\n");
