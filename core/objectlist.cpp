@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 
+#include <QHash>
 #include <QHashFunctions>
 
 namespace {
@@ -12,6 +13,13 @@ constexpr size_t FirstIndexSize = 64;
 
 TCaseFolding::TCaseFolding(const QLocale &locale)
 {
+    // Made once per locale and thread: every model builds two lists.
+    thread_local QHash<QString, std::array<char, 256>> made;
+    const QString name = locale.name();
+    if (const auto found = made.constFind(name); found != made.cend()) {
+        Table = *found;
+        return;
+    }
     // Each character's lower case under the locale, where code page 850 has
     // it as a single byte (the Turkish I becomes dotless ı, for one).
     for (int byte = 0; byte < 256; ++byte) {
@@ -24,6 +32,7 @@ TCaseFolding::TCaseFolding(const QLocale &locale)
         if (Table[size_t(byte)] == '?' && byte != '?')
             Table[size_t(byte)] = char(byte);
     }
+    made.insert(name, Table);
 }
 
 TObjectList::TObjectList(const QLocale &locale) : Folding(locale) {}
