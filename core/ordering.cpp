@@ -314,33 +314,17 @@ void SortObjectList(TObjectList &list)
         RankTexts(records, texts);
     }
 
-    const bool descending = SortDirection == 1;
-    switch (SortKey) {
-    case skType:
-        SortRecords<skType>(records, descending);
-        break;
-    case skID:
-        SortRecords<skID>(records, descending);
-        break;
-    case skName:
-        SortRecords<skName>(records, descending);
-        break;
-    case skDateTime:
-        SortRecords<skDateTime>(records, descending);
-        break;
-    case skSize:
-        SortRecords<skSize>(records, descending);
-        break;
-    case skVersionList:
-        SortRecords<skVersionList>(records, descending);
-        break;
-    case skLicensePermissions:
-        SortRecords<skLicensePermissions>(records, descending);
-        break;
-    default:
-        SortRecords<-1>(records, descending);
-        break;
-    }
+    // One sort compiled for each key, and one for the keys outside the range.
+    using TSortRecords = void (*)(std::vector<TSortRecord> &, bool);
+    static constexpr TSortRecords sorts[] = {SortRecords<skType>,
+                                             SortRecords<skID>,
+                                             SortRecords<skName>,
+                                             SortRecords<skDateTime>,
+                                             SortRecords<skSize>,
+                                             SortRecords<skVersionList>,
+                                             SortRecords<skLicensePermissions>};
+    const bool inRange = SortKey >= skType && SortKey <= skLicensePermissions;
+    (inRange ? sorts[SortKey] : SortRecords<-1>)(records, SortDirection == 1);
 
     std::vector<uint32_t> order;
     order.reserve(records.size());
