@@ -46,9 +46,7 @@ void TObjectList::FoldKey(const TNavisionObject &object, TFoldedKey &key) const
 
 uint64_t TObjectList::Hash(const TFoldedKey &key)
 {
-    // Never 0: that marks a free slot.
-    const uint64_t hash = qHashBits(key.constData(), size_t(key.size()), 0x51A7E1u);
-    return hash == 0 ? 1 : hash;
+    return qHashBits(key.constData(), size_t(key.size()), 0x51A7E1u);
 }
 
 const TNavisionObject *TObjectList::FindEqualKey(const TFoldedKey &key, uint64_t hash) const
