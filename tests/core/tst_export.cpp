@@ -159,7 +159,9 @@ void TestExport::failures_data()
     QTest::newRow("read-only file")
         << "list.txt"
         << "Cannot create file \"%1/list.txt\". Permission denied"
-        << QByteArray("an earlier export\r\n\xff\0 kept as it was", 40) << true;
+        << QByteArray("an earlier export\r\n\xff\0 kept as it was",
+                      sizeof "an earlier export\r\n\xff\0 kept as it was" - 1)
+        << true;
 }
 
 void TestExport::failures()
