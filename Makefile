@@ -2,6 +2,9 @@
 #   make run    install what is missing, build, open the demo file
 #   make test   install what is missing, build, run every test
 #   make package  the Debian package, BUILD_DIR/quintarel_<version>_<arch>.deb
+#   make bench    the benchmark in a Release build, its figures in BUILD_DIR/bench.json
+#   make sanitize   every test under the address, leak and undefined-behaviour sanitizers
+#   make fuzz SECONDS=N   each fuzz target for N seconds
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -16,7 +19,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 missing = $(shell for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
                   | grep -q '^install ok installed' || echo $$p; done)
 
-.PHONY: all deps build test package bench run fuzz-deps fuzz screenshots format clean
+.PHONY: all deps build test package bench run fuzz-deps fuzz sanitize screenshots format clean
 
 all: build
 
@@ -67,14 +70,48 @@ fuzz-deps:
 	if [ -n "$$todo" ]; then $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$todo; fi
 
-# The fuzzers, built with clang and libFuzzer, each run for FUZZ_SECONDS.
+# The fuzzers, built with clang and libFuzzer, each run for SECONDS (or
+# FUZZ_SECONDS) seconds. New inputs go to a working corpus in the fuzz build
+# folder; the committed seeds in fuzz/corpus are only read.
 FUZZ_SECONDS ?= 60
+SECONDS ?= $(FUZZ_SECONDS)
+FUZZ_DIR := $(BUILD_DIR)-fuzz
+FUZZ_TARGETS := index_entry index conversions licence
+# Longest input per target: an entry of 161 bytes; a dozen entries of an
+# object file; a field's text; a licence of a few hundred lines.
+FUZZ_MAX_LEN_index_entry := 161
+FUZZ_MAX_LEN_index := 2048
+FUZZ_MAX_LEN_conversions := 64
+FUZZ_MAX_LEN_licence := 8192
 fuzz: deps fuzz-deps
-	CC=clang-14 CXX=clang++-14 cmake -S . -B $(BUILD_DIR)-fuzz -DQUINTAREL_BUILD_FUZZ=ON \
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -DQUINTAREL_BUILD_FUZZ=ON \
 	  -DQUINTAREL_BUILD_GUI=OFF -DQUINTAREL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD_DIR)-fuzz -j $(JOBS) --target fuzz_index_entry fuzz_index
-	$(BUILD_DIR)-fuzz/bin/fuzz_index_entry -max_total_time=$(FUZZ_SECONDS) fuzz/corpus/index_entry
-	$(BUILD_DIR)-fuzz/bin/fuzz_index -max_total_time=$(FUZZ_SECONDS) fuzz/corpus/index
+	cmake --build $(FUZZ_DIR) -j $(JOBS) $(foreach t,$(FUZZ_TARGETS),--target fuzz_$(t))
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$t && \
+	  echo "fuzz_$$t for $(SECONDS) s" && \
+	  $(FUZZ_DIR)/bin/fuzz_$$t -max_total_time=$(SECONDS) -print_final_stats=1 \
+	    -max_len=$$(case $$t in index_entry) echo $(FUZZ_MAX_LEN_index_entry);; \
+	      index) echo $(FUZZ_MAX_LEN_index);; conversions) echo $(FUZZ_MAX_LEN_conversions);; \
+	      *) echo $(FUZZ_MAX_LEN_licence);; esac) \
+	    -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/$$t fuzz/corpus/$$t \
+	    > $(FUZZ_DIR)/$$t-smoke.log 2>&1 || { tail -n 60 $(FUZZ_DIR)/$$t-smoke.log; exit 1; }; \
+	  grep -E '^(Done|stat::number_of_executed_units)' $(FUZZ_DIR)/$$t-smoke.log; \
+	done
+
+# Every test, the window tests included, built with clang under
+# AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer. Leaks whose
+# stack lies wholly in system libraries are suppressed (tests/lsan.supp).
+SANITIZE_DIR := $(BUILD_DIR)-sanitize
+sanitize: deps fuzz-deps
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(SANITIZE_DIR) -DQUINTAREL_SANITIZE=ON \
+	  -DQUINTAREL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  ctest --output-on-failure -j $(JOBS)
 
 screenshots: build
 	scripts/screenshot.sh $(BUILD_DIR)
@@ -84,4 +121,4 @@ format:
 	  | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR)-fuzz $(BUILD_DIR)-release
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-fuzz $(BUILD_DIR)-sanitize $(BUILD_DIR)-release

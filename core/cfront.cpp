@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QLibrary>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 // Each entry point of the table with the symbol that exports it.
@@ -52,14 +55,15 @@ TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders)
         if (!QFile::exists(path))
             continue;
         // Never unloaded: the licence reader uses it until the program ends.
-        auto *library = new QLibrary(path);
+        // Held in a list that is never destroyed, so it is kept, not lost.
+        static auto *const loaded = new std::vector<std::unique_ptr<QLibrary>>;
+        auto library = std::make_unique<QLibrary>(path);
         if (!library->load()) {
-            const QString cause = library->errorString();
-            delete library;
             throw TError(QStringLiteral("Cannot load the database access library \"%1\". %2")
-                             .arg(path, cause));
+                             .arg(path, library->errorString()));
         }
-        return ResolveCFront(*library);
+        loaded->push_back(std::move(library));
+        return ResolveCFront(*loaded->back());
     }
     for (const QString &folder : folders)
         tried << QDir(folder).absolutePath();

@@ -5,6 +5,8 @@
 namespace {
 
 constexpr qint64 MSecsPerDay = 86400000;
+// Far beyond any date, yet its whole days still fit a 64-bit count.
+constexpr double LargestDayCount = 1e15;
 const QDate DayZero(1899, 12, 30);
 
 bool IsDigit(char c)
@@ -310,7 +312,7 @@ double EncodeDateTime(const QDate &date, const QTime &time)
 
 TDateAndTime DecodeDateTime(double value)
 {
-    if (!std::isfinite(value))
+    if (!std::isfinite(value) || std::fabs(value) > LargestDayCount)
         value = 0;
     double days = std::trunc(value);
     qint64 msec = std::llround(std::fabs(value - days) * double(MSecsPerDay));

@@ -4,10 +4,11 @@
 
 #include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
-#include <memory>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace cfront {
 namespace {
@@ -259,20 +260,50 @@ std::string CannotRead(const std::string &path, int error)
     return "Cannot read licence file " + Quoted(path) + ": " + std::strerror(error);
 }
 
+// An open file descriptor, closed when it goes out of scope.
+class TFile {
+public:
+    explicit TFile(int fd) : Fd(fd) {}
+    ~TFile()
+    {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+    TFile(const TFile &) = delete;
+    TFile &operator=(const TFile &) = delete;
+    int Get() const { return Fd; }
+
+private:
+    int Fd;
+};
+
+// Only a regular file is read: opened without blocking and checked first, so
+// a FIFO never stalls the library and a device such as /dev/zero is never
+// read without end.
 std::string FileContents(const std::string &path)
 {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path.c_str(), "rb"),
-                                                                &std::fclose);
-    if (!file)
+    const TFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.Get() < 0)
         throw TReadError{CannotRead(path, errno)};
+    struct stat status {};
+    if (::fstat(file.Get(), &status) != 0)
+        throw TReadError{CannotRead(path, errno)};
+    if (S_ISDIR(status.st_mode))
+        throw TReadError{CannotRead(path, EISDIR)};
+    if (!S_ISREG(status.st_mode))
+        throw TReadError{"Cannot read licence file " + Quoted(path) + ": It is not a regular file"};
     std::string contents;
     char chunk[65536];
-    std::size_t count = 0;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
-        contents.append(chunk, count);
-    if (std::ferror(file.get()))
-        throw TReadError{CannotRead(path, errno)};
-    return contents;
+    for (;;) {
+        const ssize_t count = ::read(file.Get(), chunk, sizeof chunk);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            throw TReadError{CannotRead(path, errno)};
+        if (count == 0)
+            return contents;
+        contents.append(chunk, std::size_t(count));
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // information lines, switching licences and the licence read at start, and
 // the single line a broken file gives.
 #include "cfrontlibrary.h"
+#include "licensefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -61,6 +63,10 @@ private slots:
     void licenceBesideTheLibrary_data();
     void licenceBesideTheLibrary();
     void demoLicenceReadsCleanly();
+    void hostileFilesThroughTheProgram_data();
+    void hostileFilesThroughTheProgram();
+    void hostileFilesAreNoLicenceFiles_data();
+    void hostileFilesAreNoLicenceFiles();
 
 private:
     QString WriteFile(const QString &name, const QByteArray &content);
@@ -564,6 +570,126 @@ void TestCFrontLicence::demoLicenceReadsCleanly()
     QVERIFY(session.SetLicenceFile(QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.flf")));
     QCOMPARE(session.InformationLines(), atStart);
     QVERIFY(session.Find(session.PermissionTable, session.PermissionRecord, "-"));
+}
+
+// --- files a user may pick as a licence ----------------------------------
+
+// Licence files read by the program's own licence reader over the built
+// library: the information lines it shows and what one lookup answers.
+void TestCFrontLicence::hostileFilesThroughTheProgram_data()
+{
+    QTest::addColumn<QByteArray>("licence");
+    QTest::addColumn<QList<QByteArray>>("lines"); // "%1" stands for the file's path
+    QTest::addColumn<int32_t>("objectType");
+    QTest::addColumn<int32_t>("number");
+    QTest::addColumn<int>("flags"); // 1: no record
+
+    const QByteArray megabyte(1 << 20, 'M');
+    QByteArray manyRanges = "[Permissions]\n";
+    for (int32_t i = 0; i < 100000; ++i)
+        manyRanges += "Table " + QByteArray::number(i * 10) + ".." +
+                      QByteArray::number(i * 10 + 4) + (i % 2 ? " R\n" : " X\n");
+    const QByteArray cutInfo = megabyte.left(250);
+
+    QTest::newRow("empty file") << QByteArray() << QList<QByteArray>() << Table << 1 << 1;
+    QTest::newRow("binary garbage")
+        << QByteArray("\x7f"
+                      "ELF\x02\x01\x01\0\0\0\xff\xfe\n\0\x1a",
+                      16)
+        << QList<QByteArray>{"%1, line 1: expected UTF-8 text, found bytes that are not UTF-8"}
+        << Table << 1 << 1;
+    QTest::newRow("NUL bytes in a line")
+        << QByteArray("[Permissions]\nTable 1\0 R\n", 24)
+        // The library's text ends at the NUL.
+        << QList<QByteArray>{"%1, line 2: expected FROM as a whole number from -2147483648 to "
+                             "2147483647, found \"1"}
+        << Table << 1 << 1;
+    // The library's text field holds 250 bytes; the line is cut there.
+    QTest::newRow("information line of a megabyte")
+        << "[Information]\n" + megabyte + "\n[Permissions]\nTable 7 RI\n"
+        << QList<QByteArray>{cutInfo} << Table << 7 << (2 | 4);
+    QTest::newRow("permission token of a megabyte")
+        << "[Permissions]\nTable 1 R\nTable " + megabyte + " R\n"
+        << QList<QByteArray>{QByteArray("%1, line 3: expected FROM as a whole number from "
+                                        "-2147483648 to 2147483647, found \"" +
+                                        megabyte)
+                                 .left(250)}
+        << Table << 1 << 1;
+    QTest::newRow("100,000 ranges, the last one")
+        << manyRanges << QList<QByteArray>() << Table << 999994 << 2;
+    QTest::newRow("100,000 ranges, between two")
+        << manyRanges << QList<QByteArray>() << Table << 999995 << 1;
+    QTest::newRow("100,000 ranges, one in the middle")
+        << manyRanges << QList<QByteArray>() << Table << 500002 << 32;
+    QTest::newRow("overlapping ranges: the first line in the file wins")
+        << QByteArray("[Permissions]\nTable 1..100 R\nTable 50..60 RIMDX\nTable 55 -\n")
+        << QList<QByteArray>() << Table << 55 << 2;
+    QTest::newRow("a range inside an earlier one that grants nothing")
+        << QByteArray("[Permissions]\nTable 50 -\nTable 1..100 RIMDX\n") << QList<QByteArray>()
+        << Table << 50 << 0;
+    QTest::newRow("number above 32 bits")
+        << QByteArray("[Permissions]\nTable 1..4294967296 R\n")
+        << QList<QByteArray>{"%1, line 2: expected TO as a whole number from -2147483648 to "
+                             "2147483647, found \"4294967296\""}
+        << Table << 1 << 1;
+    QTest::newRow("unknown type name")
+        << QByteArray("[Permissions]\nPage 21 R\n")
+        << QList<QByteArray>{"%1, line 2: expected TYPE as Table, Form, Report, Dataport, "
+                             "Codeunit, XMLport, MenuSuite or a number 0-7, found \"Page\""}
+        << Table << 21 << 1;
+}
+
+void TestCFrontLicence::hostileFilesThroughTheProgram()
+{
+    QFETCH(QByteArray, licence);
+    QFETCH(QList<QByteArray>, lines);
+    QFETCH(int32_t, objectType);
+    QFETCH(int32_t, number);
+    QFETCH(int, flags);
+
+    const QString path = WriteFile("hostile.flf", licence);
+    for (QByteArray &line : lines)
+        line = line.replace("%1", path.toUtf8()).left(250); // the library's longest text
+    TNavisionLicenseFile reader(*Library);
+    reader.ChangeLicenseFile(path);
+    QList<QByteArray> shown;
+    for (int i = 0; i < reader.GetInfoLineCount(); ++i)
+        shown << reader.GetInfoLine(i);
+    QCOMPARE(shown, lines);
+    QCOMPARE(int(reader.GetPermissions(objectType, number)), flags);
+}
+
+// Paths that hold no licence file: the library says so in its one line and
+// grants nothing, at once, without waiting on a FIFO or reading /dev/zero
+// without end.
+void TestCFrontLicence::hostileFilesAreNoLicenceFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("cause");
+    QTest::newRow("FIFO without a writer") << "fifo" << QByteArray("It is not a regular file");
+    QTest::newRow("endless device") << "/dev/zero" << QByteArray("It is not a regular file");
+    QTest::newRow("missing file") << "missing" << QByteArray(std::strerror(ENOENT));
+}
+
+void TestCFrontLicence::hostileFilesAreNoLicenceFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, cause);
+    // Only what this test made in its own folder is removed again, never a device.
+    const QString ownPath = Folder.filePath("not-a-licence.flf");
+    QString path = ownPath;
+    if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(ownPath).constData(), 0600), 0);
+    else if (kind.startsWith('/'))
+        path = kind;
+
+    const auto session = SessionWith("[Information]\nGood\n[Permissions]\nTable 1 R\n");
+    QVERIFY(!session->SetLicenceFile(path));
+    QCOMPARE(session->InformationLines(),
+             QList<QByteArray>{"Cannot read licence file \"" + path.toUtf8() + "\": " + cause});
+    QCOMPARE(session->Lookup(Table, 1), std::nullopt);
+    if (kind == "fifo")
+        QVERIFY(QFile::remove(ownPath));
 }
 
 QTEST_GUILESS_MAIN(TestCFrontLicence)

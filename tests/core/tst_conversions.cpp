@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 class TestConversions : public QObject {
     Q_OBJECT
 
@@ -103,6 +105,14 @@ void TestConversions::parseDateTime_data()
     QTest::newRow("three-digit year kept")
         << "1/2/875 " << UsSettings() << QDate(875, 1, 2) << QTime(0, 0);
     QTest::newRow("year 0 refused") << "1/2/0000 " << UsSettings() << refused << QTime();
+    QTest::newRow("month 13") << "13/2/03 10:00:00" << UsSettings() << refused << QTime();
+    QTest::newRow("month 0") << "0/2/03 10:00:00" << UsSettings() << refused << QTime();
+    QTest::newRow("day 0") << "00.02.2003 10:00:00" << DottedSettings() << refused << QTime();
+    QTest::newRow("day 32") << "1/32/03 10:00:00" << UsSettings() << refused << QTime();
+    QTest::newRow("29 February of a common year, two digits")
+        << "2/29/23 10:00:00" << UsSettings() << refused << QTime();
+    QTest::newRow("29 February 1900, no leap year")
+        << "29.02.1900 10:00:00" << DottedSettings() << refused << QTime();
     QTest::newRow("two numbers month first")
         << "3/4 " << UsSettings() << QDate(2026, 3, 4) << QTime(0, 0);
     QTest::newRow("two numbers day first")
@@ -199,6 +209,11 @@ void TestConversions::displayText_data()
         << lastSecond2008 << cLocale << "31 Dec 2008 23:59:59";
     QTest::newRow("rounds up to the next day")
         << (midnight - 1e-10) << DottedSettings() << "31.12.2008";
+    // No field holds such a count; shown as day zero rather than converted
+    // out of range.
+    QTest::newRow("not a number") << std::nan("") << DottedSettings() << "30.12.1899";
+    QTest::newRow("beyond any date") << 3.5e30 << DottedSettings() << "30.12.1899";
+    QTest::newRow("before any date") << -1e300 << DottedSettings() << "30.12.1899";
 }
 
 void TestConversions::displayText()

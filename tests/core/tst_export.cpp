@@ -2,11 +2,15 @@
 #include "entries.h"
 #include "errors.h"
 #include "modelfixture.h"
+#include "unprivileged.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 
@@ -139,22 +143,56 @@ void TestExport::failures_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("existing"); // the file there before, if any
+    QTest::addColumn<bool>("readOnly");
 
     QTest::newRow("disk full") << "/dev/full"
-                               << "Cannot write file \"/dev/full\". No space left on device";
+                               << "Cannot write file \"/dev/full\". No space left on device"
+                               << QByteArray() << false;
     QTest::newRow("missing folder")
         << "no/such/folder/list.txt"
-        << "Cannot create file \"%1/no/such/folder/list.txt\". No such file or directory";
+        << "Cannot create file \"%1/no/such/folder/list.txt\". No such file or directory"
+        << QByteArray() << false;
     QTest::newRow("a folder") << "."
-                              << "Cannot create file \"%1\". Is a directory";
+                              << "Cannot create file \"%1\". Is a directory" << QByteArray()
+                              << false;
+    QTest::newRow("read-only file")
+        << "list.txt"
+        << "Cannot create file \"%1/list.txt\". Permission denied"
+        << QByteArray("an earlier export\r\n\xff\0 kept as it was",
+                      sizeof "an earlier export\r\n\xff\0 kept as it was" - 1)
+        << true;
 }
 
 void TestExport::failures()
 {
     QFETCH(QString, path);
     QFETCH(QString, message);
+    QFETCH(QByteArray, existing);
+    QFETCH(bool, readOnly);
     QTemporaryDir dir;
     QVERIFY(QDir::setCurrent(dir.path()));
+    if (!existing.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(existing);
+        file.close();
+    }
+    const QStringList before = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    std::optional<TWithoutRootPrivileges> unprivileged;
+    if (readOnly) {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+        // The folder is writable by its owner alone, so only the file's bits stop the export.
+        QVERIFY(QFile::setPermissions(
+            dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                            QFileDevice::ExeOther | QFileDevice::ReadOther));
+        unprivileged.emplace();
+        if (!unprivileged->Problem().isEmpty())
+            QSKIP(qPrintable(unprivileged->Problem()));
+        // The file can be reached: only its own bits refuse the writing.
+        QVERIFY(QFileInfo(path).isReadable());
+    }
+
     TModelFixture fixture;
     fixture.Load(Sample());
     try {
@@ -164,6 +202,11 @@ void TestExport::failures()
         QCOMPARE(error.message(),
                  message.contains("%1") ? message.arg(QDir::currentPath()) : message);
     }
+    unprivileged.reset();
+    // Nothing else was written: no new file, an existing one as it was.
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    if (!existing.isNull())
+        QCOMPARE(ReadAll(path), existing);
 }
 
 QTEST_GUILESS_MAIN(TestExport)

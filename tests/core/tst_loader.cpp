@@ -2,11 +2,16 @@
 #include "entries.h"
 #include "errors.h"
 #include "modelfixture.h"
+#include "unprivileged.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -16,6 +21,20 @@
 namespace {
 
 const QByteArray End("\x1A");
+
+// What this process has read through system calls so far, or -1 when the
+// system doesn't tell.
+qint64 BytesReadByThisProcess()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
 
 QByteArray Table(const QByteArray &id, const QByteArray &name = "Demo")
 {
@@ -46,6 +65,9 @@ private slots:
     void openFailures_data();
     void openFailures();
     void lockedForWritingByAnotherProgram();
+    void unusualPaths_data();
+    void unusualPaths();
+    void hugeFileReadsOnlyItsIndex();
 };
 
 void TestLoader::readsIndex_data()
@@ -56,8 +78,11 @@ void TestLoader::readsIndex_data()
     const QByteArray a = Table("1", "Alpha"), b = Table("2", "Beta");
     QTest::newRow("empty") << QByteArray() << QStringList();
     QTest::newRow("end of index first") << (End + a) << QStringList();
+    QTest::newRow("end of index alone") << End << QStringList();
     QTest::newRow("table data only")
         << (TableDataEntry() + TableDataEntry() + End) << QStringList();
+    QTest::newRow("table data only, no end of index")
+        << (TableDataEntry() + TableDataEntry()) << QStringList();
     QTest::newRow("ends after table data")
         << (a + TableDataEntry()) << QStringList{"Table 1 Alpha"};
     QTest::newRow("table data between objects")
@@ -156,6 +181,19 @@ void TestLoader::cutShortEntries_data()
         << (a + TableDataEntry().left(50)) << QStringList{"Table 1 Alpha"} << QString();
     QTest::newRow("table data tag alone")
         << (a + QByteArray("TableData")) << QStringList{"Table 1 Alpha"} << QString();
+    // No 0x1A: whatever follows the good entries is read as entries too.
+    const QByteArray b = Table("2", "Beta");
+    QTest::newRow("text after good entries, no end of index")
+        << (a + b + QByteArray("no index here, just text. ").repeated(8))
+        << QStringList{"Table 1 Alpha", "Table 2 Beta"}
+        << "'ere, just ' is not a valid integer value";
+    QTest::newRow("binary garbage after good entries, no end of index")
+        << (a + b + QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a").repeated(20))
+        << QStringList{"Table 1 Alpha", "Table 2 Beta"}
+        << "'\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a' is not a valid integer value";
+    QTest::newRow("short garbage after good entries, no end of index")
+        << (a + b + QByteArray("\xff\xfe garbage")) << QStringList{"Table 1 Alpha", "Table 2 Beta"}
+        << "The object entry at byte 322 is cut short: the file ends after 10 of its 161 bytes";
 }
 
 void TestLoader::cutShortEntries()
@@ -349,6 +387,10 @@ void TestLoader::openFailures_data()
                                            << "It is not a regular file";
     QTest::newRow("device") << "device"
                             << "It is not a regular file";
+    QTest::newRow("unreadable") << "unreadable"
+                                << "Permission denied";
+    QTest::newRow("missing, name not in ASCII") << "missing non-ASCII"
+                                                << "No such file or directory";
 }
 
 void TestLoader::openFailures()
@@ -363,6 +405,24 @@ void TestLoader::openFailures()
         QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
     else if (kind == "device")
         name = "/dev/zero";
+    else if (kind == "missing non-ASCII")
+        name = dir.filePath(QStringLiteral("Ærø – 文件.fob"));
+    std::optional<TWithoutRootPrivileges> unprivileged;
+    if (kind == "unreadable") {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(Table("2") + End);
+        file.close();
+        QVERIFY(file.setPermissions(QFileDevice::Permissions()));
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner |
+                                                      QFileDevice::ExeOther));
+        unprivileged.emplace();
+        if (!unprivileged->Problem().isEmpty())
+            QSKIP(qPrintable(unprivileged->Problem()));
+        // The file can be reached: only its own bits refuse the reading.
+        QVERIFY(QFileInfo::exists(name));
+    }
 
     TModelFixture fixture;
     fixture.Load(Table("1") + End);
@@ -372,7 +432,9 @@ void TestLoader::openFailures()
     } catch (const TError &error) {
         QCOMPARE(error.message(), QString("Cannot open file \"%1\". %2").arg(name, cause));
     }
+    unprivileged.reset();
     QCOMPARE(fixture.Model.GetCount(), 1); // nothing changed
+    QCOMPARE(fixture.Model.FileName(), QString());
 }
 
 void TestLoader::lockedForWritingByAnotherProgram()
@@ -399,6 +461,77 @@ void TestLoader::lockedForWritingByAnotherProgram()
     ::flock(file.handle(), LOCK_UN);
     fixture.Model.LoadFromFile(name);
     QCOMPARE(fixture.Model.GetCount(), 1);
+}
+
+void TestLoader::unusualPaths_data()
+{
+    QTest::addColumn<QString>("relativePath");
+
+    QTest::newRow("letters outside ASCII") << QStringLiteral("Mappe æøå/Объекты – 文件.fob");
+    QTest::newRow("blanks, quotes and a percent sign") << QStringLiteral("a \"b\" 'c' %1.fob");
+    QString deep;
+    for (int level = 0; level < 5; ++level)
+        deep += QString(60, u'd') + u'/';
+    QTest::newRow("over 260 characters") << deep + QStringLiteral("objects.fob");
+    QTest::newRow("name of 255 bytes") << QString(251, u'n') + QStringLiteral(".fob");
+}
+
+void TestLoader::unusualPaths()
+{
+    QFETCH(QString, relativePath);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(relativePath);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
+    file.write(Table("1") + Table("2") + End);
+    file.close();
+
+    TModelFixture fixture;
+    fixture.Model.LoadFromFile(path);
+    QCOMPARE(fixture.Model.FileName(), path);
+    QCOMPARE(fixture.Model.GetCount(), 2);
+
+    // Refused, the message names the path as it is.
+    QVERIFY(QFile::remove(path));
+    try {
+        fixture.Model.LoadFromFile(path);
+        QFAIL("a missing file was opened");
+    } catch (const TError &error) {
+        QCOMPARE(error.message(),
+                 QString("Cannot open file \"%1\". No such file or directory").arg(path));
+    }
+}
+
+// Reading stops at the 0x1A that ends the index: a file of 2 GiB whose index
+// is two entries is read in a moment, its bodies never touched.
+void TestLoader::hugeFileReadsOnlyItsIndex()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("huge.fob");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(Table("1") + Table("2") + End);
+    // Sparse: the bodies take no room on the disk.
+    constexpr qint64 Size = qint64(2) << 30;
+    QVERIFY(file.resize(Size));
+    file.close();
+    QCOMPARE(QFileInfo(path).size(), Size);
+
+    TModelFixture fixture;
+    const qint64 readBefore = BytesReadByThisProcess();
+    QElapsedTimer timer;
+    timer.start();
+    fixture.Model.LoadFromFile(path);
+    const qint64 elapsed = timer.elapsed();
+    const qint64 readAfter = BytesReadByThisProcess();
+
+    QCOMPARE(fixture.Model.GetCount(), 2);
+    if (readBefore >= 0 && readAfter >= 0)
+        QVERIFY2(readAfter - readBefore < (1 << 20),
+                 qPrintable(QString("%1 bytes read").arg(readAfter - readBefore)));
+    // Reading the whole file would take many seconds even from the cache.
+    QVERIFY2(elapsed < 2000, qPrintable(QString("%1 ms").arg(elapsed)));
 }
 
 QTEST_GUILESS_MAIN(TestLoader)

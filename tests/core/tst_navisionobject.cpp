@@ -1,4 +1,5 @@
 // Building an object from its index entry, and the texts derived from it.
+#include "codepage.h"
 #include "conversions.h"
 #include "entries.h"
 #include "errors.h"
@@ -27,6 +28,8 @@ private slots:
     void keyAndListLine();
     void versionListsShareOnePool();
     void shortEntryReadsAsBlanks();
+    void controlCharactersInEveryField_data();
+    void controlCharactersInEveryField();
 };
 
 void TestNavisionObject::objectType_data()
@@ -335,6 +338,84 @@ void TestNavisionObject::shortEntryReadsAsBlanks()
     } catch (const TError &error) {
         QCOMPARE(error.message(),
                  QString("'%1' is not a valid integer value").arg(QString(20, u' ')));
+    }
+}
+
+// NUL bytes and other control characters inside each field: a number or a
+// date-time that holds one is refused with the conversion message (a NUL
+// only ends a number), texts keep them inside and lose them at the ends.
+void TestNavisionObject::controlCharactersInEveryField_data()
+{
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<QByteArray>("key");  // when the entry is taken
+    QTest::addColumn<QString>("message"); // when it is refused
+
+    const auto with = [](QByteArray TEntryFields::*field, const QByteArray &text) {
+        TEntryFields f;
+        f.*field = text;
+        return Entry(f);
+    };
+    // The field as its code page 850 text (which shows 0x7F as U+001A).
+    const auto notInteger = [](const QByteArray &field) {
+        return QStringLiteral("'%1' is not a valid integer value").arg(DecodeText(field));
+    };
+    const auto notDateTime = [](const QByteArray &text) {
+        return QStringLiteral("'%1' is not a valid date and time").arg(DecodeText(text));
+    };
+    const QByteArray nul(1, '\0');
+
+    QTest::newRow("NUL inside the tag") << with(&TEntryFields::Tag, "Tab" + nul + "le")
+                                        << QByteArray("Tab" + nul + "le 1 Demo") << QString();
+    QTest::newRow("control character before the tag")
+        << with(&TEntryFields::Tag, "\x01Table") << QByteArray("\x01Table 1 Demo") << QString();
+    QTest::newRow("control character inside the ID") << with(&TEntryFields::ID, "1\x01"
+                                                                                "8")
+                                                     << QByteArray()
+                                                     << notInteger("       1\x01"
+                                                                   "8");
+    QTest::newRow("tab inside the ID")
+        << with(&TEntryFields::ID, "1\t8") << QByteArray() << notInteger("       1\t8");
+    QTest::newRow("NUL ends the ID")
+        << with(&TEntryFields::ID, "18" + nul + "\x01") << QByteArray("Table 18 Demo") << QString();
+    QTest::newRow("NUL before the ID's digits")
+        << with(&TEntryFields::ID, nul + "18") << QByteArray()
+        << notInteger("       " + nul + "18");
+    QTest::newRow("NUL inside the name") << with(&TEntryFields::Name, "De" + nul + "mo")
+                                         << QByteArray("Table 1 De" + nul + "mo") << QString();
+    QTest::newRow("escape sequence in the name")
+        << with(&TEntryFields::Name, "Red\x1b[0m") << QByteArray("Table 1 Red\x1b[0m") << QString();
+    QTest::newRow("NUL inside the date")
+        << with(&TEntryFields::Date, "01-" + nul + "02-03") << QByteArray()
+        << notDateTime("01/" + nul + "02/03 10:15:30");
+    QTest::newRow("bell inside the time") << with(&TEntryFields::Time, "10:\x07"
+                                                                       "15:30")
+                                          << QByteArray()
+                                          << notDateTime("01/02/03 10:\x07"
+                                                         "15:30");
+    QTest::newRow("NUL after the time")
+        << with(&TEntryFields::Time, "10:15:30" + nul) << QByteArray("Table 1 Demo") << QString();
+    QTest::newRow("DEL after the size") << with(&TEntryFields::Size, "12\x7f") << QByteArray()
+                                        << notInteger(QByteArray(17, ' ') + "12\x7f");
+    QTest::newRow("NUL inside the version list")
+        << with(&TEntryFields::VersionList, "V1" + nul + "V2") << QByteArray("Table 1 Demo")
+        << QString();
+}
+
+void TestNavisionObject::controlCharactersInEveryField()
+{
+    QFETCH(QByteArray, entry);
+    QFETCH(QByteArray, key);
+    QFETCH(QString, message);
+    QCOMPARE(entry.size(), TNavisionObject::EntrySize);
+    try {
+        const TNavisionObject object(entry, UsSettings());
+        QVERIFY2(message.isEmpty(), "the entry was taken");
+        QCOMPARE(object.GetKey(), key);
+        // Every line of the export stays one line of six fields.
+        const QByteArray line = object.GetListLine(UsSettings());
+        QVERIFY(line.endsWith("\r\n"));
+    } catch (const TError &error) {
+        QCOMPARE(error.message(), message);
     }
 }
 

@@ -14,6 +14,8 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QByteArray FirstLicence = "; all tables, one codeunit\n"
@@ -71,6 +73,8 @@ private slots:
     void showsInformationLines_data();
     void showsInformationLines();
     void changeRefreshesPermissions();
+    void hostileLicenceFileShowsWhy_data();
+    void hostileLicenceFileShowsWhy();
     void cancelRefreshesNothing();
     void changeWithoutFileShowsNothingNew();
     void closeButtonClosesWindow();
@@ -191,6 +195,71 @@ void TLicenseWindowTest::changeRefreshesPermissions()
     QCOMPARE(dialogs.Shown[1].Proposed, second);
     QCOMPARE(dialogs.Shown[2].Proposed, first);
     QCOMPARE(ColumnTexts(main, 6), (QStringList{"R", "R", ""}));
+}
+
+void TLicenseWindowTest::hostileLicenceFileShowsWhy_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text"); // "%1" stands for the path
+
+    QTest::newRow("binary garbage")
+        << "garbage"
+        << "%1, line 1: expected UTF-8 text, found bytes that are not UTF-8";
+    QTest::newRow("FIFO without a writer")
+        << "fifo"
+        << "Cannot read licence file \"%1\": It is not a regular file";
+    QTest::newRow("endless device") << "/dev/zero"
+                                    << "Cannot read licence file \"%1\": It is not a regular file";
+    QTest::newRow("missing file") << "missing"
+                                  << "Cannot read licence file \"%1\": No such file or directory";
+    QTest::newRow("information line of a megabyte") << "megabyte" << QString(250, u'M');
+}
+
+// A file that is no licence takes away every permission and says why in the
+// window, without an error box; the window goes on and a good licence can be
+// loaded again.
+void TLicenseWindowTest::hostileLicenceFileShowsWhy()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QTemporaryDir folder;
+    const QString good = WriteLicenceFile(folder, "good.flf", FirstLicence);
+    QString path = folder.filePath("hostile.flf");
+    if (kind == "garbage")
+        WriteLicenceFile(folder, "hostile.flf",
+                         QByteArray("\x7f"
+                                    "ELF\x02\x01\xff\0\x1a",
+                                    9));
+    else if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == "megabyte")
+        WriteLicenceFile(folder, "hostile.flf",
+                         "[Information]\n" + QByteArray(1 << 20, 'M') + "\n[Permissions]\n");
+    else if (kind.startsWith(u'/'))
+        path = kind;
+
+    TDialogRecorder dialogs;
+    TErrorRecorder errors;
+    TWindows windows;
+    TfrmMain &main = *windows.Main;
+    main.BinaryFile().LicenseFile().ChangeLicenseFile(good);
+    main.OpenFile(WriteObjects(folder));
+    QCOMPARE(ColumnTexts(main, 6), (QStringList{"RIMDX", "RIMDX", "X"}));
+
+    QString shown;
+    dialogs.Answers = {path};
+    WithLicenseWindow(main, [&](TfrmLicense &window) {
+        window.actChange->trigger();
+        shown = window.memMain->toPlainText();
+    });
+    QCOMPARE(errors.Boxes.size(), 0);
+    QCOMPARE(shown, text.contains(QLatin1String("%1")) ? text.arg(path) : text);
+    QCOMPARE(ColumnTexts(main, 6), (QStringList{"", "", ""}));
+
+    dialogs.Answers = {good};
+    WithLicenseWindow(main, [&](TfrmLicense &window) { window.actChange->trigger(); });
+    QCOMPARE(errors.Boxes.size(), 0);
+    QCOMPARE(ColumnTexts(main, 6), (QStringList{"RIMDX", "RIMDX", "X"}));
 }
 
 void TLicenseWindowTest::cancelRefreshesNothing()

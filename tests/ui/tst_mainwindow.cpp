@@ -9,16 +9,20 @@
 #include "fonts.h"
 #include "ordering.h"
 #include "uitestsupport.h"
+#include "unprivileged.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -152,6 +156,7 @@ private slots:
     void closeEmptiesWindowKeepsSettings();
     void openDialogProposesPreviousFile();
     void exportsVisibleListThroughDialog();
+    void exportFailureShowsError_data();
     void exportFailureShowsError();
     void disabledCommandsNeverRun();
     void exitClosesWindow();
@@ -469,6 +474,12 @@ void TMainWindowTest::failedOpenLeavesNoFile_data()
     QTest::newRow("missing file") << "missing";
     QTest::newRow("relative missing file") << "relative";
     QTest::newRow("entry that doesn't convert") << "broken";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("FIFO without a writer") << "fifo";
+    QTest::newRow("endless device") << "device";
+    QTest::newRow("unreadable file") << "unreadable";
+    QTest::newRow("entry cut short") << "cut short";
+    QTest::newRow("text after good entries, no end of index") << "garbage";
 }
 
 void TMainWindowTest::failedOpenLeavesNoFile()
@@ -484,9 +495,41 @@ void TMainWindowTest::failedOpenLeavesNoFile()
         path = QStringLiteral("no-such-folder/missing.fob");
         expected = QStringLiteral("Cannot open file \"%1\". No such file or directory.")
                        .arg(QDir::current().absoluteFilePath(path));
-    } else {
+    } else if (kind == "broken") {
         path = WriteBrokenFile(folder);
         expected = QStringLiteral("'18        ' is not a valid integer value.");
+    } else if (kind == "folder") {
+        path = folder.filePath("folder.fob");
+        QVERIFY(QDir().mkdir(path));
+        expected = QStringLiteral("Cannot open file \"%1\". Is a directory.").arg(path);
+    } else if (kind == "fifo") {
+        path = folder.filePath("fifo.fob");
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        expected = QStringLiteral("Cannot open file \"%1\". It is not a regular file.").arg(path);
+    } else if (kind == "device") {
+        path = QStringLiteral("/dev/zero");
+        expected = QStringLiteral("Cannot open file \"/dev/zero\". It is not a regular file.");
+    } else if (kind == "unreadable") {
+        path = WriteObjectFile(folder, "unreadable.fob", {IndexEntry("Table", 1, "Hidden")});
+        QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+        QVERIFY(QFile::setPermissions(folder.path(),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ExeOther));
+        expected = QStringLiteral("Cannot open file \"%1\". Permission denied.").arg(path);
+    } else {
+        QByteArray contents = IndexEntry("Table", 3, "Demo") + IndexEntry("Table", 27, "Item");
+        if (kind == "cut short") {
+            contents += IndexEntry("Table", 28, "Cut").left(100);
+            expected = QStringLiteral("The object entry at byte 322 is cut short: the file ends "
+                                      "after 100 of its 161 bytes.");
+        } else {
+            contents += QByteArray("no index here, just text. ").repeated(8);
+            expected = QStringLiteral("'ere, just ' is not a valid integer value.");
+        }
+        path = folder.filePath(kind + ".fob");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
     }
 
     TErrorRecorder errors;
@@ -496,8 +539,17 @@ void TMainWindowTest::failedOpenLeavesNoFile()
     QCOMPARE(window->windowTitle(), QStringLiteral("four.fob - Quintarel"));
 
     dialogs.Answers = {path};
-    window->actFileOpen->trigger();
-    GoIdle();
+    {
+        std::optional<TWithoutRootPrivileges> unprivileged;
+        if (kind == "unreadable") {
+            unprivileged.emplace();
+            if (!unprivileged->Problem().isEmpty())
+                QSKIP(qPrintable(unprivileged->Problem()));
+            QVERIFY(QFileInfo::exists(path)); // only the file's own bits refuse it
+        }
+        window->actFileOpen->trigger();
+        GoIdle();
+    }
 
     QCOMPARE(errors.Boxes.size(), 1);
     QCOMPARE(errors.Boxes[0].Text, expected);
@@ -515,6 +567,15 @@ void TMainWindowTest::failedOpenLeavesNoFile()
     window->actViewHideSysObjects->trigger();
     QCOMPARE(window->ListModel().rowCount(), 0);
     QCOMPARE(errors.Boxes.size(), 1);
+
+    // The window goes on: the next file opens and lists.
+    dialogs.Answers = {WriteFourObjects(folder, "next.fob")};
+    window->actFileOpen->trigger();
+    GoIdle();
+    QCOMPARE(errors.Boxes.size(), 1);
+    QCOMPARE(window->windowTitle(), QStringLiteral("next.fob - Quintarel"));
+    QCOMPARE(window->ListModel().rowCount(), 4);
+    QVERIFY(window->actFileExportList->isEnabled());
 }
 
 void TMainWindowTest::commandLineOpensFirstArgumentOnly()
@@ -890,8 +951,18 @@ void TMainWindowTest::exportsVisibleListThroughDialog()
     QVERIFY(!QFile::exists(target));
 }
 
+void TMainWindowTest::exportFailureShowsError_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing folder") << "missing folder";
+    QTest::newRow("disk full") << "disk full";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("read-only file") << "read-only";
+}
+
 void TMainWindowTest::exportFailureShowsError()
 {
+    QFETCH(QString, kind);
     QTemporaryDir folder;
     TDialogRecorder dialogs;
     TErrorRecorder errors;
@@ -899,16 +970,58 @@ void TMainWindowTest::exportFailureShowsError()
     window->OpenFile(WriteFourObjects(folder));
     GoIdle();
 
-    const QString target = folder.filePath("no-such-folder/list.txt");
+    QString target;
+    QString expected;
+    const QByteArray earlier("an earlier export\r\n");
+    if (kind == "missing folder") {
+        target = folder.filePath("no-such-folder/list.txt");
+        expected = QStringLiteral("Cannot create file \"%1\". No such file or directory.");
+    } else if (kind == "disk full") {
+        target = QStringLiteral("/dev/full");
+        expected = QStringLiteral("Cannot write file \"%1\". No space left on device.");
+    } else if (kind == "folder") {
+        target = folder.path();
+        expected = QStringLiteral("Cannot create file \"%1\". Is a directory.");
+    } else {
+        target = folder.filePath("list.txt");
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+        file.close();
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadOther));
+        QVERIFY(QFile::setPermissions(folder.path(),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ExeOther));
+        expected = QStringLiteral("Cannot create file \"%1\". Permission denied.");
+    }
     dialogs.Answers = {target};
-    window->actFileExportList->trigger();
+    {
+        std::optional<TWithoutRootPrivileges> unprivileged;
+        if (kind == "read-only") {
+            unprivileged.emplace();
+            if (!unprivileged->Problem().isEmpty())
+                QSKIP(qPrintable(unprivileged->Problem()));
+        }
+        window->actFileExportList->trigger();
+    }
     QCOMPARE(errors.Boxes.size(), 1);
     QCOMPARE(errors.Boxes[0].Caption, QStringLiteral("four.fob - Quintarel"));
-    QCOMPARE(errors.Boxes[0].Text,
-             QStringLiteral("Cannot create file \"%1\". No such file or directory.").arg(target));
-    // The window is left as it was.
+    QCOMPARE(errors.Boxes[0].Text, expected.arg(target));
+    if (kind == "read-only") {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), earlier);
+    }
+    // The window is left as it was, and the next export goes through.
     QCOMPARE(window->ListModel().rowCount(), 4);
     QCOMPARE(window->windowTitle(), QStringLiteral("four.fob - Quintarel"));
+    const QString good = folder.filePath("good.txt");
+    dialogs.Answers = {good};
+    window->actFileExportList->trigger();
+    QCOMPARE(errors.Boxes.size(), 1);
+    QFile written(good);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll().count("\r\n"), 4);
 }
 
 void TMainWindowTest::disabledCommandsNeverRun()
