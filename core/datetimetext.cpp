@@ -3,6 +3,8 @@
 #include "codepage.h"
 #include "conversions.h"
 
+#include <QHash>
+
 #include <cstring>
 
 namespace {
@@ -45,7 +47,7 @@ TDateTimeTextWriter::TDateTimeTextWriter(const TRegionalSettings &settings) : Se
             }
         }
     }
-    if (WritesDirectly() && !MatchesQLocale()) {
+    if (WritesDirectly() && !MatchesQLocaleOnce()) {
         DateFormat.reset();
         TimeFormat.reset();
     }
@@ -163,6 +165,21 @@ void TDateTimeTextWriter::Append(QByteArray &line, double value) const
         line.append(' ');
         AppendTime(line, time.hour(), time.minute(), time.second());
     }
+}
+
+bool TDateTimeTextWriter::MatchesQLocaleOnce() const
+{
+    // Checked once per locale and formats and thread: exports of a few
+    // objects should not pay for the check each time.
+    thread_local QHash<QString, bool> checked;
+    const QString key = Settings.Locale.name() + u'\n' + Settings.ShortDateFormat + u'\n' +
+                        Settings.LongTimeFormat + u'\n' + Settings.Locale.amText() + u'\n' +
+                        Settings.Locale.pmText();
+    if (const auto found = checked.constFind(key); found != checked.cend())
+        return *found;
+    const bool matches = MatchesQLocale();
+    checked.insert(key, matches);
+    return matches;
 }
 
 bool TDateTimeTextWriter::MatchesQLocale() const

@@ -35,6 +35,7 @@ private:
     void AppendTime(QByteArray &line, int hour, int minute, int second) const;
     void AppendThroughQLocale(QByteArray &line, double value) const;
     bool MatchesQLocale() const;
+    bool MatchesQLocaleOnce() const;
 
     const TRegionalSettings &Settings;
     std::optional<TFormat> DateFormat, TimeFormat;
