@@ -17,7 +17,7 @@ struct TRegionalSettings {
     QString PmDesignator = QStringLiteral("PM");
     QString ThousandSeparator = QStringLiteral(",");
     int CurrentYear = 2026;        // the 100-year window for two-digit years ends 49 years after it
-    QLocale Locale = QLocale::c(); // month and day names in the formats, key collation
+    QLocale Locale = QLocale::c(); // month and day names in the formats, letter case of keys
 
     // From a locale: its short date and long time formats (the time-zone
     // field removed), the separators found in them, its designators.

@@ -101,8 +101,7 @@ bool HoldsSystemObject(const TObjectList &list)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // One model for the whole campaign, emptied before every run, as the
-    // main window keeps one: making its collators anew each run costs more
-    // than the reading.
+    // main window keeps one.
     static TNavisionBinaryFile model(
         Library,
         TRegionalSettings::FromLocale(QLocale(QLocale::English, QLocale::UnitedStates), 2026));
