@@ -65,19 +65,23 @@ const TNavisionObject *TObjectList::FindEqualKey(const TFoldedKey &key, uint64_t
     return nullptr;
 }
 
-void TObjectList::IndexEntry(uint64_t hash, const TNavisionObject *object)
+void TObjectList::IndexLastEntry()
 {
-    // Grown to twice the size, the index takes every entry again, this one too.
-    if ((Indexed + 1) * 5 > Slots.size() * 4) {
+    // Past four fifths full, the index grows to twice the size and takes
+    // every entry again, the last one too.
+    if (Entries.size() * 5 > Slots.size() * 4)
         RebuildIndex();
-        return;
-    }
+    else
+        InsertIntoIndex(Entries.back());
+}
+
+void TObjectList::InsertIntoIndex(const TObjectEntry &entry)
+{
     const size_t mask = Slots.size() - 1;
-    size_t slot = hash & mask;
+    size_t slot = entry.KeyHash & mask;
     while (Slots[slot].Object)
         slot = (slot + 1) & mask;
-    Slots[slot] = {hash, object};
-    ++Indexed;
+    Slots[slot] = {entry.KeyHash, entry.Object.get()};
 }
 
 void TObjectList::RebuildIndex()
@@ -86,9 +90,8 @@ void TObjectList::RebuildIndex()
     while (size * 4 < Entries.size() * 5 + 5)
         size *= 2;
     Slots.assign(size, TSlot());
-    Indexed = 0;
     for (const TObjectEntry &entry : Entries)
-        IndexEntry(entry.KeyHash, entry.Object.get());
+        InsertIntoIndex(entry);
 }
 
 bool TObjectList::AppendUnique(std::unique_ptr<TNavisionObject> &object)
@@ -99,14 +102,14 @@ bool TObjectList::AppendUnique(std::unique_ptr<TNavisionObject> &object)
     if (FindEqualKey(key, hash))
         return false;
     Entries.push_back({hash, std::move(object)});
-    IndexEntry(hash, Entries.back().Object.get());
+    IndexLastEntry();
     return true;
 }
 
 void TObjectList::Append(TObjectEntry entry)
 {
     Entries.push_back(std::move(entry));
-    IndexEntry(Entries.back().KeyHash, Entries.back().Object.get());
+    IndexLastEntry();
 }
 
 std::vector<TObjectEntry>
@@ -139,5 +142,4 @@ void TObjectList::Clear()
 {
     Entries.clear();
     Slots.clear();
-    Indexed = 0;
 }

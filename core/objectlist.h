@@ -63,11 +63,11 @@ private:
         const TNavisionObject *Object = nullptr;
     };
     const TNavisionObject *FindEqualKey(const TFoldedKey &key, uint64_t hash) const;
-    void IndexEntry(uint64_t hash, const TNavisionObject *object);
+    void IndexLastEntry();
+    void InsertIntoIndex(const TObjectEntry &entry);
     void RebuildIndex();
 
     TCaseFolding Folding;
     std::vector<TObjectEntry> Entries;
     std::vector<TSlot> Slots; // a power of two in size, at most four fifths used
-    size_t Indexed = 0;
 };

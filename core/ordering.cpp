@@ -45,20 +45,27 @@ int ComparePrimary(int32_t key, const TNavisionObject &a, const TNavisionObject 
     }
 }
 
+// After the key's own comparison: sorting by type goes on with the ID;
+// every other key with the type, and then (except ID and name) the ID.
+int WithTieBreaks(int32_t key, int primary, int32_t typeA, int32_t idA, int32_t typeB, int32_t idB)
+{
+    if (primary)
+        return primary;
+    if (key == skType)
+        return CompareIntegers(idA, idB);
+    if (const int byType = CompareIntegers(typeA, typeB))
+        return byType;
+    if (key == skID || key == skName)
+        return 0;
+    return CompareIntegers(idA, idB);
+}
+
 int CompareAscending(int32_t key, const TNavisionObject &a, const TNavisionObject &b)
 {
     if (key < skType || key > skLicensePermissions)
         return 0;
-    if (const int primary = ComparePrimary(key, a, b))
-        return primary;
-    if (key == skType)
-        return CompareIntegers(a.ID(), b.ID());
-    if (const int byType = CompareIntegers(a.ObjectType(), b.ObjectType()))
-        return byType;
-    // Sorting by ID or by name ends at the type.
-    if (key == skID || key == skName)
-        return 0;
-    return CompareIntegers(a.ID(), b.ID());
+    return WithTieBreaks(key, ComparePrimary(key, a, b), a.ObjectType(), a.ID(), b.ObjectType(),
+                         b.ID());
 }
 
 // What a sort compares of one entry, side by side in memory so that the
@@ -190,15 +197,7 @@ template <int32_t Key> int CompareRecordsAscending(const TSortRecord &a, const T
         primary = a.Letters < b.Letters ? -1 : (a.Letters > b.Letters ? 1 : 0);
     else
         primary = CompareIntegers(a.Number, b.Number);
-    if (primary)
-        return primary;
-    if constexpr (Key == skType)
-        return CompareIntegers(a.ID, b.ID);
-    if (const int byType = CompareIntegers(a.Type, b.Type))
-        return byType;
-    if constexpr (Key == skID || Key == skName)
-        return 0;
-    return CompareIntegers(a.ID, b.ID);
+    return WithTieBreaks(Key, primary, a.Type, a.ID, b.Type, b.ID);
 }
 
 // Quicksort with the middle entry as pivot, recursing into the smaller part
