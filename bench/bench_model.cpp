@@ -2,10 +2,12 @@
 // must do, sorting by every key, export, permissions, hiding, memory.
 #include "benchcontext.h"
 #include "codepage.h"
+#include "freshprocess.h"
 #include "ordering.h"
 
 #include <QBuffer>
 #include <QCollator>
+#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -45,7 +47,7 @@ BENCHMARK(BM_ResidentMemoryPerObject)->Iterations(1)->Unit(benchmark::kMilliseco
 // entry by entry, without converting anything.
 void BM_Floor(benchmark::State &state)
 {
-    const QByteArray &index = BenchIndex();
+    const QByteArray &index = BenchIndex(int(state.range(0)));
     for (auto _ : state) {
         QBuffer buffer;
         buffer.setData(index);
@@ -63,7 +65,7 @@ void BM_Floor(benchmark::State &state)
         benchmark::DoNotOptimize(entry);
     }
 }
-BENCHMARK(BM_Floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Floor)->Arg(BenchObjects)->Arg(LargeBenchObjects)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFromStream(benchmark::State &state)
 {
@@ -167,5 +169,59 @@ void BM_DuplicateSearchOneByOne(benchmark::State &state)
     }
 }
 BENCHMARK(BM_DuplicateSearchOneByOne)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// LoadFromFile in a process of its own, which has read nothing before: the
+// figure is the child's processor time for the reading (fresh heap pages
+// included), the counter the memory its model holds once sorted.
+void BM_FreshLoad(benchmark::State &state)
+{
+    const int objects = int(state.range(0));
+    const QString path = BenchIndexFile(objects);
+    for (auto _ : state) {
+        const TFreshRun run =
+            RunFreshProcess(QCoreApplication::applicationFilePath(),
+                            {QStringLiteral("--fresh-load"), path, BenchLicenceFile()});
+        const double cpu = FreshFigure(run.Output, "load_cpu_ns");
+        if (!run.Ok || cpu < 0 || FreshFigure(run.Output, "objects") <= 0) {
+            state.SkipWithError("the child process failed");
+            break;
+        }
+        state.SetIterationTime(cpu / 1e9);
+        state.counters["wall_ms"] = FreshFigure(run.Output, "load_wall_ns") / 1e6;
+        state.counters["resident_bytes_per_object"] =
+            FreshFigure(run.Output, "resident_bytes") / objects;
+        state.counters["objects"] = FreshFigure(run.Output, "objects");
+    }
+}
+BENCHMARK(BM_FreshLoad)
+    ->Arg(BenchObjects)
+    ->Arg(LargeBenchObjects)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// quintarel-cli listing the file to /dev/null: the processor time of the
+// whole process, start-up and exit included.
+void BM_FreshLister(benchmark::State &state)
+{
+    const QString path = BenchIndexFile(int(state.range(0)));
+    const QString lister =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/quintarel-cli");
+    for (auto _ : state) {
+        const TFreshRun run =
+            RunFreshProcess(lister, {QStringLiteral("--license"), BenchLicenceFile(), path}, false);
+        if (!run.Ok) {
+            state.SkipWithError("the lister failed");
+            break;
+        }
+        state.SetIterationTime(run.CpuSeconds);
+        state.counters["wall_ms"] = (MonotonicNs() - run.StartedAtNs) / 1e6;
+    }
+}
+BENCHMARK(BM_FreshLister)
+    ->Arg(LargeBenchObjects)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,9 +1,15 @@
 // The main window at N objects: opening the file end to end with its
 // status bar, painting one screen of rows, and find-by-typing at its worst.
 #include "benchcontext.h"
+#include "freshprocess.h"
 #include "mainform.h"
 
 #include <QApplication>
+#include <QEvent>
+
+#include <cstdio>
+#include <ctime>
+#include <unistd.h>
 
 #include <benchmark/benchmark.h>
 
@@ -45,13 +51,77 @@ BENCHMARK(BM_WindowPaintRows)->Arg(100)->Arg(BenchObjects)->Unit(benchmark::kMil
 void BM_WindowFindNoMatch(benchmark::State &state)
 {
     auto window = ShownWindow();
-    window->OpenFile(BenchIndexFile());
+    window->OpenFile(BenchIndexFile(int(state.range(0))));
     const int middle = window->BinaryFile().GetCount() / 2;
     for (auto _ : state) {
         if (window->lvwMainDataFind(QStringLiteral("Zz~"), middle, true) != -1)
             state.SkipWithError("a row matched");
     }
 }
-BENCHMARK(BM_WindowFindNoMatch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowFindNoMatch)
+    ->Arg(BenchObjects)
+    ->Arg(LargeBenchObjects)
+    ->Unit(benchmark::kMillisecond);
+
+// The desktop program started on the file, as from the command line: the
+// time from starting the process to the first painting of a list with rows.
+void BM_FreshWindow(benchmark::State &state)
+{
+    const QString path = BenchIndexFile(int(state.range(0)));
+    for (auto _ : state) {
+        const TFreshRun run =
+            RunFreshProcess(QCoreApplication::applicationFilePath(),
+                            {QStringLiteral("--fresh-window"), path, BenchLicenceFile()});
+        const double painted = FreshFigure(run.Output, "painted_at_ns");
+        if (!run.Ok || painted < 0) {
+            state.SkipWithError("the child process failed");
+            break;
+        }
+        state.SetIterationTime((painted - run.StartedAtNs) / 1e9);
+        state.counters["cpu_ms"] = FreshFigure(run.Output, "cpu_ns") / 1e6;
+    }
+}
+BENCHMARK(BM_FreshWindow)
+    ->Arg(LargeBenchObjects)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// Notes the first painting of the list once it has rows.
+class TFirstListPaint : public QObject {
+public:
+    explicit TFirstListPaint(const TfrmMain &window) : Window(window) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && Window.BinaryFile().GetCount() > 0)
+            Painted = true;
+        return false;
+    }
+    bool Painted = false;
+
+private:
+    const TfrmMain &Window;
+};
 
 } // namespace
+
+// The child's side of BM_FreshWindow: the program entry's steps, the window
+// opening the file named as its argument.
+int RunFreshWindowChild(int argc, char **argv, const QString &path, const QString &licence)
+{
+    QApplication application(argc, argv);
+    UseBenchLicence(licence);
+    TfrmMain window(BenchLibrary(), BenchSettings(), QStringList{path});
+    TFirstListPaint paint(window);
+    window.lvwMain->viewport()->installEventFilter(&paint);
+    window.show();
+    for (int round = 0; round < 1000 && !paint.Painted; ++round)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    const double painted = MonotonicNs();
+    timespec cpu{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    std::printf("painted_at_ns %.0f\ncpu_ns %.0f\nobjects %d\n", paint.Painted ? painted : -1.0,
+                double(cpu.tv_sec) * 1e9 + double(cpu.tv_nsec), window.BinaryFile().GetCount());
+    std::fflush(stdout);
+    _exit(0);
+}

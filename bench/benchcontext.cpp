@@ -66,16 +66,25 @@ void LoadBenchIndex(TNavisionBinaryFile &model, int objects)
     model.LoadFromStream(buffer);
 }
 
-void PrepareBenchContext()
+QString BenchLicenceFile()
 {
-    if (!Scratch().isValid())
-        throw std::runtime_error("no temporary folder");
-    const QString licence = Scratch().filePath(QStringLiteral("bench.flf"));
-    WriteFile(licence, MakeBenchLicence());
-    // The library's licence is process-wide: every model below sees this one.
+    return Scratch().filePath(QStringLiteral("bench.flf"));
+}
+
+void UseBenchLicence(const QString &licence)
+{
+    // The library's licence is process-wide: every model after this sees it.
     TNavisionLicenseFile reader(BenchLibrary());
     reader.ChangeLicenseFile(licence);
     if (reader.GetInfoLineCount() != 2)
         throw std::runtime_error("the benchmark licence did not load");
+}
+
+void PrepareBenchContext()
+{
+    if (!Scratch().isValid())
+        throw std::runtime_error("no temporary folder");
+    WriteFile(BenchLicenceFile(), MakeBenchLicence());
+    UseBenchLicence(BenchLicenceFile());
     BenchIndex();
 }

@@ -8,6 +8,8 @@
 #include <QByteArray>
 
 inline constexpr int BenchObjects = 100000;
+// The size at which a new process is measured.
+inline constexpr int LargeBenchObjects = 1000000;
 
 const TCFrontEntryPoints &BenchLibrary();
 const TRegionalSettings &BenchSettings();
@@ -21,3 +23,7 @@ void LoadBenchIndex(TNavisionBinaryFile &model, int objects = BenchObjects);
 
 // Sets the library up with the benchmark licence; called once by main.
 void PrepareBenchContext();
+// The benchmark licence as a file, for the processes started by the benchmarks.
+QString BenchLicenceFile();
+// Makes the licence file the library's active licence, for the whole process.
+void UseBenchLicence(const QString &licence);
