@@ -37,9 +37,15 @@ void Run(const TListerOptions &options)
         model.SaveListToFile(options.ExportFile);
         return;
     }
+    // The lines gather in one buffer, written out a block at a time.
+    const TListingWriter writer(model.Settings());
+    QByteArray lines;
     for (int i = 0; i < model.GetCount(); ++i) {
-        const QByteArray line = ListingLine(model.GetObject(i), model.Settings());
-        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+        writer.Append(lines, model.GetObject(i));
+        if (lines.size() >= 1 << 16 || i + 1 == model.GetCount()) {
+            std::fwrite(lines.constData(), 1, size_t(lines.size()), stdout);
+            lines.resize(0);
+        }
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         throw TError(QStringLiteral("Cannot write the list to standard output"));

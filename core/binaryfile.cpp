@@ -4,11 +4,13 @@
 #include "conversions.h"
 #include "datetimetext.h"
 #include "errors.h"
+#include "indexreader.h"
 #include "ordering.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -17,10 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr char EndOfIndex = 0x1A;
-constexpr int TagSize = 10;
-constexpr int TableDataSize = 108;
 
 // A cause without trailing blanks, line breaks and full stops.
 QString CleanCause(QString text)
@@ -63,22 +61,6 @@ TError OpenError(const QString &fileName, const QString &cause)
 TError CreateError(const QString &path, const QString &cause)
 {
     return TError(QStringLiteral("Cannot create file \"%1\". %2").arg(FullPath(path), cause));
-}
-
-// Reads up to size bytes into data; fewer only at the end of the stream.
-qint64 ReadUpTo(QIODevice &stream, char *data, qint64 size)
-{
-    qint64 total = 0;
-    while (total < size) {
-        const qint64 got = stream.read(data + total, size - total);
-        if (got < 0)
-            throw TError(
-                QStringLiteral("Cannot read the index. %1").arg(CleanCause(stream.errorString())));
-        if (got == 0)
-            break;
-        total += got;
-    }
-    return total;
 }
 
 // An open file descriptor, closed when it goes out of scope.
@@ -173,44 +155,41 @@ void TNavisionBinaryFile::LoadFromStream(QIODevice &stream)
 
 void TNavisionBinaryFile::ReadIndex(QIODevice &stream)
 {
-    char entry[TNavisionObject::EntrySize];
-    while (!stream.atEnd()) {
-        const qint64 entryStart = stream.pos();
-        const qint64 tagLength = ReadUpTo(stream, entry, TagSize);
-        if (tagLength == 0 || entry[0] == EndOfIndex)
-            return;
-        if (TrimmedRight(QByteArrayView(entry, tagLength)) == QByteArrayView("TableData")) {
-            // Table data is skipped; one cut short by the end of the stream ends the index.
-            ReadUpTo(stream, entry + TagSize, TableDataSize - TagSize);
-            continue;
-        }
-        const qint64 length =
-            tagLength + ReadUpTo(stream, entry + tagLength, TNavisionObject::EntrySize - tagLength);
-        if (length < TNavisionObject::EntrySize) {
-            throw TError(QStringLiteral("The object entry at byte %1 is cut short: the file ends "
-                                        "after %2 of its %3 bytes")
-                             .arg(entryStart)
-                             .arg(length)
-                             .arg(TNavisionObject::EntrySize));
-        }
-
-        auto object = std::make_unique<TNavisionObject>(
-            QByteArray::fromRawData(entry, TNavisionObject::EntrySize), FSettings, &FVersionLists);
-        object->SetPermissions(FLicenseFile->GetPermissions(object->ObjectType(), object->ID()));
-        const TNavisionObject &loaded = *object;
-        AddObject(object);
-        // Duplicates are reported too; one not added is released when the
-        // pointer goes out of scope, also when the handler throws.
+    // Room for as many objects as the bytes left could hold, so that nothing
+    // grows while they are read.
+    if (!stream.isSequential())
+        FObjects->Reserve(size_t(std::max<qint64>(0, stream.size() - stream.pos())) /
+                          TNavisionObject::EntrySize);
+    TIndexReader reader(stream);
+    for (QByteArrayView entry; !(entry = reader.NextObjectEntry()).isEmpty();) {
+        TNavisionObject object(entry, FSettings, &FVersionLists);
+        TObjectList &target = TargetList(object);
+        // The key's place in the index is fetched while the licence is asked.
+        const TObjectList::TPreparedKey key = target.PrepareKey(object);
+        object.SetPermissions(FLicenseFile->GetPermissions(object.ObjectType(), object.ID()));
+        const TNavisionObject *listed = target.AppendUnique(object, key);
+        // Duplicates are reported too.
         if (OnObjectLoaded)
-            OnObjectLoaded(*this, loaded);
+            OnObjectLoaded(*this, listed ? *listed : object);
     }
+}
+
+TObjectList &TNavisionBinaryFile::TargetList(const TNavisionObject &object)
+{
+    return (FHideSystemObjects && object.IsSystemObject()) ? *FHiddenObjects : *FObjects;
+}
+
+const TNavisionObject *TNavisionBinaryFile::AddObject(const TNavisionObject &object)
+{
+    return TargetList(object).AppendUnique(object);
 }
 
 bool TNavisionBinaryFile::AddObject(std::unique_ptr<TNavisionObject> &object)
 {
-    TObjectList &target =
-        (FHideSystemObjects && object->IsSystemObject()) ? *FHiddenObjects : *FObjects;
-    return target.AppendUnique(object);
+    if (!AddObject(*object))
+        return false;
+    object.reset(); // the list holds its own copy
+    return true;
 }
 
 void TNavisionBinaryFile::SetHideSystemObjects(bool value)

@@ -41,8 +41,11 @@ public:
     // Asks the licence again for every visible object's permissions.
     virtual void RefreshPermissions();
 
-    // Takes the object into the list where it belongs unless its key is
-    // listed there; an object not taken stays the caller's.
+    // Takes a copy of the object into the list where it belongs unless its
+    // key is listed there; returns the listed copy, or null.
+    const TNavisionObject *AddObject(const TNavisionObject &object);
+    // The same for an object held by the caller, who gives it up when it
+    // is taken; an object not taken stays the caller's.
     bool AddObject(std::unique_ptr<TNavisionObject> &object);
     void SetHideSystemObjects(bool value);
     void SetSortDirection(int32_t value);
@@ -60,6 +63,8 @@ public:
 
 private:
     void ReadIndex(QIODevice &stream);
+    // The hidden list for a system object while they are hidden, else the visible one.
+    TObjectList &TargetList(const TNavisionObject &object);
 
     TRegionalSettings FSettings;
     QString FFileName;

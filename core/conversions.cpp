@@ -1,6 +1,9 @@
 #include "conversions.h"
 
+#include "codepage.h"
+
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -29,22 +32,134 @@ int HexValue(char c)
     return -1;
 }
 
-// Reads a date-time text from left to right. Blanks are skipped before
-// every number, separator and designator.
-class TDateTimeScanner {
+enum TDateOrder { doMDY, doDMY, doYMD };
+
+// The first of d, m, y and e in the format decides; quoted text doesn't count.
+TDateOrder DateOrder(const QString &format)
+{
+    bool quoted = false;
+    for (QChar c : format) {
+        if (c == u'\'') {
+            quoted = !quoted;
+            continue;
+        }
+        if (quoted)
+            continue;
+        switch (c.toLower().unicode()) {
+        case u'd':
+            return doDMY;
+        case u'm':
+            return doMDY;
+        case u'y':
+        case u'e':
+            return doYMD;
+        default:
+            break;
+        }
+    }
+    return doMDY;
+}
+
+// The designators a time may carry: the settings' own, then the English ones.
+enum TDesignator { dsSettingsAm, dsAm, dsSettingsPm, dsPm, DesignatorCount };
+
+QString DesignatorText(TDesignator designator, const TRegionalSettings &settings)
+{
+    switch (designator) {
+    case dsSettingsAm:
+        return settings.AmDesignator;
+    case dsSettingsPm:
+        return settings.PmDesignator;
+    case dsAm:
+        return QStringLiteral("AM");
+    default:
+        return QStringLiteral("PM");
+    }
+}
+
+// The characters of a date-time text as a QString.
+class TUnicodeText {
 public:
-    TDateTimeScanner(const QString &text, const TRegionalSettings &settings)
+    TUnicodeText(const QString &text, const TRegionalSettings &settings)
         : Text(text), Settings(settings)
     {
     }
+    qsizetype Size() const { return Text.size(); }
+    bool IsBlank(qsizetype i) const { return Text[i] == u' '; }
+    int Digit(qsizetype i) const { return IsDigit(Text[i]) ? Text[i].unicode() - u'0' : -1; }
+    bool IsDateSeparator(qsizetype i) const { return Text[i] == Settings.DateSeparator; }
+    bool IsTimeSeparator(qsizetype i) const { return Text[i] == Settings.TimeSeparator; }
+    bool IsDecimalSeparator(qsizetype i) const { return Text[i] == Settings.DecimalSeparator; }
+    // The designator's length when it stands at i, compared without regard to case; else 0.
+    qsizetype Designator(qsizetype i, TDesignator designator) const
+    {
+        const QString word = DesignatorText(designator, Settings);
+        // Most texts hold digits where a word might stand: no need to compare them.
+        if (word.isEmpty() || Text[i].toCaseFolded() != word.front().toCaseFolded())
+            return 0;
+        if (QStringView(Text).mid(i, word.size()).compare(word, Qt::CaseInsensitive) == 0)
+            return word.size();
+        return 0;
+    }
+    const TRegionalSettings &RegionalSettings() const { return Settings; }
+    TDateOrder Order() const { return DateOrder(Settings.ShortDateFormat); }
 
-    bool AtEnd() const { return Pos >= Text.size(); }
-    qsizetype Position() const { return Pos; }
+private:
+    const QString &Text;
+    const TRegionalSettings &Settings;
+};
+
+// The same over code page 850 bytes: each byte stands for the character it
+// decodes to.
+class TByteText {
+public:
+    TByteText(QByteArrayView text, const TDateTimeBytes &classes) : Text(text), Classes(classes) {}
+    qsizetype Size() const { return Text.size(); }
+    bool IsBlank(qsizetype i) const { return Text[i] == ' '; }
+    int Digit(qsizetype i) const { return IsDigit(Text[i]) ? Text[i] - '0' : -1; }
+    bool IsDateSeparator(qsizetype i) const
+    {
+        return Classes.Is(Text[i], TDateTimeBytes::DateSeparator);
+    }
+    bool IsTimeSeparator(qsizetype i) const
+    {
+        return Classes.Is(Text[i], TDateTimeBytes::TimeSeparator);
+    }
+    bool IsDecimalSeparator(qsizetype i) const
+    {
+        return Classes.Is(Text[i], TDateTimeBytes::DecimalSeparator);
+    }
+    qsizetype Designator(qsizetype i, TDesignator designator) const
+    {
+        const auto &letters = Classes.Designators[designator];
+        if (letters.empty() || i + qsizetype(letters.size()) > Text.size())
+            return 0;
+        for (size_t k = 0; k < letters.size(); ++k) {
+            if (!letters[k][uchar(Text[i + qsizetype(k)])])
+                return 0;
+        }
+        return qsizetype(letters.size());
+    }
+    const TRegionalSettings &RegionalSettings() const { return Classes.Settings; }
+    TDateOrder Order() const { return TDateOrder(Classes.Order); }
+
+private:
+    QByteArrayView Text;
+    const TDateTimeBytes &Classes;
+};
+
+// Reads a date-time text from left to right. Blanks are skipped before
+// every number, separator and designator.
+template <typename TText> class TDateTimeScanner {
+public:
+    explicit TDateTimeScanner(const TText &text) : Text(text), Settings(text.RegionalSettings()) {}
+
+    bool AtEnd() const { return Pos >= Text.Size(); }
     void Rewind() { Pos = 0; }
 
     void SkipBlanks()
     {
-        while (Pos < Text.size() && Text[Pos] == u' ')
+        while (Pos < Text.Size() && Text.IsBlank(Pos))
             ++Pos;
     }
 
@@ -54,45 +169,43 @@ public:
         SkipBlanks();
         value = 0;
         digits = 0;
-        while (Pos < Text.size() && IsDigit(Text[Pos]) && value < 1000) {
-            value = value * 10 + (Text[Pos].unicode() - u'0');
+        for (int digit; Pos < Text.Size() && (digit = Text.Digit(Pos)) >= 0 && value < 1000;) {
+            value = value * 10 + digit;
             ++Pos;
             ++digits;
         }
         return digits > 0;
     }
 
-    bool Char(QChar c)
+    template <typename TTest> bool Char(TTest test)
     {
         SkipBlanks();
-        if (Pos < Text.size() && Text[Pos] == c) {
+        if (Pos < Text.Size() && (Text.*test)(Pos)) {
             ++Pos;
             return true;
         }
         return false;
     }
+    bool DateSeparator() { return Char(&TText::IsDateSeparator); }
+    bool TimeSeparator() { return Char(&TText::IsTimeSeparator); }
+    bool DecimalSeparator() { return Char(&TText::IsDecimalSeparator); }
 
-    bool Word(const QString &word)
+    bool Word(TDesignator designator)
     {
         SkipBlanks();
-        // Most texts hold digits where a word might stand: no need to compare them.
-        if (word.isEmpty() || Pos >= Text.size() ||
-            Text[Pos].toCaseFolded() != word.front().toCaseFolded())
+        if (Pos >= Text.Size())
             return false;
-        if (QStringView(Text).mid(Pos, word.size()).compare(word, Qt::CaseInsensitive) == 0) {
-            Pos += word.size();
-            return true;
-        }
-        return false;
+        const qsizetype length = Text.Designator(Pos, designator);
+        Pos += length;
+        return length > 0;
     }
 
     // 0 for a morning designator, 12 for an afternoon one, -1 for none.
     int Designator()
     {
-        static const QString am = QStringLiteral("AM"), pm = QStringLiteral("PM");
-        if (Word(Settings.AmDesignator) || Word(am))
+        if (Word(dsSettingsAm) || Word(dsAm))
             return 0;
-        if (Word(Settings.PmDesignator) || Word(pm))
+        if (Word(dsSettingsPm) || Word(dsPm))
             return 12;
         return -1;
     }
@@ -100,21 +213,21 @@ public:
     std::optional<QDate> Date()
     {
         int n1, n2, n3 = 0, l1, l2, l3 = 0;
-        if (!(Number(n1, l1) && Char(Settings.DateSeparator) && Number(n2, l2)))
+        if (!(Number(n1, l1) && DateSeparator() && Number(n2, l2)))
             return std::nullopt;
         bool threeNumbers = false;
-        if (Char(Settings.DateSeparator)) {
+        if (DateSeparator()) {
             SkipBlanks();
-            if (Pos < Text.size() && IsDigit(Text[Pos])) {
+            if (Pos < Text.Size() && Text.Digit(Pos) >= 0) {
                 if (!Number(n3, l3))
                     return std::nullopt;
                 threeNumbers = true;
-                Char(Settings.DateSeparator);
+                DateSeparator();
             }
         }
         SkipBlanks();
 
-        const TDateOrder order = DateOrder(Settings.ShortDateFormat);
+        const TDateOrder order = Text.Order();
         int year, month, day;
         if (threeNumbers) {
             int yearDigits;
@@ -150,13 +263,13 @@ public:
         int hour, minute = 0, second = 0, msec = 0, digits;
         if (!Number(hour, digits))
             return std::nullopt;
-        if (Char(Settings.TimeSeparator)) {
+        if (TimeSeparator()) {
             if (!Number(minute, digits))
                 return std::nullopt;
-            if (Char(Settings.TimeSeparator)) {
+            if (TimeSeparator()) {
                 if (!Number(second, digits))
                     return std::nullopt;
-                if (Char(Settings.DecimalSeparator) && !Number(msec, digits))
+                if (DecimalSeparator() && !Number(msec, digits))
                     return std::nullopt;
             }
         }
@@ -174,34 +287,6 @@ public:
     }
 
 private:
-    enum TDateOrder { doMDY, doDMY, doYMD };
-
-    // The first of d, m, y and e in the format decides; quoted text doesn't count.
-    static TDateOrder DateOrder(const QString &format)
-    {
-        bool quoted = false;
-        for (QChar c : format) {
-            if (c == u'\'') {
-                quoted = !quoted;
-                continue;
-            }
-            if (quoted)
-                continue;
-            switch (c.toLower().unicode()) {
-            case u'd':
-                return doDMY;
-            case u'm':
-                return doMDY;
-            case u'y':
-            case u'e':
-                return doYMD;
-            default:
-                break;
-            }
-        }
-        return doMDY;
-    }
-
     int InCenturyWindow(int year) const
     {
         const int windowStart = Settings.CurrentYear - 50;
@@ -211,7 +296,7 @@ private:
         return year;
     }
 
-    const QString &Text;
+    const TText &Text;
     const TRegionalSettings &Settings;
     qsizetype Pos = 0;
 };
@@ -288,9 +373,11 @@ std::optional<int32_t> ParseInteger(QByteArrayView text)
     return static_cast<int32_t>(pattern);
 }
 
-std::optional<double> ParseDateTime(const QString &text, const TRegionalSettings &settings)
+namespace {
+
+template <typename TText> std::optional<double> ParseDateTimeText(const TText &text)
 {
-    TDateTimeScanner scanner(text, settings);
+    TDateTimeScanner<TText> scanner(text);
     if (const auto date = scanner.Date()) {
         const qint64 days = DayZero.daysTo(*date);
         if (scanner.AtEnd())
@@ -303,6 +390,66 @@ std::optional<double> ParseDateTime(const QString &text, const TRegionalSettings
     if (const auto time = scanner.Time(); time && scanner.AtEnd())
         return Combine(0, *time);
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<double> ParseDateTime(const QString &text, const TRegionalSettings &settings)
+{
+    return ParseDateTimeText(TUnicodeText(text, settings));
+}
+
+TDateTimeBytes::TDateTimeBytes(const TRegionalSettings &settings)
+    : Settings(settings), Order(DateOrder(settings.ShortDateFormat))
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        const QChar c = DecodeByte(char(byte));
+        uint8_t kinds = 0;
+        if (c == settings.DateSeparator)
+            kinds |= DateSeparator;
+        if (c == settings.TimeSeparator)
+            kinds |= TimeSeparator;
+        if (c == settings.DecimalSeparator)
+            kinds |= DecimalSeparator;
+        Kinds[size_t(byte)] = kinds;
+    }
+    for (int designator = 0; designator < DesignatorCount; ++designator) {
+        const QString word = DesignatorText(TDesignator(designator), settings);
+        auto &letters = Designators[size_t(designator)];
+        for (const QChar letter : word) {
+            std::bitset<256> matching;
+            for (int byte = 0; byte < 256; ++byte) {
+                const QChar c = DecodeByte(char(byte));
+                matching[size_t(byte)] =
+                    QStringView(&c, 1).compare(QStringView(&letter, 1), Qt::CaseInsensitive) == 0;
+            }
+            letters.push_back(matching);
+        }
+    }
+}
+
+bool TDateTimeBytes::SameSettings(const TRegionalSettings &settings) const
+{
+    return settings.DateSeparator == Settings.DateSeparator &&
+           settings.TimeSeparator == Settings.TimeSeparator &&
+           settings.DecimalSeparator == Settings.DecimalSeparator &&
+           settings.AmDesignator == Settings.AmDesignator &&
+           settings.PmDesignator == Settings.PmDesignator &&
+           settings.ShortDateFormat == Settings.ShortDateFormat &&
+           settings.CurrentYear == Settings.CurrentYear;
+}
+
+const TDateTimeBytes &TDateTimeBytes::For(const TRegionalSettings &settings)
+{
+    thread_local std::unique_ptr<TDateTimeBytes> last;
+    if (!last || !last->SameSettings(settings))
+        last = std::make_unique<TDateTimeBytes>(settings);
+    return *last;
+}
+
+std::optional<double> ParseDateTime(QByteArrayView text, const TDateTimeBytes &classes)
+{
+    return ParseDateTimeText(TByteText(text, classes));
 }
 
 double EncodeDateTime(const QDate &date, const QTime &time)

@@ -12,8 +12,11 @@
 #include <QString>
 #include <QTime>
 
+#include <array>
+#include <bitset>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // The text without the characters of code 32 or less (blanks, tabs, line
 // breaks, NUL and the other control characters) at both ends, or at its end.
@@ -28,6 +31,34 @@ std::optional<int32_t> ParseInteger(QByteArrayView text);
 // "date time" text under the regional settings; empty when refused. A text
 // that holds a time alone gives that time on 30 December 1899.
 std::optional<double> ParseDateTime(const QString &text, const TRegionalSettings &settings);
+
+// The characters a date-time text is read by, for code page 850 bytes:
+// which bytes stand for the separators and for the letters of the
+// designators under one set of regional settings. Made once per settings.
+class TDateTimeBytes {
+public:
+    enum TKind : uint8_t { DateSeparator = 1, TimeSeparator = 2, DecimalSeparator = 4 };
+
+    explicit TDateTimeBytes(const TRegionalSettings &settings);
+    // The classes of these settings, made when they differ from the last ones asked.
+    static const TDateTimeBytes &For(const TRegionalSettings &settings);
+
+    bool Is(char byte, TKind kind) const { return Kinds[uchar(byte)] & kind; }
+
+    TRegionalSettings Settings;
+    int Order; // the date order from the short date format
+    std::array<uint8_t, 256> Kinds{};
+    // For each designator, for each of its letters, the bytes that match it
+    // without regard to case.
+    std::array<std::vector<std::bitset<256>>, 4> Designators;
+
+private:
+    bool SameSettings(const TRegionalSettings &settings) const;
+};
+
+// The same conversion as ParseDateTime over the code page 850 bytes of the
+// text, without making a QString.
+std::optional<double> ParseDateTime(QByteArrayView text, const TDateTimeBytes &classes);
 
 // Day count since 30 December 1899 with the time of day as fraction.
 double EncodeDateTime(const QDate &date, const QTime &time);

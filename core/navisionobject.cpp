@@ -44,7 +44,7 @@ constexpr TField VersionListField{102, 57};
 // The entry's bytes, a shorter entry padded with blanks.
 class TEntryBytes {
 public:
-    explicit TEntryBytes(const QByteArray &entry) : Bytes(entry.constData())
+    explicit TEntryBytes(QByteArrayView entry) : Bytes(entry.data())
     {
         if (entry.size() < TNavisionObject::EntrySize) {
             std::memset(Padded, ' ', sizeof Padded);
@@ -87,32 +87,28 @@ char SeparatorByte(QChar separator)
     return encoded.isEmpty() ? '?' : encoded.front();
 }
 
-// The date and time fields as one text "date time", with every byte of the
-// given sets replaced by the settings' separators. Empty when both are blank.
+// The date and time fields as one text "date time" of code page 850 bytes,
+// with every byte of the given sets replaced by the settings' separators.
+// Empty when both are blank.
 class TDateTimeText {
 public:
     TDateTimeText(QByteArrayView date, QByteArrayView time, const TRegionalSettings &settings)
     {
         if (date.isEmpty() && time.isEmpty())
             return;
-        Append(date, "-./", SeparatorByte(settings.DateSeparator));
-        Text[Length++] = u' ';
-        Append(time, ":.", SeparatorByte(settings.TimeSeparator));
+        const char dateSeparator = SeparatorByte(settings.DateSeparator);
+        for (const char c : date)
+            Text[Length++] = (c == '-' || c == '.' || c == '/') ? dateSeparator : c;
+        Text[Length++] = ' ';
+        const char timeSeparator = SeparatorByte(settings.TimeSeparator);
+        for (const char c : time)
+            Text[Length++] = (c == ':' || c == '.') ? timeSeparator : c;
     }
     bool IsEmpty() const { return Length == 0; }
-    // A string over this object's characters: valid while it lives.
-    QString View() const { return QString::fromRawData(Text, Length); }
+    QByteArrayView View() const { return QByteArrayView(Text, Length); }
 
 private:
-    void Append(QByteArrayView bytes, const char *replaced, char separator)
-    {
-        for (const char c : bytes) {
-            const bool replace = c != '\0' && std::strchr(replaced, c) != nullptr;
-            Text[Length++] = DecodeByte(replace ? separator : c);
-        }
-    }
-
-    QChar Text[32];
+    char Text[32];
     qsizetype Length = 0;
 };
 
@@ -150,32 +146,80 @@ QByteArray TTextPool::Shared(QByteArrayView text)
     return *Texts.insert(text.toByteArray());
 }
 
-TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSettings &settings,
+TEntryTextsPointer TTextPool::SharedTexts(QByteArrayView tag, QByteArrayView versionList)
+{
+    if (tag.isEmpty() && versionList.isEmpty())
+        return {};
+    if (Last && Last->Tag == tag && Last->VersionList == versionList)
+        return Last;
+    const std::pair key{QByteArray::fromRawData(tag.data(), tag.size()),
+                        QByteArray::fromRawData(versionList.data(), versionList.size())};
+    if (const auto found = Pairs.constFind(key); found != Pairs.cend())
+        return Last = *found;
+    auto *texts = new TEntryTexts;
+    texts->Tag = Shared(tag);
+    texts->VersionList = Shared(versionList);
+    Last = TEntryTextsPointer(texts);
+    if (Pairs.size() < Capacity)
+        Pairs.insert({texts->Tag, texts->VersionList}, Last);
+    return Last;
+}
+
+void TTextPool::Clear()
+{
+    Texts.clear();
+    Pairs.clear();
+    Last.reset();
+}
+
+TNavisionObject::TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings,
                                  TTextPool *versionLists)
 {
     const TEntryBytes bytes(entry);
     const QByteArrayView tag = bytes.Field(TagField);
-    FObjectType = TypeOfTag(tag);
-    if (FObjectType == otNone)
-        FTag = TrimmedRight(tag).toByteArray();
+    FObjectType = uint8_t(TypeOfTag(tag));
+    const QByteArrayView unrecognisedTag =
+        FObjectType == otNone ? TrimmedRight(tag) : QByteArrayView();
     FID = ConvertInteger(bytes.Field(IDField));
-    FName = Trimmed(bytes.Field(NameField)).toByteArray();
+    const QByteArrayView name = Trimmed(bytes.Field(NameField));
+    std::memcpy(FName, name.data(), size_t(name.size()));
 
     // Add-on vendors ship entries with neither date nor time; the ERP takes them.
     const TDateTimeText dateTime(Trimmed(bytes.Field(DateField)), Trimmed(bytes.Field(TimeField)),
                                  settings);
     if (!dateTime.IsEmpty()) {
-        const auto value = ParseDateTime(dateTime.View(), settings);
+        const auto value = ParseDateTime(dateTime.View(), TDateTimeBytes::For(settings));
         if (!value)
             throw TError(QStringLiteral("'%1' is not a valid date and time")
-                             .arg(QString(dateTime.View().constData(), dateTime.View().size())));
+                             .arg(DecodeText(dateTime.View())));
         FDateTime = *value;
         FHasDateTime = true;
     }
 
     FSize = ConvertInteger(bytes.Field(SizeField));
     const QByteArrayView versionList = Trimmed(bytes.Field(VersionListField));
-    FVersionList = versionLists ? versionLists->Shared(versionList) : versionList.toByteArray();
+    if (versionLists) {
+        FTexts = versionLists->SharedTexts(unrecognisedTag, versionList);
+    } else if (!unrecognisedTag.isEmpty() || !versionList.isEmpty()) {
+        auto *texts = new TEntryTexts;
+        texts->Tag = unrecognisedTag.toByteArray();
+        texts->VersionList = versionList.toByteArray();
+        FTexts = TEntryTextsPointer(texts);
+    }
+}
+
+QByteArrayView TNavisionObject::Name() const
+{
+    qsizetype length = NameSize;
+    while (length > 0 && FName[length - 1] == '\0')
+        --length;
+    return QByteArrayView(FName, length);
+}
+
+const QByteArray &TNavisionObject::VersionList() const
+{
+    static const QByteArray none;
+    return FTexts ? FTexts->VersionList : none;
 }
 
 template <typename TAppendDateTime>
@@ -187,17 +231,17 @@ void TNavisionObject::AppendFields(QByteArray &line, const TAppendDateTime &appe
     };
     line.append(TypeNameView()).append('\t');
     appendNumber(FID);
-    line.append('\t').append(FName).append('\t');
+    line.append('\t').append(Name()).append('\t');
     appendDateTime(line);
     line.append('\t');
     appendNumber(FSize);
-    line.append('\t').append(FVersionList).append("\r\n");
+    line.append('\t').append(VersionList()).append("\r\n");
 }
 
 QByteArray TNavisionObject::GetListLine(const TRegionalSettings &settings) const
 {
     QByteArray line;
-    line.reserve(64 + FName.size() + FVersionList.size());
+    line.reserve(64 + NameSize + VersionList().size());
     AppendFields(line,
                  [&](QByteArray &text) { text.append(EncodeText(GetDateTimeText(settings))); });
     return line;
@@ -236,7 +280,7 @@ void WriteKey(const TNavisionObject &object, TKeyBuffer &key, qsizetype limit)
     // The name is reached only when the limit leaves room for it.
     append(typeName.data(), typeName.size()) && append(" ", 1) &&
         append(number, numberEnd - number) && append(" ", 1) &&
-        append(object.Name().constData(), object.Name().size());
+        append(object.Name().data(), object.Name().size());
 }
 
 QByteArray TNavisionObject::GetTypeName() const
@@ -249,7 +293,7 @@ QByteArrayView TNavisionObject::TypeNameView() const
     // An unrecognised type ("Page", "Query") is named by its tag, so that
     // Page 21 X and Query 21 X keep distinct keys.
     if (FObjectType == otNone)
-        return FTag;
+        return FTexts ? QByteArrayView(FTexts->Tag) : QByteArrayView();
     return TypeTable[size_t(FObjectType)].Name;
 }
 

@@ -5,12 +5,16 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QExplicitlySharedDataPointer>
+#include <QHash>
 #include <QSet>
+#include <QSharedData>
 #include <QString>
 #include <QVarLengthArray>
 
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 enum TNavisionObjectType : int32_t {
     otNone = 0, // a tag of no recognised type
@@ -48,16 +52,29 @@ struct TPermissionLetters {
 class TNavisionObject;
 class TDateTimeTextWriter;
 
-// Equal texts held once: a file's objects share a few version lists. Holds
-// at most a few thousand; texts beyond them are copied as they come.
+// The texts of an entry that many objects share: the tag of an unrecognised
+// type ("Page", "Query"; empty for the seven types) and the version list.
+struct TEntryTexts : QSharedData {
+    QByteArray Tag;
+    QByteArray VersionList;
+};
+using TEntryTextsPointer = QExplicitlySharedDataPointer<const TEntryTexts>;
+
+// Equal texts held once: a file's objects share a few version lists and
+// tags. Holds at most a few thousand; texts beyond them are copied as they
+// come.
 class TTextPool {
 public:
     QByteArray Shared(QByteArrayView text);
-    void Clear() { Texts.clear(); }
+    // The pair held once; null when both texts are empty.
+    TEntryTextsPointer SharedTexts(QByteArrayView tag, QByteArrayView versionList);
+    void Clear();
 
 private:
     static constexpr qsizetype Capacity = 4096;
     QSet<QByteArray> Texts;
+    QHash<std::pair<QByteArray, QByteArray>, TEntryTextsPointer> Pairs;
+    TEntryTextsPointer Last; // entries in a row often share their texts
 };
 
 // Room for any key: a type name of 10, an ID of 11 and a name of 30 bytes.
@@ -68,27 +85,30 @@ using TKeyBuffer = QVarLengthArray<char, 64>;
 void WriteKey(const TNavisionObject &object, TKeyBuffer &key,
               qsizetype limit = std::numeric_limits<qsizetype>::max());
 
+// A compact value of 64 bytes: the name is held in place, the texts that
+// objects share by one pointer, so a list of a million objects is one block
+// of memory and copying an object allocates nothing.
 class TNavisionObject {
 public:
     static constexpr int EntrySize = 161;
+    static constexpr int NameSize = 30;
 
     // Builds the object from an entry of EntrySize bytes (a shorter one reads
     // as if padded with blanks). Throws TError when the ID, the date and time
     // or the size don't convert. With a pool, the version list is shared.
-    TNavisionObject(const QByteArray &entry, const TRegionalSettings &settings,
+    TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings,
                     TTextPool *versionLists = nullptr);
-    virtual ~TNavisionObject() = default;
 
     // The export line: type name, ID, name, date-time text, size and version
     // list joined by TAB and ended by CR LF, as bytes.
-    virtual QByteArray GetListLine(const TRegionalSettings &settings) const;
-    virtual QByteArray GetPermissionText() const;
+    QByteArray GetListLine(const TRegionalSettings &settings) const;
+    QByteArray GetPermissionText() const;
     // "Type ID Name": unique within a list, ignoring case.
-    virtual QByteArray GetKey() const;
-    virtual QByteArray GetTypeName() const;
+    QByteArray GetKey() const;
+    QByteArray GetTypeName() const;
     // The type name's bytes, without a copy.
     QByteArrayView TypeNameView() const;
-    virtual void SetPermissions(TPermissionFlags flags);
+    void SetPermissions(TPermissionFlags flags);
 
     // The export line appended to the given bytes, its date-time written by
     // the writer (which must be of the same regional settings as GetListLine's).
@@ -97,14 +117,15 @@ public:
     // The date-time as shown to people: empty when the entry had none.
     QString GetDateTimeText(const TRegionalSettings &settings) const;
 
-    TNavisionObjectType ObjectType() const { return FObjectType; }
+    TNavisionObjectType ObjectType() const { return TNavisionObjectType(FObjectType); }
     int32_t ID() const { return FID; }
-    const QByteArray &Name() const { return FName; }
+    // The name's bytes within the object: valid while the object lives.
+    QByteArrayView Name() const;
     // Days since 30 December 1899, the time of day as fraction; 0 when blank.
     double DateTime() const { return FDateTime; }
     bool HasDateTime() const { return FHasDateTime; }
     int32_t Size() const { return FSize; }
-    const QByteArray &VersionList() const { return FVersionList; }
+    const QByteArray &VersionList() const;
     TPermissionFlags Permissions() const { return FPermissions; }
     // IDs from 2,000,000,000 up, and every negative ID.
     bool IsSystemObject() const { return static_cast<uint32_t>(FID) >= 2000000000u; }
@@ -113,14 +134,14 @@ private:
     template <typename TAppendDateTime>
     void AppendFields(QByteArray &line, const TAppendDateTime &appendDateTime) const;
 
-    // The texts first, then the numbers, so that nothing is padded.
-    QByteArray FTag; // the trimmed tag, the type name of an unrecognised type
-    QByteArray FName;
-    QByteArray FVersionList;
     double FDateTime = 0;
-    TNavisionObjectType FObjectType = otNone;
+    TEntryTextsPointer FTexts; // null when the tag is known and the version list empty
     int32_t FID = 0;
     int32_t FSize = 0;
+    // Padded with NUL bytes: a trimmed name never ends in one, so its length
+    // is found from the end.
+    char FName[NameSize] = {};
+    uint8_t FObjectType = otNone;
     bool FHasDateTime = false;
     TPermissionFlags FPermissions = pfNoRecord;
 };

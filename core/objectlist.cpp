@@ -5,9 +5,13 @@
 #include <QHash>
 #include <QHashFunctions>
 
+#include <algorithm>
+
 namespace {
 
 constexpr size_t FirstIndexSize = 64;
+constexpr size_t MaxReservedObjects = size_t(1) << 22;
+constexpr size_t MaxIndexedAtOnce = size_t(1) << 20;
 
 } // namespace
 
@@ -44,102 +48,147 @@ void TObjectList::FoldKey(const TNavisionObject &object, TFoldedKey &key) const
         c = Folding.Fold(c);
 }
 
-uint64_t TObjectList::Hash(const TFoldedKey &key)
+uint32_t TObjectList::Hash(const TFoldedKey &key)
 {
-    return qHashBits(key.constData(), size_t(key.size()), 0x51A7E1u);
+    const size_t hash = qHashBits(key.constData(), size_t(key.size()), 0x51A7E1u);
+    return uint32_t(hash ^ (uint64_t(hash) >> 32));
 }
 
-const TNavisionObject *TObjectList::FindEqualKey(const TFoldedKey &key, uint64_t hash) const
+bool TObjectList::HoldsEqualKey(const TFoldedKey &key, uint32_t hash) const
 {
     if (Slots.empty())
-        return nullptr;
+        return false;
     const size_t mask = Slots.size() - 1;
     TFoldedKey listed;
-    for (size_t slot = hash & mask; Slots[slot].Object; slot = (slot + 1) & mask) {
+    for (size_t slot = hash & mask; Slots[slot].Position; slot = (slot + 1) & mask) {
         if (Slots[slot].Hash != hash)
             continue;
-        FoldKey(*Slots[slot].Object, listed);
+        FoldKey(Objects[Slots[slot].Position - 1], listed);
         if (listed.size() == key.size() && std::equal(listed.begin(), listed.end(), key.begin()))
-            return Slots[slot].Object;
+            return true;
     }
-    return nullptr;
+    return false;
 }
 
-void TObjectList::IndexLastEntry()
-{
-    // Past four fifths full, the index grows to twice the size and takes
-    // every entry again, the last one too.
-    if (Entries.size() * 5 > Slots.size() * 4)
-        RebuildIndex();
-    else
-        InsertIntoIndex(Entries.back());
-}
-
-void TObjectList::InsertIntoIndex(const TObjectEntry &entry)
+void TObjectList::Insert(uint32_t hash, uint32_t position)
 {
     const size_t mask = Slots.size() - 1;
-    size_t slot = entry.KeyHash & mask;
-    while (Slots[slot].Object)
+    size_t slot = hash & mask;
+    while (Slots[slot].Position)
         slot = (slot + 1) & mask;
-    Slots[slot] = {entry.KeyHash, entry.Object.get()};
+    Slots[slot] = {hash, position + 1};
 }
 
-void TObjectList::RebuildIndex()
+void TObjectList::IndexLastObject(uint32_t hash)
+{
+    // Past four fifths full, the index grows to twice the size, moving the
+    // slots over as they are, without making any key again.
+    if (Objects.size() * 5 > Slots.size() * 4) {
+        decltype(Slots) old(std::max(FirstIndexSize, Slots.size() * 2));
+        old.swap(Slots);
+        for (const TSlot &slot : old) {
+            if (slot.Position)
+                Insert(slot.Hash, slot.Position - 1);
+        }
+    }
+    Insert(hash, uint32_t(Objects.size() - 1));
+}
+
+void TObjectList::RebuildIndex(size_t count)
 {
     size_t size = FirstIndexSize;
-    while (size * 4 < Entries.size() * 5 + 5)
+    while (size * 4 < count * 5 + 5)
         size *= 2;
     Slots.assign(size, TSlot());
-    for (const TObjectEntry &entry : Entries)
-        InsertIntoIndex(entry);
-}
-
-bool TObjectList::AppendUnique(std::unique_ptr<TNavisionObject> &object)
-{
     TFoldedKey key;
-    FoldKey(*object, key);
-    const uint64_t hash = Hash(key);
-    if (FindEqualKey(key, hash))
-        return false;
-    Entries.push_back({hash, std::move(object)});
-    IndexLastEntry();
-    return true;
+    for (size_t position = 0; position < Objects.size(); ++position) {
+        FoldKey(Objects[position], key);
+        Insert(Hash(key), uint32_t(position));
+    }
+    IndexStale = false;
 }
 
-void TObjectList::Append(TObjectEntry entry)
+void TObjectList::Reserve(size_t count)
 {
-    Entries.push_back(std::move(entry));
-    IndexLastEntry();
+    // A file's size tells how many entries its index holds at most: the
+    // bodies behind the index take room too. Beyond a few million the lists
+    // grow as they are read.
+    // Reserved objects take no memory until they are written; the index is
+    // made at once, so it is made for at most a million.
+    Objects.reserve(std::min(count, MaxReservedObjects));
+    count = std::min(count, MaxIndexedAtOnce);
+    if (Slots.size() * 4 < count * 5)
+        RebuildIndex(count);
 }
 
-std::vector<TObjectEntry>
+TObjectList::TPreparedKey TObjectList::PrepareKey(const TNavisionObject &object) const
+{
+    TPreparedKey key;
+    FoldKey(object, key.Folded);
+    key.Hash = Hash(key.Folded);
+    if (!Slots.empty())
+        __builtin_prefetch(&Slots[key.Hash & (Slots.size() - 1)]);
+    return key;
+}
+
+const TNavisionObject *TObjectList::AppendUnique(const TNavisionObject &object,
+                                                 const TPreparedKey &key)
+{
+    if (IndexStale)
+        RebuildIndex(Objects.size());
+    if (HoldsEqualKey(key.Folded, key.Hash))
+        return nullptr;
+    Objects.push_back(object);
+    IndexLastObject(key.Hash);
+    return &Objects.back();
+}
+
+void TObjectList::Append(TNavisionObject object)
+{
+    Objects.push_back(std::move(object));
+    IndexStale = true;
+}
+
+std::vector<TNavisionObject>
 TObjectList::TakeReversed(const std::function<bool(const TNavisionObject &)> &test)
 {
-    std::vector<TObjectEntry> taken, kept;
-    kept.reserve(Entries.size());
-    for (auto entry = Entries.rbegin(); entry != Entries.rend(); ++entry) {
-        if (test(*entry->Object))
-            taken.push_back(std::move(*entry));
+    std::vector<TNavisionObject> taken;
+    size_t kept = 0;
+    for (size_t position = 0; position < Objects.size(); ++position) {
+        if (test(Objects[position]))
+            taken.push_back(std::move(Objects[position]));
         else
-            kept.push_back(std::move(*entry));
+            Objects[kept++] = std::move(Objects[position]);
     }
-    Entries.assign(std::make_move_iterator(kept.rbegin()), std::make_move_iterator(kept.rend()));
+    Objects.erase(Objects.begin() + qsizetype(kept), Objects.end());
+    std::reverse(taken.begin(), taken.end());
     if (!taken.empty())
-        RebuildIndex();
+        IndexStale = true;
     return taken;
+}
+
+void TObjectList::Exchange(int a, int b)
+{
+    std::swap(Objects[size_t(a)], Objects[size_t(b)]);
+    IndexStale = true;
 }
 
 void TObjectList::Reorder(const std::vector<uint32_t> &formerPositions)
 {
-    std::vector<TObjectEntry> ordered;
-    ordered.reserve(Entries.size());
+    // Gathered into a new block: reading at random and writing in order is
+    // faster than moving the objects round in place.
+    decltype(Objects) ordered;
+    ordered.reserve(Objects.capacity());
     for (const uint32_t position : formerPositions)
-        ordered.push_back(std::move(Entries[position]));
-    Entries = std::move(ordered);
+        ordered.push_back(std::move(Objects[position]));
+    Objects.swap(ordered);
+    IndexStale = true;
 }
 
 void TObjectList::Clear()
 {
-    Entries.clear();
-    Slots.clear();
+    // The memory goes too: a list of a million objects is large.
+    decltype(Objects)().swap(Objects);
+    decltype(Slots)().swap(Slots);
+    IndexStale = false;
 }

@@ -1,8 +1,9 @@
-// An ordered list of objects, each entry owning its object. A hash index of
-// the keys finds a listed key, ignoring case, without comparing with every
-// entry.
+// An ordered list of objects, held as compact values side by side in one
+// block of memory. A hash index of the keys finds a listed key, ignoring
+// case, without comparing with every entry.
 #pragma once
 
+#include "largeblock.h"
 #include "navisionobject.h"
 
 #include <QLocale>
@@ -10,13 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
-
-struct TObjectEntry {
-    uint64_t KeyHash = 0; // of the key with its letter case folded
-    std::unique_ptr<TNavisionObject> Object;
-};
 
 // The letter case of code page 850 bytes folded under a locale: every byte
 // maps to the byte of its lower-case letter, or to itself.
@@ -33,41 +28,60 @@ class TObjectList {
 public:
     explicit TObjectList(const QLocale &locale);
 
-    int Count() const { return static_cast<int>(Entries.size()); }
-    const TObjectEntry &Entry(int index) const { return Entries[static_cast<size_t>(index)]; }
-    TNavisionObject &Object(int index) const { return *Entries[static_cast<size_t>(index)].Object; }
+    int Count() const { return static_cast<int>(Objects.size()); }
+    // Valid until the list next changes.
+    const TNavisionObject &Object(int index) const { return Objects[size_t(index)]; }
+    TNavisionObject &Object(int index) { return Objects[size_t(index)]; }
 
+    // Makes room for about this many objects, so that neither the objects
+    // nor the index move or grow while a file of that size is read.
+    void Reserve(size_t count);
+    // An object's key as the index compares it: case folded and hashed.
+    struct TPreparedKey {
+        TKeyBuffer Folded;
+        uint32_t Hash = 0;
+    };
+    // Prepares the key and starts fetching the part of the index that it
+    // is looked up in, so that the caller's work until AppendUnique hides
+    // the wait for memory.
+    TPreparedKey PrepareKey(const TNavisionObject &object) const;
     // Appends the object unless an object with an equal key, ignoring case,
-    // is listed; an object not appended stays the caller's.
-    bool AppendUnique(std::unique_ptr<TNavisionObject> &object);
+    // is listed; returns the listed copy, or null when it was not appended.
+    const TNavisionObject *AppendUnique(const TNavisionObject &object, const TPreparedKey &key);
+    const TNavisionObject *AppendUnique(const TNavisionObject &object)
+    {
+        return AppendUnique(object, PrepareKey(object));
+    }
     // Appends without comparing keys.
-    void Append(TObjectEntry entry);
-    // Removes the entries whose object satisfies the test; returns them from
-    // the last position to the first. The others keep their order.
-    std::vector<TObjectEntry>
+    void Append(TNavisionObject object);
+    // Removes the objects that satisfy the test; returns them from the last
+    // position to the first. The others keep their order.
+    std::vector<TNavisionObject>
     TakeReversed(const std::function<bool(const TNavisionObject &)> &test);
-    void Exchange(int a, int b) { std::swap(Entries[size_t(a)], Entries[size_t(b)]); }
-    // Puts the entries into the order given as their former positions.
+    void Exchange(int a, int b);
+    // Puts the objects into the order given as their former positions.
     void Reorder(const std::vector<uint32_t> &formerPositions);
     void Clear();
 
 private:
-    // The key of an object as the index compares it: case folded.
     using TFoldedKey = TKeyBuffer;
     void FoldKey(const TNavisionObject &object, TFoldedKey &key) const;
-    static uint64_t Hash(const TFoldedKey &key);
+    static uint32_t Hash(const TFoldedKey &key);
 
-    // Open addressing with linear probing over the listed objects.
+    // Open addressing with linear probing: the key's hash and the object's
+    // position plus one (0 marks a free slot).
     struct TSlot {
-        uint64_t Hash = 0;
-        const TNavisionObject *Object = nullptr;
+        uint32_t Hash = 0;
+        uint32_t Position = 0;
     };
-    const TNavisionObject *FindEqualKey(const TFoldedKey &key, uint64_t hash) const;
-    void IndexLastEntry();
-    void InsertIntoIndex(const TObjectEntry &entry);
-    void RebuildIndex();
+    bool HoldsEqualKey(const TFoldedKey &key, uint32_t hash) const;
+    void IndexLastObject(uint32_t hash);
+    void Insert(uint32_t hash, uint32_t position);
+    void RebuildIndex(size_t count);
 
     TCaseFolding Folding;
-    std::vector<TObjectEntry> Entries;
-    std::vector<TSlot> Slots; // a power of two in size, at most four fifths used
+    std::vector<TNavisionObject, TLargeBlockAllocator<TNavisionObject>> Objects;
+    std::vector<TSlot, TLargeBlockAllocator<TSlot>>
+        Slots;               // a power of two in size, at most four fifths used
+    bool IndexStale = false; // positions moved since the index was made
 };

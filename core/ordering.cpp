@@ -106,16 +106,16 @@ TSortRecord RecordOf(int32_t key, const TNavisionObject &object, uint32_t positi
 // place, so that most comparisons need not reach the text itself.
 struct TTextKey {
     std::array<uint64_t, 4> Words; // the first byte most significant, zero padded
-    const QByteArray *Text;
+    QByteArrayView Text;
     int32_t Length;
     uint32_t Record;
 };
 
-TTextKey TextKeyOf(const QByteArray &text, uint32_t record)
+TTextKey TextKeyOf(QByteArrayView text, uint32_t record)
 {
-    TTextKey key{{}, &text, int32_t(text.size()), record};
+    TTextKey key{{}, text, int32_t(text.size()), record};
     uchar bytes[sizeof key.Words] = {};
-    std::memcpy(bytes, text.constData(), std::min(sizeof bytes, size_t(text.size())));
+    std::memcpy(bytes, text.data(), std::min(sizeof bytes, size_t(text.size())));
     for (uchar &byte : bytes)
         byte = FoldAsciiLower(byte);
     for (size_t word = 0; word < key.Words.size(); ++word) {
@@ -135,7 +135,7 @@ int CompareTextKeys(const TTextKey &a, const TTextKey &b)
     }
     constexpr int32_t HeldLength = int32_t(sizeof a.Words);
     if (a.Length > HeldLength && b.Length > HeldLength)
-        return CompareTexts(*a.Text, *b.Text);
+        return CompareTexts(a.Text, b.Text);
     // One text ends within the held bytes: they match up to its end, so the
     // shorter one comes first.
     return CompareIntegers(a.Length, b.Length);
@@ -154,7 +154,7 @@ uint64_t HashOf(const TTextKey &key)
 // Gives every record the rank of its text among the distinct texts (equal
 // when CompareTexts finds them equal), so that comparing ranks compares the
 // texts.
-void RankTexts(std::vector<TSortRecord> &records, const std::vector<const QByteArray *> &texts)
+void RankTexts(std::vector<TSortRecord> &records, const std::vector<QByteArrayView> &texts)
 {
     // The distinct texts first: most texts repeat, and only those are sorted.
     std::vector<TTextKey> distinct; // Record: the position among the distinct ones
@@ -164,7 +164,7 @@ void RankTexts(std::vector<TSortRecord> &records, const std::vector<const QByteA
         size *= 2;
     std::vector<int32_t> table(size, -1); // open addressing; -1 is a free slot
     for (size_t i = 0; i < texts.size(); ++i) {
-        const TTextKey key = TextKeyOf(*texts[i], uint32_t(i));
+        const TTextKey key = TextKeyOf(texts[i], uint32_t(i));
         size_t slot = HashOf(key) & (size - 1);
         while (table[slot] >= 0 && CompareTextKeys(distinct[size_t(table[slot])], key) != 0)
             slot = (slot + 1) & (size - 1);
@@ -267,10 +267,10 @@ void StoreSortDirection(int32_t value)
     SortDirection = value;
 }
 
-int CompareTexts(const QByteArray &a, const QByteArray &b)
+int CompareTexts(QByteArrayView a, QByteArrayView b)
 {
     const qsizetype length = std::min(a.size(), b.size());
-    const char *x = a.constData(), *y = b.constData();
+    const char *x = a.data(), *y = b.data();
     for (qsizetype i = 0; i < length; ++i) {
         if (x[i] == y[i]) // most bytes match as they are
             continue;
@@ -304,11 +304,12 @@ void SortObjectList(TObjectList &list)
     for (int i = 0; i < list.Count(); ++i)
         records.push_back(RecordOf(SortKey, list.Object(i), uint32_t(i)));
     if (SortKey == skName || SortKey == skVersionList) {
-        std::vector<const QByteArray *> texts;
+        std::vector<QByteArrayView> texts;
         texts.reserve(records.size());
         for (int i = 0; i < list.Count(); ++i) {
             const TNavisionObject &object = list.Object(i);
-            texts.push_back(SortKey == skName ? &object.Name() : &object.VersionList());
+            texts.push_back(SortKey == skName ? object.Name()
+                                              : QByteArrayView(object.VersionList()));
         }
         RankTexts(records, texts);
     }

@@ -22,7 +22,7 @@ void StoreSortKey(int32_t value);
 void StoreSortDirection(int32_t value);
 
 // Byte-wise comparison that folds only the ASCII letters a to z to upper case.
-int CompareTexts(const QByteArray &a, const QByteArray &b);
+int CompareTexts(QByteArrayView a, QByteArrayView b);
 // Equal within one millisecond, else -1 or +1.
 int CompareDateTimes(double a, double b);
 

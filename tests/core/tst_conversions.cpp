@@ -17,6 +17,8 @@ private slots:
     void parseInteger();
     void parseDateTime_data();
     void parseDateTime();
+    void bytesReadAsTheirCharacters_data();
+    void bytesReadAsTheirCharacters();
     void dayCountsAroundDayZero_data();
     void dayCountsAroundDayZero();
     void displayText_data();
@@ -159,6 +161,62 @@ void TestConversions::parseDateTime()
         QCOMPARE(decoded.Date, date);
         QCOMPARE(decoded.Time, time);
     }
+    // The same text as the code page 850 bytes an entry holds.
+    const QByteArray bytes = EncodeText(text);
+    if (DecodeText(bytes) == text)
+        QCOMPARE(ParseDateTime(bytes, TDateTimeBytes(settings)), value);
+}
+
+void TestConversions::bytesReadAsTheirCharacters_data()
+{
+    QTest::addColumn<TRegionalSettings>("settings");
+    QTest::newRow("United States") << UsSettings();
+    QTest::newRow("dotted, day first") << DottedSettings();
+    QTest::newRow("ISO, year first") << IsoSettings();
+    TRegionalSettings accented = DottedSettings();
+    // Designators with letters of code page 850 beyond ASCII, in both cases.
+    accented.AmDesignator = QStringLiteral("f\u00F8r");
+    accented.PmDesignator = QStringLiteral("\u00C9tt");
+    accented.TimeSeparator = u'\u00B7';
+    QTest::newRow("accented designators, middle dot") << accented;
+}
+
+// Many generated texts of the characters a date-time is made of read the
+// same as bytes and as characters.
+void TestConversions::bytesReadAsTheirCharacters()
+{
+    QFETCH(TRegionalSettings, settings);
+    const TDateTimeBytes classes(settings);
+    const QByteArray alphabet =
+        EncodeText(QStringLiteral("0123456789 /.:-,AaMmPp\u00F8\u00D8\u00E9\u00C9tT\u00B7"));
+    uint32_t state = 4711;
+    const auto next = [&state](uint32_t bound) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 8) % bound;
+    };
+    const QByteArray dateSeparator = EncodeText(QString(settings.DateSeparator));
+    const QByteArray timeSeparator = EncodeText(QString(settings.TimeSeparator));
+    int accepted = 0;
+    for (int i = 0; i < 20000; ++i) {
+        QByteArray text;
+        // Mostly the shape of an entry's date and time, with characters changed.
+        text = QByteArray::number(1 + next(28)) + dateSeparator + QByteArray::number(1 + next(12)) +
+               dateSeparator + QByteArray::number(next(100)) + ' ' + QByteArray::number(next(24)) +
+               timeSeparator + QByteArray::number(next(60)) + timeSeparator +
+               QByteArray::number(next(60));
+        for (uint32_t changes = next(4); changes > 0; --changes)
+            text[next(uint32_t(text.size()))] = alphabet[next(uint32_t(alphabet.size()))];
+        if (next(4) == 0)
+            text.insert(
+                next(uint32_t(text.size() + 1)),
+                EncodeText(next(2) ? settings.PmDesignator : settings.AmDesignator.toUpper()));
+        const QString characters = DecodeText(text);
+        const auto expected = ParseDateTime(characters, settings);
+        accepted += expected.has_value();
+        QVERIFY2(ParseDateTime(text, classes) == expected, text.constData());
+    }
+    // The texts reach both outcomes.
+    QVERIFY2(accepted > 1000 && accepted < 19000, qPrintable(QString::number(accepted)));
 }
 
 void TestConversions::dayCountsAroundDayZero_data()

@@ -1,0 +1,36 @@
+// Reads an object file's index entry by entry through one large buffer that
+// is reused for the whole index, so the stream is asked for a block at a
+// time rather than for every entry.
+#pragma once
+
+#include <QByteArrayView>
+#include <QIODevice>
+
+#include <memory>
+
+class TIndexReader {
+public:
+    static constexpr qint64 BlockSize = 1 << 19;
+
+    explicit TIndexReader(QIODevice &stream);
+
+    // The next object entry of 161 bytes, table-data entries skipped; an
+    // empty view at the end of the index (a byte 0x1A or the end of the
+    // stream). Valid until the next call. Throws TError when the stream
+    // fails or the stream ends within an object entry.
+    QByteArrayView NextObjectEntry();
+    // The stream position at which the entry returned last began.
+    qint64 EntryOffset() const { return Offset; }
+
+private:
+    // Makes at least count bytes available from Begin, fewer only at the
+    // end of the stream; returns how many are.
+    qint64 Available(qint64 count);
+
+    QIODevice &Stream;
+    std::unique_ptr<char[]> Buffer;
+    qint64 Capacity = 0;
+    qint64 Begin = 0, End = 0; // the unread bytes within the buffer
+    qint64 BufferOffset = 0;   // the stream position of Buffer[0]
+    qint64 Offset = 0;
+};
