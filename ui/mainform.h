@@ -79,5 +79,7 @@ private:
     std::unique_ptr<TNavisionBinaryFile> FBinaryFile;
     TObjectListModel *FListModel;
     QElapsedTimer StatusPaintClock;
+    static constexpr int EntriesPerClockRead = 256;
+    int EntriesSinceClockRead = 0;
     TKeyBuffer PassingKey; // the key of the object read last, for the status bar
 };
