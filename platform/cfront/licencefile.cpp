@@ -273,7 +273,6 @@ TLicence ParseLines(std::string_view text)
     return licence;
 }
 
-
 // An open file descriptor, closed when it goes out of scope.
 class TFile {
 public:

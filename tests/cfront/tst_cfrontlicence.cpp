@@ -485,9 +485,8 @@ void TestCFrontLicence::brokenFile_data()
     QTest::newRow("lines counted with CR LF and byte order mark")
         << QByteArray("\xEF\xBB\xBF[Permissions]\r\nTable 1 R\r\nForm x R\r\n") << 3
         << from + "\"x\"";
-    QTest::newRow("found text in UTF-8")
-        << QString("[Permissions]\nTabellø 1 R\n").toUtf8() << 2
-        << type + QString("\"Tabellø\"").toUtf8();
+    QTest::newRow("found text in UTF-8") << QString("[Permissions]\nTabellø 1 R\n").toUtf8() << 2
+                                         << type + QString("\"Tabellø\"").toUtf8();
 }
 
 void TestCFrontLicence::brokenFile()
@@ -619,22 +618,22 @@ void TestCFrontLicence::erpWrittenFiles_data()
     const QByteArray data("\x00\x01\xff\x1a\r\n[Permissions]\r\nTable 1 R\r\n", 30);
     QTest::newRow("text, 0x1A, data")
         << "Licensed to: Cronus\r\nProduct: Navision\r\n\r\nGranule  Quantity\r\n\x1a" + data
-        << QList<QByteArray>{"Licensed to: Cronus", "Product: Navision", "",
-                             "Granule  Quantity", note}
+        << QList<QByteArray>{"Licensed to: Cronus", "Product: Navision", "", "Granule  Quantity",
+                             note}
         << CF_LICENCE_INFORMATION_ONLY;
     QTest::newRow("code page 850 text kept as it is")
-        << QByteArray("Bj\x9brn\tAS\r\n\x1a") + data
-        << QList<QByteArray>{"Bj\x9brn\tAS", note} << CF_LICENCE_INFORMATION_ONLY;
+        << QByteArray("Bj\x9brn\tAS\r\n\x1a") + data << QList<QByteArray>{"Bj\x9brn\tAS", note}
+        << CF_LICENCE_INFORMATION_ONLY;
     QTest::newRow("line 251 bytes long, cut by the table")
-        << QByteArray(251, 'L') + "\r\n\x1a" + data
-        << QList<QByteArray>{QByteArray(250, 'L'), note} << CF_LICENCE_INFORMATION_ONLY;
+        << QByteArray(251, 'L') + "\r\n\x1a" + data << QList<QByteArray>{QByteArray(250, 'L'), note}
+        << CF_LICENCE_INFORMATION_ONLY;
     // Not in that shape: read as the text format, which refuses them.
-    QTest::newRow("lines ended by LF alone") << "Licensed to: Cronus\n\x1a" + data
-                                             << QList<QByteArray>() << 0;
-    QTest::newRow("last line without CR LF") << "Licensed to: Cronus\x1a" + data
-                                             << QList<QByteArray>() << 0;
-    QTest::newRow("control byte in the text") << "Licensed\x01 to\r\n\x1a" + data
-                                              << QList<QByteArray>() << 0;
+    QTest::newRow("lines ended by LF alone")
+        << "Licensed to: Cronus\n\x1a" + data << QList<QByteArray>() << 0;
+    QTest::newRow("last line without CR LF")
+        << "Licensed to: Cronus\x1a" + data << QList<QByteArray>() << 0;
+    QTest::newRow("control byte in the text")
+        << "Licensed\x01 to\r\n\x1a" + data << QList<QByteArray>() << 0;
     QTest::newRow("0x1A first") << "\x1a" + data << QList<QByteArray>() << 0;
     // A text licence that ends in a DOS end-of-file mark is read as text.
     QTest::newRow("text format with a closing 0x1A")
@@ -724,8 +723,7 @@ void TestCFrontLicence::hostileFilesThroughTheProgram_data()
         << QByteArray("\x7f"
                       "ELF\x02\x01\x01\0\0\0\xff\xfe\n\0\x1a",
                       16)
-        << "Line 1: expected UTF-8 text, found bytes that are not UTF-8" << good << Table << 1
-        << 2;
+        << "Line 1: expected UTF-8 text, found bytes that are not UTF-8" << good << Table << 1 << 2;
     QTest::newRow("NUL bytes in a line")
         << QByteArray("[Permissions]\nTable 1\0 R\n", 24)
         // The library's text ends at the NUL.
@@ -733,8 +731,8 @@ void TestCFrontLicence::hostileFilesThroughTheProgram_data()
         << good << Table << 1 << 2;
     // The library's text field holds 250 bytes; the line is cut there.
     QTest::newRow("information line of a megabyte")
-        << "[Information]\n" + megabyte + "\n[Permissions]\nTable 7 RI\n" << QString()
-        << QList<QByteArray>{megabyte.left(250)} << Table << 7 << (2 | 4);
+        << "[Information]\n" + megabyte + "\n[Permissions]\nTable 7 RI\n"
+        << QString() << QList<QByteArray>{megabyte.left(250)} << Table << 7 << (2 | 4);
     // The message quotes the start of a long token only.
     QTest::newRow("permission token of a megabyte")
         << "[Permissions]\nTable 1 R\nTable " + megabyte + " R\n"
@@ -754,8 +752,8 @@ void TestCFrontLicence::hostileFilesThroughTheProgram_data()
         << QByteArray("[Permissions]\nTable 50 -\nTable 1..100 RIMDX\n") << QString()
         << QList<QByteArray>() << Table << 50 << 0;
     QTest::newRow("indirect rights count as granted")
-        << QByteArray("[Permissions]\nTable 50 rX\n") << QString() << QList<QByteArray>()
-        << Table << 50 << (2 | 32);
+        << QByteArray("[Permissions]\nTable 50 rX\n") << QString() << QList<QByteArray>() << Table
+        << 50 << (2 | 32);
     QTest::newRow("number above 32 bits")
         << QByteArray("[Permissions]\nTable 1..4294967296 R\n")
         << "Line 2: expected TO as a whole number from -2147483648 to 2147483647, found "
@@ -779,22 +777,24 @@ void TestCFrontLicence::hostileFilesThroughTheProgram()
 
     const QString path = WriteFile("hostile.flf", licence);
     TNavisionLicenseFile reader(*Library);
-    reader.ChangeLicenseFile(WriteFile("good.flf", "[Information]\nGood\n[Permissions]\nTable 1 R\n"));
+    reader.ChangeLicenseFile(
+        WriteFile("good.flf", "[Information]\nGood\n[Permissions]\nTable 1 R\n"));
     QString error;
     try {
         reader.ChangeLicenseFile(path);
     } catch (const TError &failure) {
         error = failure.message();
     }
-    QCOMPARE(error, cause.isEmpty() ? QString()
-                                    : QStringLiteral("Cannot load licence file \"%1\". %2")
-                                          .arg(path, cause));
+    QCOMPARE(error, cause.isEmpty()
+                        ? QString()
+                        : QStringLiteral("Cannot load licence file \"%1\". %2").arg(path, cause));
     QList<QByteArray> shown;
     for (int i = 0; i < reader.GetInfoLineCount(); ++i)
         shown << reader.GetInfoLine(i);
     QCOMPARE(shown, lines);
     QCOMPARE(int(reader.GetPermissions(objectType, number)), flags);
-    QCOMPARE(reader.ActiveLicence().FileName, QFileInfo(cause.isEmpty() ? path : Folder.filePath("good.flf")).absoluteFilePath());
+    QCOMPARE(reader.ActiveLicence().FileName,
+             QFileInfo(cause.isEmpty() ? path : Folder.filePath("good.flf")).absoluteFilePath());
 }
 
 // Paths that hold no licence file: the library refuses them with the cause,
