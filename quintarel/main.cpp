@@ -17,6 +17,9 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Where QSettings keeps what the program remembers between runs.
+    QCoreApplication::setOrganizationName(QStringLiteral("Quintarel"));
+    QCoreApplication::setApplicationName(QStringLiteral("quintarel"));
     SetApplicationTitle(UiStrings::ApplicationTitle);
     QApplication::setWindowIcon(ApplicationIcon());
     // Lets the desktop match the windows to the installed desktop entry.

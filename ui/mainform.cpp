@@ -6,10 +6,13 @@
 #include "codepage.h"
 #include "commandmanager.h"
 #include "errorbox.h"
+#include "errors.h"
 #include "fonts.h"
 #include "imagelists.h"
 #include "keysearch.h"
+#include "licencestatus.h"
 #include "licform.h"
+#include "startoptions.h"
 #include "uistrings.h"
 
 #include <QApplication>
@@ -86,6 +89,8 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     imlToolbar = ToolbarImages();
     imlListView = ListViewImages();
     dlgAbout = new TAboutBox(this, settings.ThousandSeparator);
+    LicenceStatus = new TLicenceStatus(stbMain);
+    stbMain->addPermanentWidget(LicenceStatus);
     SetUpList();
     SetUpCommands();
     FormCreate(library, settings, arguments);
@@ -109,14 +114,25 @@ void TfrmMain::FormCreate(const TCFrontEntryPoints &library, const TRegionalSett
                                          const TNavisionObject &object) {
         ObjectLoaded(sender, object);
     };
-    if (arguments.isEmpty()) {
+    // The licence comes first, so that a file opened now is looked up in it.
+    const TStartOptions options = ParseStartArguments(arguments);
+    if (!options.Error.isEmpty())
+        RunCommand([&] { throw TError(options.Error); });
+    StartLicence = LoadStartLicence(FBinaryFile->LicenseFile(), options.LicenceFile);
+    // Named on the command line, its failure is an error like that of a file
+    // named there; a remembered one that has gone is only noted.
+    if (!options.LicenceFile.isEmpty() && !StartLicence.Failure.isEmpty())
+        RunCommand([&] { throw TError(StartLicence.Failure); });
+    UpdateLicenceStatus();
+    const QStringList &files = options.Files;
+    if (files.isEmpty()) {
         UpdateTitle();
         UpdateStatus();
     } else {
         show();
         QCoreApplication::processEvents();
         UpdateTitle();
-        RunCommand([&] { OpenFile(arguments.front()); });
+        RunCommand([&] { OpenFile(files.front()); });
     }
     setAcceptDrops(true);
 }
@@ -232,6 +248,12 @@ void TfrmMain::UpdateStatus()
     if (FBinaryFile->HideSystemObjects())
         text += UiStrings::SystemObjectsHidden;
     stbMain->SetSimpleText(text);
+}
+
+void TfrmMain::UpdateLicenceStatus()
+{
+    LicenceStatus->Show(FBinaryFile->LicenseFile().ActiveLicence(), StartLicence.File,
+                        StartLicence.Failure);
 }
 
 void TfrmMain::ObjectLoaded(TNavisionBinaryFile &, const TNavisionObject &object)
@@ -365,6 +387,12 @@ void TfrmMain::actToolsLicenseFileExecute()
     frmLicense->Changed = false;
     frmLicense->LicenseFile = &FBinaryFile->LicenseFile();
     frmLicense->exec();
+    if (frmLicense->Changed) {
+        // The licence the user chose is the one the next start begins with.
+        RememberLicenceFile(frmLicense->LastLoadedFile);
+        StartLicence = {};
+    }
+    UpdateLicenceStatus();
     if (frmLicense->Changed) {
         FBinaryFile->RefreshPermissions();
         FListModel->RepaintAll();

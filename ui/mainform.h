@@ -6,6 +6,7 @@
 #include "binaryfile.h"
 #include "filedialog.h"
 #include "objectlistmodel.h"
+#include "rememberedlicence.h"
 #include "ui_mainform.h"
 
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@
 
 class TAboutBox;
 class TCommandManager;
+class TLicenceStatus;
 
 class TfrmMain : public QMainWindow, public Ui::TfrmMain {
     Q_OBJECT
@@ -37,6 +39,8 @@ public:
     void UpdateStatus();
     void ObjectLoaded(TNavisionBinaryFile &sender, const TNavisionObject &object);
     void FilesDropped(const QStringList &files);
+    // The status bar's licence section, from the licence active now.
+    void UpdateLicenceStatus();
 
     // The list's handlers.
     void lvwMainData(TListItem &item);
@@ -63,6 +67,7 @@ public:
     TFileDialog dlgOpen;
     TFileDialog dlgExportList;
     TAboutBox *dlgAbout;
+    TLicenceStatus *LicenceStatus;
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -79,5 +84,6 @@ private:
     std::unique_ptr<TNavisionBinaryFile> FBinaryFile;
     TObjectListModel *FListModel;
     QElapsedTimer StatusPaintClock;
-    TKeyBuffer PassingKey; // the key of the object read last, for the status bar
+    TKeyBuffer PassingKey;      // the key of the object read last, for the status bar
+    TStartLicence StartLicence; // the licence file the start tried, and why it failed
 };

@@ -9,6 +9,7 @@
 #include "fonts.h"
 #include "ordering.h"
 #include "uitestsupport.h"
+#include "licencestatus.h"
 #include "unprivileged.h"
 
 #include <QApplication>
@@ -352,9 +353,12 @@ void TMainWindowTest::opensDemoFile()
     if (demo.isEmpty())
         QSKIP("samples/demo.fob is not there");
     TErrorRecorder errors;
-    const auto window = CreateMainWindow();
+    // With the demo licence, as make run starts the program.
+    const auto window =
+        CreateMainWindow({"--license", QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.flf")});
     RunCommand([&] { window->OpenFile(demo); });
     QCOMPARE(errors.Boxes.size(), 0);
+    QCOMPARE(window->LicenceStatus->Text(), QStringLiteral("Licence: demo.flf"));
 
     QCOMPARE(window->windowTitle(), QStringLiteral("demo.fob - Quintarel"));
     QCOMPARE(ApplicationTitle(), QStringLiteral("demo.fob - Quintarel"));

@@ -3,8 +3,10 @@
 #include "cfront.h"
 #include "ordering.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -84,8 +86,26 @@ TRegionalSettings TestSettings()
     return settings;
 }
 
+void IsolateSettings()
+{
+    // The test mode's settings lie under the home folder: a scratch one,
+    // removed when the test ends.
+    static QTemporaryDir home;
+    static const bool isolated = [] {
+        if (!home.isValid())
+            qFatal("Cannot make a scratch home folder");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Quintarel"));
+        QCoreApplication::setApplicationName(QStringLiteral("quintarel"));
+        return true;
+    }();
+    Q_UNUSED(isolated);
+}
+
 std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments)
 {
+    IsolateSettings();
     // Sort Key and Sort Direction live as long as the program; each test
     // starts where the program starts.
     StoreSortKey(0);
