@@ -63,7 +63,8 @@ private slots:
 
 void TestLister::listsTheDemoFile()
 {
-    const TRun run = RunLister({Samples + "/demo.fob"});
+    // No licence is active by default: the rights come from the demo licence.
+    const TRun run = RunLister({"--license", Samples + "/demo.flf", Samples + "/demo.fob"});
     QCOMPARE(run.ExitCode, 0);
     QCOMPARE(run.Err, QByteArray());
     const QList<QByteArray> lines = run.Lines();
