@@ -12,7 +12,6 @@
 #include "keysearch.h"
 #include "licencestatus.h"
 #include "licform.h"
-#include "startoptions.h"
 #include "uistrings.h"
 
 #include <QApplication>
@@ -70,6 +69,12 @@ QPoint PlaceOnScreen(const QPoint &designed, const QSize &size)
 
 TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
                    const QStringList &arguments, QWidget *parent)
+    : TfrmMain(library, settings, arguments, QString(), parent)
+{
+}
+
+TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
+                   const QStringList &arguments, const QString &licenceFile, QWidget *parent)
     : QMainWindow(parent),
       dlgOpen(TFileDialog::TKind::Open, QString(),
               {QStringLiteral("Navision Object File (*.fob)"),
@@ -93,7 +98,7 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     stbMain->addPermanentWidget(LicenceStatus);
     SetUpList();
     SetUpCommands();
-    FormCreate(library, settings, arguments);
+    FormCreate(library, settings, arguments, licenceFile);
     acmMain->UpdateAll();
 }
 
@@ -107,7 +112,7 @@ TfrmMain::~TfrmMain()
 }
 
 void TfrmMain::FormCreate(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
-                          const QStringList &arguments)
+                          const QStringList &arguments, const QString &licenceFile)
 {
     FBinaryFile = std::make_unique<TNavisionBinaryFile>(library, settings);
     FBinaryFile->OnObjectLoaded = [this](TNavisionBinaryFile &sender,
@@ -115,24 +120,20 @@ void TfrmMain::FormCreate(const TCFrontEntryPoints &library, const TRegionalSett
         ObjectLoaded(sender, object);
     };
     // The licence comes first, so that a file opened now is looked up in it.
-    const TStartOptions options = ParseStartArguments(arguments);
-    if (!options.Error.isEmpty())
-        RunCommand([&] { throw TError(options.Error); });
-    StartLicence = LoadStartLicence(FBinaryFile->LicenseFile(), options.LicenceFile);
+    StartLicence = LoadStartLicence(FBinaryFile->LicenseFile(), licenceFile);
     // Named on the command line, its failure is an error like that of a file
     // named there; a remembered one that has gone is only noted.
-    if (!options.LicenceFile.isEmpty() && !StartLicence.Failure.isEmpty())
+    if (!licenceFile.isEmpty() && !StartLicence.Failure.isEmpty())
         RunCommand([&] { throw TError(StartLicence.Failure); });
     UpdateLicenceStatus();
-    const QStringList &files = options.Files;
-    if (files.isEmpty()) {
+    if (arguments.isEmpty()) {
         UpdateTitle();
         UpdateStatus();
     } else {
         show();
         QCoreApplication::processEvents();
         UpdateTitle();
-        RunCommand([&] { OpenFile(files.front()); });
+        RunCommand([&] { OpenFile(arguments.front()); });
     }
     setAcceptDrops(true);
 }

@@ -25,9 +25,12 @@ class TfrmMain : public QMainWindow, public Ui::TfrmMain {
 
 public:
     // The entry points must outlive the window. With arguments, the window
-    // shows itself and opens the first of them; the rest are ignored.
+    // shows itself and opens the first of them; the rest are ignored. The
+    // licence is the licence file to start with (else the one loaded last).
     TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
              const QStringList &arguments, QWidget *parent = nullptr);
+    TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
+             const QStringList &arguments, const QString &licenceFile, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
     TNavisionBinaryFile &BinaryFile() const { return *FBinaryFile; }
@@ -75,7 +78,7 @@ protected:
 
 private:
     void FormCreate(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
-                    const QStringList &arguments);
+                    const QStringList &arguments, const QString &licenceFile);
     void SetUpCommands();
     void SetUpList();
     void SortBy(int key);

@@ -457,13 +457,10 @@ void TLicenseWindowTest::rememberedLicence()
     };
     IsolateSettings();
     RememberLicenceFile(fileOf(remembered));
-    QStringList arguments{WriteObjects(folder)};
-    if (!explicitFile.isEmpty())
-        arguments = QStringList{"--license", fileOf(explicitFile)} + arguments;
-
     TErrorRecorder errors;
     // No cfront.flf: out of the box no licence is active.
-    TfrmMain main(LibraryBeside(folder, nullptr), TestSettings(), arguments);
+    TfrmMain main(LibraryBeside(folder, nullptr), TestSettings(), {WriteObjects(folder)},
+                  fileOf(explicitFile));
     QCOMPARE(main.LicenceStatus->Text(), status);
     QCOMPARE(main.LicenceStatus->IsWarning(), warning);
     if (warning)

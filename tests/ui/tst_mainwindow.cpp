@@ -7,9 +7,9 @@
 #include "codepage.h"
 #include "commandmanager.h"
 #include "fonts.h"
+#include "licencestatus.h"
 #include "ordering.h"
 #include "uitestsupport.h"
-#include "licencestatus.h"
 #include "unprivileged.h"
 
 #include <QApplication>
@@ -354,8 +354,7 @@ void TMainWindowTest::opensDemoFile()
         QSKIP("samples/demo.fob is not there");
     TErrorRecorder errors;
     // With the demo licence, as make run starts the program.
-    const auto window =
-        CreateMainWindow({"--license", QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.flf")});
+    const auto window = CreateMainWindow({}, QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.flf"));
     RunCommand([&] { window->OpenFile(demo); });
     QCOMPARE(errors.Boxes.size(), 0);
     QCOMPARE(window->LicenceStatus->Text(), QStringLiteral("Licence: demo.flf"));

@@ -103,14 +103,14 @@ void IsolateSettings()
     Q_UNUSED(isolated);
 }
 
-std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments)
+std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments, const QString &licenceFile)
 {
     IsolateSettings();
     // Sort Key and Sort Direction live as long as the program; each test
     // starts where the program starts.
     StoreSortKey(0);
     StoreSortDirection(0);
-    return std::make_unique<TfrmMain>(LoadCFront(), TestSettings(), arguments);
+    return std::make_unique<TfrmMain>(LoadCFront(), TestSettings(), arguments, licenceFile);
 }
 
 QString CellText(const TfrmMain &window, int row, int column)

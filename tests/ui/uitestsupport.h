@@ -83,7 +83,8 @@ void IsolateSettings();
 
 // A main window on the real library; the sort order starts at Type,
 // ascending, as at every program start.
-std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments = {});
+std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments = {},
+                                           const QString &licenceFile = QString());
 
 // The text of one cell of the list, as the view asks for it.
 QString CellText(const TfrmMain &window, int row, int column);
