@@ -399,7 +399,9 @@ void TLicenseWindowTest::startLicence()
     const QString defaultFile = folder.filePath("cfront.flf");
     IsolateSettings();
     TErrorRecorder errors;
-    TfrmMain main(LibraryBeside(folder, beside ? &licence : nullptr), TestSettings(), {});
+    // The entry points outlive the window.
+    const TCFrontEntryPoints library = LibraryBeside(folder, beside ? &licence : nullptr);
+    TfrmMain main(library, TestSettings(), {});
     TfrmLicense window(&main);
     QCOMPARE(main.LicenceStatus->Text(), status);
     QVERIFY2(main.LicenceStatus->ToolTip().startsWith(tip.arg(defaultFile)),
@@ -459,8 +461,8 @@ void TLicenseWindowTest::rememberedLicence()
     RememberLicenceFile(fileOf(remembered));
     TErrorRecorder errors;
     // No cfront.flf: out of the box no licence is active.
-    TfrmMain main(LibraryBeside(folder, nullptr), TestSettings(), {WriteObjects(folder)},
-                  fileOf(explicitFile));
+    const TCFrontEntryPoints library = LibraryBeside(folder, nullptr);
+    TfrmMain main(library, TestSettings(), {WriteObjects(folder)}, fileOf(explicitFile));
     QCOMPARE(main.LicenceStatus->Text(), status);
     QCOMPARE(main.LicenceStatus->IsWarning(), warning);
     if (warning)
