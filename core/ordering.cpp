@@ -115,7 +115,8 @@ TTextKey TextKeyOf(QByteArrayView text, uint32_t record)
 {
     TTextKey key{{}, text, int32_t(text.size()), record};
     uchar bytes[sizeof key.Words] = {};
-    std::memcpy(bytes, text.data(), std::min(sizeof bytes, size_t(text.size())));
+    if (!text.isEmpty()) // an empty view may have no data at all
+        std::memcpy(bytes, text.data(), std::min(sizeof bytes, size_t(text.size())));
     for (uchar &byte : bytes)
         byte = FoldAsciiLower(byte);
     for (size_t word = 0; word < key.Words.size(); ++word) {
