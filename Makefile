@@ -11,6 +11,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the tests and the demo run need.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
+            qt6-l10n-tools qt6-translations-l10n \
             libgl-dev libbenchmark-dev fonts-dejavu-core xvfb xauth \
             dpkg-dev file desktop-file-utils appstream shared-mime-info libxml2-utils
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev

@@ -110,6 +110,9 @@ void PrintTargets(const TTargetReporter &report)
                        "BM_WindowPaintRows/" + n, small <= 0 || large < 0 ? -1 : large / small, 1.2,
                        "x N=100"});
 
+    targets.push_back({"filter bar, one keystroke", "BM_WindowFilterKeystroke",
+                       ms("BM_WindowFilterKeystroke"), 30, "ms"});
+
     std::printf("\nFloor (reading the index bytes, no conversion): %.2f ms\n\n", floor);
     std::printf("| measure | figure | value | target | met |\n|---|---|---|---|---|\n");
     bool allMet = true;

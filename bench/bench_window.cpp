@@ -1,7 +1,10 @@
 // The main window at N objects: opening the file end to end with its
 // status bar, painting one screen of rows, and find-by-typing at its worst.
 #include "benchcontext.h"
+#include "filterbar.h"
 #include "mainform.h"
+
+#include <QLineEdit>
 
 #include <QApplication>
 
@@ -53,5 +56,24 @@ void BM_WindowFindNoMatch(benchmark::State &state)
     }
 }
 BENCHMARK(BM_WindowFindNoMatch)->Unit(benchmark::kMillisecond);
+
+// One keystroke in the filter bar over N objects: the rows kept, the list
+// reset and the screen of rows and the status bar painted. Typing goes on
+// and back over "Sales", so each step narrows or widens the list.
+void BM_WindowFilterKeystroke(benchmark::State &state)
+{
+    auto window = ShownWindow();
+    window->OpenFile(BenchIndexFile());
+    window->actViewFilter->trigger();
+    QApplication::processEvents();
+    const QStringList typed = {"S", "Sa", "Sal", "Sale", "Sales", "Sale", "Sal", "Sa"};
+    int step = 0;
+    for (auto _ : state) {
+        window->barFilter->edtFilterText->setText(typed[step++ % typed.size()]);
+        QApplication::processEvents();
+    }
+    state.counters["objects"] = window->BinaryFile().GetCount();
+}
+BENCHMARK(BM_WindowFilterKeystroke)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -264,12 +264,23 @@ void TNavisionBinaryFile::Sort()
 
 void TNavisionBinaryFile::SaveListToStream(QIODevice &stream) const
 {
+    WriteListLines(stream, GetCount(), [](int i) { return i; });
+}
+
+void TNavisionBinaryFile::SavePositionsToStream(QIODevice &stream,
+                                                const std::vector<int> &positions) const
+{
+    WriteListLines(stream, int(positions.size()), [&](int i) { return positions[size_t(i)]; });
+}
+
+void TNavisionBinaryFile::WriteListLines(QIODevice &stream, int count,
+                                         const std::function<int(int)> &positionOf) const
+{
     const TDateTimeTextWriter dateTimes(FSettings);
-    const int count = GetCount();
     QByteArray line;
     for (int i = 0; i < count; ++i) {
         line.resize(0); // keeps its capacity for the next line
-        GetObject(i).AppendListLine(line, dateTimes);
+        GetObject(positionOf(i)).AppendListLine(line, dateTimes);
         // One write per line; only what a short write left over is written again,
         // so a full disk ends with the system's cause rather than silently.
         for (qsizetype written = 0; written < line.size();) {
@@ -282,6 +293,18 @@ void TNavisionBinaryFile::SaveListToStream(QIODevice &stream) const
 }
 
 void TNavisionBinaryFile::SaveListToFile(const QString &path) const
+{
+    WriteFile(path, [this](QIODevice &file) { SaveListToStream(file); });
+}
+
+void TNavisionBinaryFile::SavePositionsToFile(const QString &path,
+                                              const std::vector<int> &positions) const
+{
+    WriteFile(path, [&](QIODevice &file) { SavePositionsToStream(file, positions); });
+}
+
+void TNavisionBinaryFile::WriteFile(const QString &path,
+                                    const std::function<void(QIODevice &)> &write) const
 {
     const QByteArray name = QFile::encodeName(path);
     TFileDescriptor fd(::open(name.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
@@ -305,7 +328,7 @@ void TNavisionBinaryFile::SaveListToFile(const QString &path) const
                    QFileDevice::DontCloseHandle))
         throw CreateError(path, file.errorString());
     try {
-        SaveListToStream(file);
+        write(file);
     } catch (const TWriteError &error) {
         throw TError(QStringLiteral("Cannot write file \"%1\". %2")
                          .arg(FullPath(path), CleanCause(error.Cause)));

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TNavisionBinaryFile {
 public:
@@ -44,6 +45,10 @@ public:
     // Takes the object into the list where it belongs unless its key is
     // listed there; an object not taken stays the caller's.
     bool AddObject(std::unique_ptr<TNavisionObject> &object);
+    // The export of only the given positions of the visible list, in this
+    // order: what a view lists when it shows a part of the list.
+    void SavePositionsToStream(QIODevice &stream, const std::vector<int> &positions) const;
+    void SavePositionsToFile(const QString &path, const std::vector<int> &positions) const;
     void SetHideSystemObjects(bool value);
     void SetSortDirection(int32_t value);
     void SetSortKey(int32_t value);
@@ -60,6 +65,9 @@ public:
 
 private:
     void ReadIndex(QIODevice &stream);
+    void WriteListLines(QIODevice &stream, int count,
+                        const std::function<int(int)> &positionOf) const;
+    void WriteFile(const QString &path, const std::function<void(QIODevice &)> &write) const;
 
     TRegionalSettings FSettings;
     QString FFileName;

@@ -239,6 +239,13 @@ void WriteKey(const TNavisionObject &object, TKeyBuffer &key, qsizetype limit)
         append(object.Name().constData(), object.Name().size());
 }
 
+QByteArrayView ObjectTypeName(TNavisionObjectType type)
+{
+    if (type <= otNone || type > otMenuSuite)
+        return {};
+    return TypeTable[size_t(type)].Name;
+}
+
 QByteArray TNavisionObject::GetTypeName() const
 {
     return TypeNameView().toByteArray();

@@ -6,10 +6,12 @@
 #include "codepage.h"
 #include "commandmanager.h"
 #include "errorbox.h"
+#include "filterbar.h"
 #include "fonts.h"
 #include "imagelists.h"
 #include "keysearch.h"
 #include "licform.h"
+#include "listselection.h"
 #include "uistrings.h"
 
 #include <QApplication>
@@ -69,7 +71,8 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
                    const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent),
       dlgOpen(TFileDialog::TKind::Open, QString(),
-              {QStringLiteral("Navision Object File (*.fob)"),
+              {QStringLiteral("Object and Backup Files (*.fob *.fbk)"),
+               QStringLiteral("Navision Object File (*.fob)"),
                QStringLiteral("Navision Backup File (*.fbk)"), QStringLiteral("All Files (*)")}),
       dlgExportList(TFileDialog::TKind::Save, QStringLiteral("Export List"),
                     {QStringLiteral("Text (Tab Delimited) (*.txt)")}, QStringLiteral("txt"))
@@ -88,7 +91,9 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     dlgAbout = new TAboutBox(this, settings.ThousandSeparator);
     SetUpList();
     SetUpCommands();
+    SetUpDesktopCommands();
     FormCreate(library, settings, arguments);
+    ShowSortOrder();
     acmMain->UpdateAll();
 }
 
@@ -223,12 +228,16 @@ void TfrmMain::UpdateTitle()
 
 void TfrmMain::UpdateListCount()
 {
-    FListModel->SetItemCount(FBinaryFile->GetCount());
+    FListed.Refresh(*FBinaryFile);
+    FListModel->SetItemCount(FListed.Count());
 }
 
 void TfrmMain::UpdateStatus()
 {
-    QString text = UiStrings::ObjectCount.arg(FListModel->ItemCount());
+    QString text =
+        FListed.IsFiltering()
+            ? UiStrings::FilteredObjectCount.arg(FListModel->ItemCount()).arg(FListed.Total())
+            : UiStrings::ObjectCount.arg(FListModel->ItemCount());
     if (FBinaryFile->HideSystemObjects())
         text += UiStrings::SystemObjectsHidden;
     stbMain->SetSimpleText(text);
@@ -261,7 +270,7 @@ void TfrmMain::FilesDropped(const QStringList &files)
 
 void TfrmMain::lvwMainData(TListItem &item)
 {
-    const TNavisionObject &object = FBinaryFile->GetObject(item.Index);
+    const TNavisionObject &object = FBinaryFile->GetObject(FListed.Position(item.Index));
     item.Caption = DecodeText(object.GetTypeName());
     item.ImageIndex = int(object.ObjectType()) - 1;
     item.SubItems = {QString::number(object.ID()),
@@ -277,7 +286,7 @@ int TfrmMain::lvwMainDataFind(const QString &findString, int startIndex, bool wr
     return FindKeyPrefix(
         FListModel->ItemCount(),
         [this](int row, TKeyBuffer &key, qsizetype length) {
-            WriteKey(FBinaryFile->GetObject(row), key, length);
+            WriteKey(FBinaryFile->GetObject(FListed.Position(row)), key, length);
         },
         EncodeText(findString), startIndex, wrap);
 }
@@ -310,7 +319,12 @@ void TfrmMain::actFileCloseUpdate(QAction &action)
 
 void TfrmMain::actFileExportListExecute()
 {
-    if (dlgExportList.Execute(this))
+    if (!dlgExportList.Execute(this))
+        return;
+    // What the list shows: with a filter, only the rows it keeps.
+    if (FListed.IsFiltering())
+        FBinaryFile->SavePositionsToFile(dlgExportList.FileName, FListed.Positions());
+    else
         FBinaryFile->SaveListToFile(dlgExportList.FileName);
 }
 
@@ -343,7 +357,8 @@ void TfrmMain::SortBy(int key)
             FBinaryFile->SetSortDirection(0);
     }
     FBinaryFile->SetSortKey(key);
-    FListModel->RepaintAll();
+    ShowSortOrder();
+    RelistRows();
 }
 
 void TfrmMain::actViewHideSysObjectsExecute()
@@ -367,7 +382,7 @@ void TfrmMain::actToolsLicenseFileExecute()
     frmLicense->exec();
     if (frmLicense->Changed) {
         FBinaryFile->RefreshPermissions();
-        FListModel->RepaintAll();
+        RelistRows();
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "binaryfile.h"
 #include "filedialog.h"
+#include "objectfilter.h"
 #include "objectlistmodel.h"
 #include "ui_mainform.h"
 
@@ -17,6 +18,7 @@
 
 class TAboutBox;
 class TCommandManager;
+class TFilterBar;
 
 class TfrmMain : public QMainWindow, public Ui::TfrmMain {
     Q_OBJECT
@@ -30,6 +32,8 @@ public:
 
     TNavisionBinaryFile &BinaryFile() const { return *FBinaryFile; }
     TObjectListModel &ListModel() const { return *FListModel; }
+    // The rows the list shows: the visible list, or what the filter keeps of it.
+    const TListedObjects &Listed() const { return FListed; }
 
     void OpenFile(const QString &fileName);
     void UpdateTitle();
@@ -56,6 +60,12 @@ public:
     void actViewHideSysObjectsUpdate(QAction &action);
     void actToolsLicenseFileExecute();
     void actHelpAboutExecute();
+    // Additions: the filter bar, copying rows, reading the file again.
+    void actViewFilterExecute();
+    void actEditCopyExecute();
+    void actEditCopyUpdate(QAction &action);
+    void actFileReloadExecute();
+    void ApplyFilter();
 
     TCommandManager *acmMain;
     QList<QIcon> imlToolbar;
@@ -63,6 +73,11 @@ public:
     TFileDialog dlgOpen;
     TFileDialog dlgExportList;
     TAboutBox *dlgAbout;
+    TFilterBar *barFilter;
+    QAction *actViewFilter;
+    QAction *actEditCopy;
+    QAction *actEditSelectAll;
+    QAction *actFileReload;
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -74,10 +89,16 @@ private:
     void SetUpCommands();
     void SetUpList();
     void SortBy(int key);
+    void SetUpDesktopCommands();
+    // After the model's list changed its order or its objects' rights: the
+    // filtered rows afresh, or a repaint where nothing is filtered.
+    void RelistRows();
+    void ShowSortOrder();
     void ShowStatusNow();
 
     std::unique_ptr<TNavisionBinaryFile> FBinaryFile;
     TObjectListModel *FListModel;
+    TListedObjects FListed;
     QElapsedTimer StatusPaintClock;
     TKeyBuffer PassingKey; // the key of the object read last, for the status bar
 };

@@ -38,6 +38,13 @@ void TObjectListModel::SetItemCount(int count)
     RepaintAll();
 }
 
+void TObjectListModel::ResetItemCount(int count)
+{
+    beginResetModel();
+    Count = std::max(count, 0);
+    endResetModel();
+}
+
 void TObjectListModel::RepaintAll()
 {
     if (Count > 0)

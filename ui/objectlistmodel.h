@@ -51,6 +51,9 @@ public:
     // Rows beyond the new count go, new ones are added at the end; the rows
     // that stay keep their selection. Every row is then painted afresh.
     void SetItemCount(int count);
+    // All rows anew, as for another list: no selection is kept. Cheaper for
+    // the view than removing and inserting rows when most of them change.
+    void ResetItemCount(int count);
     // Has every row asked for again, the count unchanged.
     void RepaintAll();
 

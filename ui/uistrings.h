@@ -9,6 +9,7 @@ namespace UiStrings {
 inline const QString ApplicationTitle = QStringLiteral("Quintarel");
 inline const QString TitleWithFile = QStringLiteral("%1 - %2"); // file name, title
 inline const QString ObjectCount = QStringLiteral("%1 object(s)");
+inline const QString FilteredObjectCount = QStringLiteral("%1 of %2 object(s)"); // listed, all
 inline const QString SystemObjectsHidden = QStringLiteral(" (system objects are hidden)");
 
 inline const QString AboutCaption = QStringLiteral("About %1");

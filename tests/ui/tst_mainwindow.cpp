@@ -201,7 +201,7 @@ void TMainWindowTest::commandsCarryTheirSettings_data()
     QTest::newRow("close") << "actFileClose"
                            << "&Close"
                            << ""
-                           << "" << -1 << false;
+                           << "Ctrl+W" << -1 << false;
     QTest::newRow("export") << "actFileExportList"
                             << "Export &List..."
                             << ""
@@ -209,7 +209,19 @@ void TMainWindowTest::commandsCarryTheirSettings_data()
     QTest::newRow("exit") << "actFileExit"
                           << "E&xit"
                           << "Exit"
-                          << "" << -1 << false;
+                          << "Ctrl+Q" << -1 << false;
+    QTest::newRow("reload") << "actFileReload"
+                            << "&Reload"
+                            << ""
+                            << "F5" << -1 << false;
+    QTest::newRow("filter") << "actViewFilter"
+                            << "&Filter..."
+                            << ""
+                            << "Ctrl+F" << -1 << false;
+    QTest::newRow("copy") << "actEditCopy"
+                          << "&Copy"
+                          << ""
+                          << "Ctrl+C" << -1 << false;
     QTest::newRow("type") << "actViewSortByType"
                           << "Sort by &Type"
                           << ""
@@ -280,8 +292,8 @@ void TMainWindowTest::menusListCommandsInOrder_data()
     QTest::addColumn<QStringList>("entries");
 
     QTest::newRow("file") << "mnuFile"
-                          << "&File" << QStringList{"&Open...",        "&Close", "-",
-                                                    "&Export List...", "-",      "E&xit"};
+                          << "&File" << QStringList{"&Open...",        "&Reload", "&Close", "-",
+                                                    "&Export List...", "-",       "E&xit"};
     QTest::newRow("view") << "mnuView"
                           << "&View"
                           << QStringList{"Sort by &Type",
@@ -292,7 +304,9 @@ void TMainWindowTest::menusListCommandsInOrder_data()
                                          "Sort by &Version List",
                                          "Sort by License &Permissions",
                                          "-",
-                                         "&Hide System Objects"};
+                                         "&Hide System Objects",
+                                         "-",
+                                         "&Filter..."};
     QTest::newRow("tools") << "mnuTools"
                            << "&Tools" << QStringList{"&License File..."};
     QTest::newRow("help") << "mnuHelp"
@@ -340,9 +354,12 @@ void TMainWindowTest::listShowsColumns()
         QCOMPARE(alignment & Qt::AlignHorizontal_Mask, alignments[column]);
     }
     QVERIFY(!window->lvwMain->rootIsDecorated());
-    QVERIFY(!window->lvwMain->header()->isSortIndicatorShown());
+    // Type, ascending, marked in the header from the start.
+    QVERIFY(window->lvwMain->header()->isSortIndicatorShown());
+    QCOMPARE(window->lvwMain->header()->sortIndicatorSection(), 0);
+    QCOMPARE(window->lvwMain->header()->sortIndicatorOrder(), Qt::AscendingOrder);
     QCOMPARE(window->lvwMain->selectionBehavior(), QAbstractItemView::SelectRows);
-    QCOMPARE(window->lvwMain->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(window->lvwMain->selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(window->lvwMain->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
@@ -654,6 +671,9 @@ void TMainWindowTest::sortsByMenuAndHeader()
         QCOMPARE(window->BinaryFile().GetSortKey(), step.Key);
         QCOMPARE(window->BinaryFile().GetSortDirection(), step.Direction);
         QCOMPARE(TickedSortCommand(*window), SortCommands(*window)[step.Key]);
+        QCOMPARE(window->lvwMain->header()->sortIndicatorSection(), step.Key);
+        QCOMPARE(window->lvwMain->header()->sortIndicatorOrder(),
+                 step.Direction == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
         // The rows are repainted in place: the selected position stays selected.
         QCOMPARE(window->lvwMain->selectionModel()->selectedRows().value(0).row(), 1);
         QCOMPARE(StatusText(*window), QStringLiteral("4 object(s)"));
@@ -891,8 +911,8 @@ void TMainWindowTest::openDialogProposesPreviousFile()
     QCOMPARE(dialogs.Shown[0].Kind, TFileDialog::TKind::Open);
     QCOMPARE(dialogs.Shown[0].Title, QString());
     QCOMPARE(dialogs.Shown[0].Filters,
-             (QStringList{"Navision Object File (*.fob)", "Navision Backup File (*.fbk)",
-                          "All Files (*)"}));
+             (QStringList{"Object and Backup Files (*.fob *.fbk)", "Navision Object File (*.fob)",
+                          "Navision Backup File (*.fbk)", "All Files (*)"}));
     QCOMPARE(dialogs.Shown[0].Proposed, QString());
     QCOMPARE(window->BinaryFile().FileName(), first);
 
