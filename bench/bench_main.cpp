@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #ifdef QUINTAREL_BENCH_WINDOW
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #endif
 
 #include <benchmark/benchmark.h>
@@ -136,6 +138,10 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // The window remembers recent files and its size: here in a folder
+    // that goes with the run, not in the user's settings.
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
 #else
     QCoreApplication application(argc, argv);
 #endif

@@ -17,6 +17,9 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Where the settings live: ~/.config/Quintarel/quintarel.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("Quintarel"));
+    QCoreApplication::setApplicationName(QStringLiteral("quintarel"));
     SetApplicationTitle(UiStrings::ApplicationTitle);
     QApplication::setWindowIcon(ApplicationIcon());
     // Lets the desktop match the windows to the installed desktop entry.

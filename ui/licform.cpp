@@ -5,6 +5,7 @@
 #include "errorbox.h"
 #include "fonts.h"
 #include "licensefile.h"
+#include "windowmemory.h"
 
 #include <QApplication>
 #include <QScopeGuard>
@@ -18,6 +19,7 @@ TfrmLicense::TfrmLicense(QWidget *parent)
                                        QStringLiteral("All Files (*)")})
 {
     setupUi(this);
+    TWindowMemory::RememberFolder(dlgLoadLicense, QStringLiteral("licence"));
     // A dialog frame the user can't resize, with only a close button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);

@@ -215,6 +215,7 @@ void TfrmMain::OpenFile(const QString &fileName)
     UpdateTitle();
     UpdateListCount();
     UpdateStatus();
+    FileOpened(fileName);
 }
 
 void TfrmMain::UpdateTitle()

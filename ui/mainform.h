@@ -19,6 +19,7 @@
 class TAboutBox;
 class TCommandManager;
 class TFilterBar;
+class TRecentFiles;
 
 class TfrmMain : public QMainWindow, public Ui::TfrmMain {
     Q_OBJECT
@@ -78,6 +79,7 @@ public:
     QAction *actEditCopy;
     QAction *actEditSelectAll;
     QAction *actFileReload;
+    QMenu *mnuFileRecent;
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -94,11 +96,14 @@ private:
     // filtered rows afresh, or a repaint where nothing is filtered.
     void RelistRows();
     void ShowSortOrder();
+    // Every successful open goes to the front of the recent files.
+    void FileOpened(const QString &fileName);
     void ShowStatusNow();
 
     std::unique_ptr<TNavisionBinaryFile> FBinaryFile;
     TObjectListModel *FListModel;
     TListedObjects FListed;
+    TRecentFiles *FRecentFiles = nullptr;
     QElapsedTimer StatusPaintClock;
     TKeyBuffer PassingKey; // the key of the object read last, for the status bar
 };

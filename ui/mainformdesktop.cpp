@@ -7,7 +7,10 @@
 #include "errorbox.h"
 #include "filterbar.h"
 #include "listselection.h"
+#include "recentfiles.h"
+#include "windowmemory.h"
 
+#include <QMenu>
 #include <QSet>
 
 void TfrmMain::SetUpDesktopCommands()
@@ -48,6 +51,15 @@ void TfrmMain::SetUpDesktopCommands()
     });
     mnuFile->insertAction(actFileClose, actFileReload);
 
+    mnuFileRecent = new QMenu(tr("Recent &Files"), mnuFile);
+    mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
+    mnuFile->insertMenu(actFileReload, mnuFileRecent);
+    FRecentFiles = new TRecentFiles(mnuFileRecent, this);
+    connect(FRecentFiles, &TRecentFiles::OpenRequested, this, [this](const QString &fileName) {
+        RunCommand([&] { OpenFile(fileName); });
+        acmMain->UpdateAll();
+    });
+
     // Copy lives in the list's context menu; its key works wherever the list is shown.
     actEditCopy =
         command("actEditCopy", tr("&Copy"), QKeySequence::Copy, &TfrmMain::actEditCopyExecute);
@@ -62,6 +74,17 @@ void TfrmMain::SetUpDesktopCommands()
     lvwMain->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(lvwMain->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { actEditCopyUpdate(*actEditCopy); });
+
+    new TWindowMemory(this, lvwMain->header());
+    TWindowMemory::RememberFolder(dlgOpen, QStringLiteral("open"));
+    TWindowMemory::RememberFolder(dlgExportList, QStringLiteral("export"));
+}
+
+void TfrmMain::FileOpened(const QString &fileName)
+{
+    TRecentFiles::Add(fileName);
+    if (FRecentFiles)
+        FRecentFiles->FillMenu();
 }
 
 void TfrmMain::ShowSortOrder()

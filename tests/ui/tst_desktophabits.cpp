@@ -113,8 +113,8 @@ void TDesktopHabitsTest::filterBarNarrowsListAndStatus_data()
     QTest::newRow("type") << "" << 5 << false << QStringList{"80", "50010"} << "2 of 5 object(s)";
     // The demo licence: Table 18 RIMD, system tables R, tables 50000..99999
     // RIMDX, codeunits X or more.
-    QTest::newRow("missing rights") << "" << 0 << true << QStringList{"18", "2000000001"}
-                                    << "2 of 5 object(s)";
+    QTest::newRow("missing rights")
+        << "" << 0 << true << QStringList{"18", "2000000001"} << "2 of 5 object(s)";
     QTest::newRow("text and type")
         << "sales" << 1 << false << QStringList{"50000"} << "1 of 5 object(s)";
     QTest::newRow("nothing matches") << "zzz" << 0 << false << QStringList{} << "0 of 5 object(s)";

@@ -292,8 +292,9 @@ void TMainWindowTest::menusListCommandsInOrder_data()
     QTest::addColumn<QStringList>("entries");
 
     QTest::newRow("file") << "mnuFile"
-                          << "&File" << QStringList{"&Open...",        "&Reload", "&Close", "-",
-                                                    "&Export List...", "-",       "E&xit"};
+                          << "&File"
+                          << QStringList{"&Open...", "Recent &Files",   "&Reload", "&Close",
+                                         "-",        "&Export List...", "-",       "E&xit"};
     QTest::newRow("view") << "mnuView"
                           << "&View"
                           << QStringList{"Sort by &Type",

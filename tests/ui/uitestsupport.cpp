@@ -3,8 +3,11 @@
 #include "cfront.h"
 #include "ordering.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -16,7 +19,41 @@ void WriteFile(const QString &path, const QByteArray &contents)
         qFatal("Cannot write the fixture %s", qPrintable(path));
 }
 
+// Every window test keeps the program's settings in a folder of its own,
+// never in the user's home: set up as soon as the application exists,
+// before any window reads them.
+QTemporaryDir *SettingsFolder = nullptr;
+
+void KeepSettingsApart()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    SettingsFolder = new QTemporaryDir;
+    if (!SettingsFolder->isValid())
+        qFatal("Cannot make a folder for the settings");
+    QCoreApplication::setOrganizationName(QStringLiteral("Quintarel"));
+    QCoreApplication::setApplicationName(QStringLiteral("quintarel"));
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, SettingsFolder->path());
+        QSettings::setPath(format, QSettings::SystemScope, SettingsFolder->path());
+    }
+    qAddPostRoutine([] {
+        delete SettingsFolder;
+        SettingsFolder = nullptr;
+    });
+}
+Q_COREAPP_STARTUP_FUNCTION(KeepSettingsApart)
+
 } // namespace
+
+QString SettingsFolderPath()
+{
+    return SettingsFolder ? SettingsFolder->path() : QString();
+}
+
+void ClearSettings()
+{
+    QSettings().clear();
+}
 
 QString WriteObjectFile(const QTemporaryDir &folder, const QString &name,
                         const QList<QByteArray> &entries)
@@ -90,6 +127,7 @@ std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments)
     // starts where the program starts.
     StoreSortKey(0);
     StoreSortDirection(0);
+    ClearSettings(); // and nothing remembered from an earlier window
     return std::make_unique<TfrmMain>(LoadCFront(), TestSettings(), arguments);
 }
 
