@@ -111,6 +111,27 @@ void TListedObjects::Refresh(const TNavisionBinaryFile &model)
     }
 }
 
+void TListedObjects::Refilter(const TNavisionBinaryFile &model, const TObjectFilter &filter)
+{
+    const TObjectFilter before = FFilter;
+    FFilter = filter;
+    // Every object the new filter keeps, the old one kept too: the same
+    // type and rights, and a text that holds the old one (no ID ranges).
+    const bool narrows = before.IsActive() && FFilter.IsActive() && FTotal == model.GetCount() &&
+                         before.ObjectType == FFilter.ObjectType &&
+                         (!before.MissingRights || FFilter.MissingRights) &&
+                         !ParseIdRange(before.Text) && !ParseIdRange(FFilter.Text) &&
+                         FFilter.Text.contains(before.Text, Qt::CaseSensitive);
+    if (!narrows) {
+        Refresh(model);
+        return;
+    }
+    const TObjectMatcher matcher(FFilter, model.Settings().Locale);
+    const TObjectList &objects = model.Objects();
+    std::erase_if(FPositions,
+                  [&](int position) { return !matcher.Matches(objects.Object(position)); });
+}
+
 int TListedObjects::Count() const
 {
     return IsFiltering() ? int(FPositions.size()) : FTotal;

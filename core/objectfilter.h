@@ -69,6 +69,10 @@ public:
 
     // Takes the rows afresh from the model's list as it stands now.
     void Refresh(const TNavisionBinaryFile &model);
+    // The same after only the filter changed, the model's list as at the
+    // last Refresh: a text that grows keeps a part of the rows it kept, so
+    // only those are tested again.
+    void Refilter(const TNavisionBinaryFile &model, const TObjectFilter &filter);
     int Count() const;
     int Total() const { return FTotal; }
     // The model position of a row, and the row of a position (-1: not listed).

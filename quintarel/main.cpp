@@ -9,6 +9,7 @@
 #include "licform.h"
 #include "mainform.h"
 #include "regionalsettings.h"
+#include "screenfit.h"
 #include "uistrings.h"
 #include "versionresource.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char *argv[])
     // Where the settings live: ~/.config/Quintarel/quintarel.conf.
     QCoreApplication::setOrganizationName(QStringLiteral("Quintarel"));
     QCoreApplication::setApplicationName(QStringLiteral("quintarel"));
+    // Every window and dialog, Qt's own too, is kept inside the screen.
+    application.installEventFilter(new TScreenFitter(&application));
     SetApplicationTitle(UiStrings::ApplicationTitle);
     QApplication::setWindowIcon(ApplicationIcon());
     // Lets the desktop match the windows to the installed desktop entry.

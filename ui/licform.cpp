@@ -5,6 +5,7 @@
 #include "errorbox.h"
 #include "fonts.h"
 #include "licensefile.h"
+#include "screenfit.h"
 #include "windowmemory.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ TfrmLicense::TfrmLicense(QWidget *parent)
         child->setGeometry(Scaled(child->geometry()));
     setFixedSize(Scaled(size()));
     move(geometry().topLeft());
+    DesignedGeometry = geometry();
 
     const QFont buttonFont = WindowFont();
     if (buttonFont != QApplication::font()) {
@@ -52,8 +54,41 @@ void TfrmLicense::LinkButton(QPushButton *button, QAction *action, void (TfrmLic
             [this, execute] { RunCommand([&] { (this->*execute)(); }); });
 }
 
+// The designed size where the screen has room for it; on a smaller screen
+// the text box gives up what is missing and the buttons keep their place at
+// the bottom right. At the designed place where it fits there, else centred
+// over the main window.
+void TfrmLicense::FitToScreen()
+{
+    const QRect available = AvailableArea(*this).marginsRemoved(FrameMargins(*this));
+    if (available.isEmpty())
+        return;
+    const QSize designed = DesignedGeometry.size();
+    const QSize fitted = designed.boundedTo(available.size());
+    const QSize shrink = designed - fitted;
+    const QSize previousShrink = designed - size();
+    const QPoint shift(shrink.width() - previousShrink.width(),
+                       shrink.height() - previousShrink.height());
+    if (!shift.isNull()) {
+        for (QWidget *button :
+             {static_cast<QWidget *>(cmdChange), static_cast<QWidget *>(cmdClose)})
+            button->move(button->pos() - shift);
+        memMain->resize(memMain->size() - QSize(shift.x(), shift.y()));
+        setFixedSize(fitted);
+    }
+    QRect client(DesignedGeometry.topLeft(), fitted);
+    if (!IsOnScreen(*this, client)) {
+        const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+        client.moveCenter(owner ? owner->frameGeometry().center() : available.center());
+    }
+    move(client.topLeft());
+    KeepOnScreen(*this);
+}
+
 void TfrmLicense::showEvent(QShowEvent *event)
 {
+    if (!event->spontaneous())
+        FitToScreen();
     QDialog::showEvent(event);
     // FormShow: every showing starts from the licence active now. A window
     // restored by the desktop is no new showing.

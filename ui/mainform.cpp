@@ -12,6 +12,7 @@
 #include "keysearch.h"
 #include "licform.h"
 #include "listselection.h"
+#include "screenfit.h"
 #include "uistrings.h"
 
 #include <QApplication>
@@ -52,19 +53,6 @@ constexpr qint64 StatusPaintInterval = 40; // milliseconds
 // Where the window opens; its size is the form's.
 constexpr QPoint MainWindowPosition(266, 264);
 
-// The designed place, moved up and left as far as needed to keep the whole
-// window on a smaller screen.
-QPoint PlaceOnScreen(const QPoint &designed, const QSize &size)
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return designed;
-    const QRect available = screen->availableGeometry();
-    return {
-        std::max(available.left(), std::min(designed.x(), available.right() + 1 - size.width())),
-        std::max(available.top(), std::min(designed.y(), available.bottom() + 1 - size.height()))};
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
@@ -79,7 +67,10 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
 {
     setupUi(this);
     resize(Scaled(size()));
-    move(PlaceOnScreen(MainWindowPosition, size()));
+    // The designed place and size, kept inside the screen's available area.
+    const QRect placed = FitClientRect(QRect(MainWindowPosition, size()), {}, AvailableArea(*this));
+    resize(placed.size());
+    move(placed.topLeft());
     const QFont font = WindowFont();
     if (font != QApplication::font()) {
         setFont(font);

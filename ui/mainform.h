@@ -66,7 +66,9 @@ public:
     void actEditCopyExecute();
     void actEditCopyUpdate(QAction &action);
     void actFileReloadExecute();
-    void ApplyFilter();
+    // The filter bar's filter over the list; listChanged: the model's list
+    // was sorted, reloaded or its rights changed since the rows were taken.
+    void ApplyFilter(bool listChanged = false);
 
     TCommandManager *acmMain;
     QList<QIcon> imlToolbar;

@@ -98,7 +98,7 @@ void TfrmMain::RelistRows()
         FListModel->RepaintAll();
         return;
     }
-    ApplyFilter();
+    ApplyFilter(true);
 }
 
 void TfrmMain::actViewFilterExecute()
@@ -106,7 +106,7 @@ void TfrmMain::actViewFilterExecute()
     barFilter->Activate();
 }
 
-void TfrmMain::ApplyFilter()
+void TfrmMain::ApplyFilter(bool listChanged)
 {
     // The objects selected before stay selected where they are still listed.
     QList<int> positions;
@@ -115,8 +115,12 @@ void TfrmMain::ApplyFilter()
     const QModelIndex current = lvwMain->currentIndex();
     const int currentPosition = current.isValid() ? FListed.Position(current.row()) : -1;
 
-    FListed.SetFilter(barFilter->Filter());
-    FListed.Refresh(*FBinaryFile);
+    if (listChanged) {
+        FListed.SetFilter(barFilter->Filter());
+        FListed.Refresh(*FBinaryFile);
+    } else {
+        FListed.Refilter(*FBinaryFile, barFilter->Filter());
+    }
     FListModel->ResetItemCount(FListed.Count());
 
     QList<int> rows;

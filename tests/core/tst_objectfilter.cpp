@@ -125,6 +125,17 @@ void TestObjectFilter::rows()
     listed.Refresh(fixture.Model);
     QCOMPARE(ListedKeys(fixture, listed), expected);
     QCOMPARE(listed.Total(), 6);
+
+    // Typed a character at a time, the rows kept so far are narrowed down
+    // to the same rows.
+    TListedObjects typed;
+    typed.SetFilter({text.left(1), static_cast<TNavisionObjectType>(type), false});
+    typed.Refresh(fixture.Model);
+    for (qsizetype length = 2; length <= text.size(); ++length)
+        typed.Refilter(fixture.Model,
+                       {text.left(length), static_cast<TNavisionObjectType>(type), false});
+    typed.Refilter(fixture.Model, {text, static_cast<TNavisionObjectType>(type), missingRights});
+    QCOMPARE(ListedKeys(fixture, typed), expected);
 }
 
 void TestObjectFilter::ranges_data()
