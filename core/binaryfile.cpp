@@ -6,6 +6,7 @@
 #include "errors.h"
 #include "ordering.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -27,7 +28,8 @@ QString CleanCause(QString text)
 {
     while (!text.isEmpty() && (text.back().unicode() <= u' ' || text.back() == u'.'))
         text.chop(1);
-    return text.isEmpty() ? QStringLiteral("Unknown error") : text;
+    return text.isEmpty() ? QCoreApplication::translate("TNavisionBinaryFile", "Unknown error")
+                          : text;
 }
 
 // The system's text for an error code.
@@ -38,13 +40,16 @@ QString SystemMessage(int error)
 
 QString HeldByAnotherProgram()
 {
-    return QStringLiteral("Another program holds the file locked");
+    return QCoreApplication::translate("TNavisionBinaryFile",
+                                       "Another program holds the file locked");
 }
 
 // A line of the export that could not be written whole, with the cause.
 struct TWriteError : TError {
     explicit TWriteError(const QString &cause)
-        : TError(QStringLiteral("Cannot write the list. %1").arg(CleanCause(cause))), Cause(cause)
+        : TError(QCoreApplication::translate("TNavisionBinaryFile", "Cannot write the list. %1")
+                     .arg(CleanCause(cause))),
+          Cause(cause)
     {
     }
     QString Cause;
@@ -57,12 +62,15 @@ QString FullPath(const QString &fileName)
 
 TError OpenError(const QString &fileName, const QString &cause)
 {
-    return TError(QStringLiteral("Cannot open file \"%1\". %2").arg(FullPath(fileName), cause));
+    return TError(QCoreApplication::translate("TNavisionBinaryFile", "Cannot open file \"%1\". %2")
+                      .arg(FullPath(fileName), cause));
 }
 
 TError CreateError(const QString &path, const QString &cause)
 {
-    return TError(QStringLiteral("Cannot create file \"%1\". %2").arg(FullPath(path), cause));
+    return TError(
+        QCoreApplication::translate("TNavisionBinaryFile", "Cannot create file \"%1\". %2")
+            .arg(FullPath(path), cause));
 }
 
 // Reads up to size bytes into data; fewer only at the end of the stream.
@@ -73,7 +81,8 @@ qint64 ReadUpTo(QIODevice &stream, char *data, qint64 size)
         const qint64 got = stream.read(data + total, size - total);
         if (got < 0)
             throw TError(
-                QStringLiteral("Cannot read the index. %1").arg(CleanCause(stream.errorString())));
+                QCoreApplication::translate("TNavisionBinaryFile", "Cannot read the index. %1")
+                    .arg(CleanCause(stream.errorString())));
         if (got == 0)
             break;
         total += got;
@@ -124,7 +133,9 @@ int TNavisionBinaryFile::GetCount() const
 TNavisionObject &TNavisionBinaryFile::GetObject(int index) const
 {
     if (index < 0 || index >= FObjects->Count())
-        throw TError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw TError(
+            QCoreApplication::translate("TNavisionBinaryFile", "List index out of bounds (%1)")
+                .arg(index));
     return FObjects->Object(index);
 }
 
@@ -149,7 +160,8 @@ void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
     if (S_ISDIR(status.st_mode))
         throw OpenError(fileName, SystemMessage(EISDIR));
     if (!S_ISREG(status.st_mode))
-        throw OpenError(fileName, QStringLiteral("It is not a regular file"));
+        throw OpenError(fileName, QCoreApplication::translate("TNavisionBinaryFile",
+                                                              "It is not a regular file"));
     // Others may read the file while it is read, but a writer holding an
     // exclusive lock keeps it from being opened (advisory, as Linux has no
     // sharing modes).
@@ -187,8 +199,10 @@ void TNavisionBinaryFile::ReadIndex(QIODevice &stream)
         const qint64 length =
             tagLength + ReadUpTo(stream, entry + tagLength, TNavisionObject::EntrySize - tagLength);
         if (length < TNavisionObject::EntrySize) {
-            throw TError(QStringLiteral("The object entry at byte %1 is cut short: the file ends "
-                                        "after %2 of its %3 bytes")
+            throw TError(QCoreApplication::translate(
+                             "TNavisionBinaryFile",
+                             "The object entry at byte %1 is cut short: the file ends "
+                             "after %2 of its %3 bytes")
                              .arg(entryStart)
                              .arg(length)
                              .arg(TNavisionObject::EntrySize));
@@ -330,7 +344,8 @@ void TNavisionBinaryFile::WriteFile(const QString &path,
     try {
         write(file);
     } catch (const TWriteError &error) {
-        throw TError(QStringLiteral("Cannot write file \"%1\". %2")
-                         .arg(FullPath(path), CleanCause(error.Cause)));
+        throw TError(
+            QCoreApplication::translate("TNavisionBinaryFile", "Cannot write file \"%1\". %2")
+                .arg(FullPath(path), CleanCause(error.Cause)));
     }
 }

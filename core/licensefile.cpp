@@ -2,6 +2,7 @@
 
 #include "errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -46,7 +47,9 @@ int TNavisionLicenseFile::GetInfoLineCount() const
 QByteArray TNavisionLicenseFile::GetInfoLine(int index) const
 {
     if (index < 0 || index >= InfoLines.size())
-        throw TError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw TError(
+            QCoreApplication::translate("TNavisionLicenseFile", "List index out of bounds (%1)")
+                .arg(index));
     return InfoLines[index];
 }
 

@@ -5,6 +5,7 @@
 #include "datetimetext.h"
 #include "errors.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -75,7 +76,8 @@ int32_t ConvertInteger(QByteArrayView field)
 {
     if (const auto value = ParseInteger(field))
         return *value;
-    throw TError(QStringLiteral("'%1' is not a valid integer value").arg(DecodeText(field)));
+    throw TError(QCoreApplication::translate("TNavisionObject", "'%1' is not a valid integer value")
+                     .arg(DecodeText(field)));
 }
 
 // The separator as its code page 850 byte ('?' where the code page lacks it).
@@ -167,8 +169,9 @@ TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSetting
     if (!dateTime.IsEmpty()) {
         const auto value = ParseDateTime(dateTime.View(), settings);
         if (!value)
-            throw TError(QStringLiteral("'%1' is not a valid date and time")
-                             .arg(QString(dateTime.View().constData(), dateTime.View().size())));
+            throw TError(
+                QCoreApplication::translate("TNavisionObject", "'%1' is not a valid date and time")
+                    .arg(QString(dateTime.View().constData(), dateTime.View().size())));
         FDateTime = *value;
         FHasDateTime = true;
     }

@@ -44,9 +44,9 @@ public:
             const QString chosen = selectedFiles().value(0);
             const QDir folder = QFileInfo(chosen).absoluteDir();
             if (!chosen.isEmpty() && !folder.exists()) {
-                QMessageBox::warning(
-                    this, windowTitle(),
-                    UiStrings::FolderMissing.arg(QDir::toNativeSeparators(folder.absolutePath())));
+                QMessageBox::warning(this, windowTitle(),
+                                     UiStrings::FolderMissing().arg(
+                                         QDir::toNativeSeparators(folder.absolutePath())));
                 return;
             }
         }

@@ -15,9 +15,8 @@
 TfrmLicense *frmLicense = nullptr;
 
 TfrmLicense::TfrmLicense(QWidget *parent)
-    : QDialog(parent), dlgLoadLicense(TFileDialog::TKind::Open, QStringLiteral("Load License File"),
-                                      {QStringLiteral("Navision License Files (*.flf)"),
-                                       QStringLiteral("All Files (*)")})
+    : QDialog(parent), dlgLoadLicense(TFileDialog::TKind::Open, tr("Load License File"),
+                                      {tr("Navision License Files (*.flf)"), tr("All Files (*)")})
 {
     setupUi(this);
     TWindowMemory::RememberFolder(dlgLoadLicense, QStringLiteral("licence"));

@@ -59,11 +59,10 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
                    const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent),
       dlgOpen(TFileDialog::TKind::Open, QString(),
-              {QStringLiteral("Object and Backup Files (*.fob *.fbk)"),
-               QStringLiteral("Navision Object File (*.fob)"),
-               QStringLiteral("Navision Backup File (*.fbk)"), QStringLiteral("All Files (*)")}),
-      dlgExportList(TFileDialog::TKind::Save, QStringLiteral("Export List"),
-                    {QStringLiteral("Text (Tab Delimited) (*.txt)")}, QStringLiteral("txt"))
+              {tr("Object and Backup Files (*.fob *.fbk)"), tr("Navision Object File (*.fob)"),
+               tr("Navision Backup File (*.fbk)"), tr("All Files (*)")}),
+      dlgExportList(TFileDialog::TKind::Save, tr("Export List"),
+                    {tr("Text (Tab Delimited) (*.txt)")}, QStringLiteral("txt"))
 {
     setupUi(this);
     resize(Scaled(size()));
@@ -211,9 +210,10 @@ void TfrmMain::OpenFile(const QString &fileName)
 
 void TfrmMain::UpdateTitle()
 {
-    QString title = UiStrings::ApplicationTitle;
+    QString title = UiStrings::ApplicationTitle();
     if (!FBinaryFile->FileName().isEmpty())
-        title = UiStrings::TitleWithFile.arg(QFileInfo(FBinaryFile->FileName()).fileName(), title);
+        title =
+            UiStrings::TitleWithFile().arg(QFileInfo(FBinaryFile->FileName()).fileName(), title);
     SetApplicationTitle(title);
     setWindowTitle(LiteralCaption(ApplicationTitle()));
 }
@@ -228,10 +228,10 @@ void TfrmMain::UpdateStatus()
 {
     QString text =
         FListed.IsFiltering()
-            ? UiStrings::FilteredObjectCount.arg(FListModel->ItemCount()).arg(FListed.Total())
-            : UiStrings::ObjectCount.arg(FListModel->ItemCount());
+            ? UiStrings::FilteredObjectCount().arg(FListModel->ItemCount()).arg(FListed.Total())
+            : UiStrings::ObjectCount().arg(FListModel->ItemCount());
     if (FBinaryFile->HideSystemObjects())
-        text += UiStrings::SystemObjectsHidden;
+        text += UiStrings::SystemObjectsHidden();
     stbMain->SetSimpleText(text);
 }
 

@@ -120,7 +120,7 @@ QVariant TObjectListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(ListColumns[size_t(section)].Caption);
+        return tr(ListColumns[size_t(section)].Caption);
     if (role == Qt::TextAlignmentRole)
         return int(ListColumns[size_t(section)].Alignment | Qt::AlignVCenter);
     return {};

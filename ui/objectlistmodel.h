@@ -27,13 +27,13 @@ struct TListColumn {
 
 // Their positions are the Sort Keys.
 inline constexpr std::array<TListColumn, 7> ListColumns{{
-    {"Type", 80, Qt::AlignLeft},
-    {"ID", 80, Qt::AlignRight},
-    {"Name", 160, Qt::AlignLeft},
-    {"Date/Time", 120, Qt::AlignRight},
-    {"Size", 60, Qt::AlignRight},
-    {"Version List", 240, Qt::AlignLeft},
-    {"License Permissions", 60, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "Type"), 80, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "ID"), 80, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "Name"), 160, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "Date/Time"), 120, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "Size"), 60, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "Version List"), 240, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "License Permissions"), 60, Qt::AlignLeft},
 }};
 
 class TObjectListModel : public QAbstractTableModel {

@@ -69,7 +69,7 @@ int SaveWindows(const QString &folder, const QString &objectFile)
     QDir().mkpath(folder);
     QDir out(folder);
 
-    SetApplicationTitle(UiStrings::ApplicationTitle);
+    SetApplicationTitle(UiStrings::ApplicationTitle());
     QApplication::setWindowIcon(ApplicationIcon());
     SetExecutableVersionInfo(QuintarelVersionResource());
     const TCFrontEntryPoints &library = LoadCFront();
