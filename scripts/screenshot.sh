@@ -20,6 +20,15 @@ export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=xcb QT_FONT_DPI=96
 screen="-screen 0 1280x900x24"
 
 xvfb-run -a -s "$screen" "$build/bin/quintarel-screenshots" "$out" "$sample"
+xvfb-run -a -s "$screen" "$build/bin/quintarel-screenshots" --filter "$out" "$sample"
+# German texts; the dates of the sample are still read the American way.
+LANGUAGE=de xvfb-run -a -s "$screen" "$build/bin/quintarel-screenshots" --filter "$out" "$sample"
+
+# The real program keeps its settings (recent files, size) in a folder of
+# its own here, not in the user's.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 
 # The program itself, started on the sample; its screen is taken from beside it.
 xvfb-run -a -s "$screen" sh -c '

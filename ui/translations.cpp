@@ -24,8 +24,11 @@ bool Install(const QLocale &locale, const QString &name, const QString &folder)
 
 bool InstallTranslations(const QLocale &locale)
 {
-    // English is the language the texts are written in: nothing to load.
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+    // The first language the user reads (LANGUAGE, then LC_MESSAGES and
+    // LANG): English is the one the texts are written in, nothing to load.
+    const QStringList languages = locale.uiLanguages();
+    const QLocale first = languages.isEmpty() ? locale : QLocale(languages.front());
+    if (first.language() == QLocale::English || first.language() == QLocale::C)
         return false;
     Install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return Install(locale, QStringLiteral("quintarel"), OwnTranslations);

@@ -5,6 +5,11 @@
 //       builds the windows as the program does, opens the file, sorts by
 //       name, selects a row, and saves mainwindow.png, mainwindow-viewmenu.png,
 //       license.png, about.png and exportlist.png (the save dialog, cancelled).
+//   quintarel-screenshots --filter OUTPUT-FOLDER OBJECT-FILE
+//       the main window with the filter bar open, keeping the codeunits of
+//       the 50000..99999 range: mainwindow-filter.png; under a German
+//       locale (LANG=de_DE.UTF-8) the program's German texts show, and the
+//       picture is named mainwindow-de.png.
 //   quintarel-screenshots --screen PNG
 //       saves the whole screen (the real program, started beside it).
 
@@ -13,12 +18,20 @@
 #include "errors.h"
 #include "imagelists.h"
 #include "licform.h"
+#include "filterbar.h"
 #include "mainform.h"
+#include "screenfit.h"
+#include "translations.h"
 #include "uistrings.h"
 #include "versionresource.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -107,12 +120,43 @@ int SaveWindows(const QString &folder, const QString &objectFile)
     return ok ? 0 : 1;
 }
 
+int SaveFilteredWindow(const QString &folder, const QString &objectFile)
+{
+    QDir().mkpath(folder);
+    const bool german = InstallTranslations();
+    SetApplicationTitle(UiStrings::ApplicationTitle());
+    QApplication::setWindowIcon(ApplicationIcon());
+    TfrmMain mainWindow(LoadCFront(), TRegionalSettings::FromSystem(), {objectFile});
+    mainWindow.actViewFilter->trigger();
+    mainWindow.barFilter->edtFilterText->setText(QStringLiteral("50000..99999"));
+    mainWindow.barFilter->cboFilterType->setCurrentIndex(5); // Codeunit
+    mainWindow.lvwMain->setCurrentIndex(mainWindow.ListModel().index(1, 0));
+    QApplication::setActiveWindow(&mainWindow);
+    Settle();
+    const QString name = german ? QStringLiteral("mainwindow-de.png")
+                                : QStringLiteral("mainwindow-filter.png");
+    return Save(mainWindow.grab(), QDir(folder).filePath(name)) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    application.installEventFilter(new TScreenFitter(&application));
+    // Pictures start from a first run: no remembered size or recent files,
+    // and nothing written to the user's settings.
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     const QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.size() == 3 && arguments[0] == QLatin1String("--filter")) {
+        try {
+            return SaveFilteredWindow(arguments[1], arguments[2]);
+        } catch (const TError &error) {
+            std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+            return 1;
+        }
+    }
     if (arguments.size() == 2 && arguments[0] == QLatin1String("--screen"))
         return SaveScreen(arguments[1]);
     if (arguments.size() != 2) {
