@@ -6,8 +6,8 @@
 //       name, selects a row, and saves mainwindow.png, mainwindow-viewmenu.png,
 //       license.png, about.png and exportlist.png (the save dialog, cancelled).
 //   quintarel-screenshots --filter OUTPUT-FOLDER OBJECT-FILE
-//       the main window with the filter bar open, keeping the codeunits of
-//       the 50000..99999 range: mainwindow-filter.png; under a German
+//       the main window with the filter bar open, keeping the objects whose
+//       name, version list or ID holds "sales": mainwindow-filter.png; under a German
 //       locale (LANG=de_DE.UTF-8) the program's German texts show, and the
 //       picture is named mainwindow-de.png.
 //   quintarel-screenshots --screen PNG
@@ -128,8 +128,7 @@ int SaveFilteredWindow(const QString &folder, const QString &objectFile)
     QApplication::setWindowIcon(ApplicationIcon());
     TfrmMain mainWindow(LoadCFront(), TRegionalSettings::FromSystem(), {objectFile});
     mainWindow.actViewFilter->trigger();
-    mainWindow.barFilter->edtFilterText->setText(QStringLiteral("50000..99999"));
-    mainWindow.barFilter->cboFilterType->setCurrentIndex(5); // Codeunit
+    mainWindow.barFilter->edtFilterText->setText(QStringLiteral("sales"));
     mainWindow.lvwMain->setCurrentIndex(mainWindow.ListModel().index(1, 0));
     QApplication::setActiveWindow(&mainWindow);
     Settle();
