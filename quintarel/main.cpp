@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
     }
 
     const TRegionalSettings settings = TRegionalSettings::FromSystem();
-    TfrmMain mainWindow(*library, settings, *commandLine.Files);
+    TfrmMain mainWindow(*library, settings, *commandLine.Files, commandLine.LicenceFile);
     TfrmLicense licenseWindow(&mainWindow);
     frmLicense = &licenseWindow;
 

@@ -40,6 +40,71 @@
     </message>
 </context>
 <context>
+    <name>TLicenceStatus</name>
+    <message>
+        <source>No licence</source>
+        <translation>Keine Lizenz</translation>
+    </message>
+    <message>
+        <source>No licence is active: no object is granted any permission. Load one with Tools, License File...</source>
+        <translation>Keine Lizenz ist aktiv: Kein Objekt erhält eine Berechtigung. Laden Sie eine mit Extras, Lizenzdatei...</translation>
+    </message>
+    <message>
+        <source>Licence: %1</source>
+        <translation>Lizenz: %1</translation>
+    </message>
+    <message>
+        <source>Licence: %1 (information only)</source>
+        <translation>Lizenz: %1 (nur Information)</translation>
+    </message>
+    <message>
+        <source>%1
+Written by the ERP: its text is shown, its permissions can&apos;t be read here, so no object is granted any.</source>
+        <translation>%1
+Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier nicht gelesen werden, daher erhält kein Objekt eine.</translation>
+    </message>
+    <message>
+        <source>Licence %1 can&apos;t be used</source>
+        <translation>Lizenz %1 kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Cannot load licence file &quot;%1&quot;. %2</source>
+        <translation>Die Lizenzdatei „%1“ kann nicht geladen werden. %2</translation>
+    </message>
+    <message>
+        <source>Licence not reported</source>
+        <translation>Lizenz nicht gemeldet</translation>
+    </message>
+    <message>
+        <source>The database access library doesn&apos;t tell which licence is active.</source>
+        <translation>Die Datenbank-Zugriffsbibliothek gibt nicht an, welche Lizenz aktiv ist.</translation>
+    </message>
+    <message>
+        <source> (%1 not loaded)</source>
+        <translation> (%1 nicht geladen)</translation>
+    </message>
+    <message>
+        <source>No licence file is active.</source>
+        <translation>Keine Lizenzdatei ist aktiv.</translation>
+    </message>
+    <message>
+        <source>The database access library doesn&apos;t tell which licence file is active.</source>
+        <translation>Die Datenbank-Zugriffsbibliothek gibt nicht an, welche Lizenzdatei aktiv ist.</translation>
+    </message>
+    <message>
+        <source>%1 (information only)</source>
+        <translation>%1 (nur Information)</translation>
+    </message>
+    <message>
+        <source>%1 (can&apos;t be used)</source>
+        <translation>%1 (nicht verwendbar)</translation>
+    </message>
+</context>
+<context>
     <name>TNavisionBinaryFile</name>
     <message>
         <source>Unknown error</source>
@@ -87,6 +152,10 @@
     <message>
         <source>List index out of bounds (%1)</source>
         <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot load licence file &quot;%1&quot;. %2</source>
+        <translation>Die Lizenzdatei „%1“ kann nicht geladen werden. %2</translation>
     </message>
 </context>
 <context>

@@ -4,15 +4,24 @@
 #include "commandmanager.h"
 #include "errorbox.h"
 #include "fonts.h"
+#include "licencestatus.h"
 #include "licensefile.h"
 #include "screenfit.h"
 #include "windowmemory.h"
 
 #include <QApplication>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QShowEvent>
 
 TfrmLicense *frmLicense = nullptr;
+
+namespace {
+
+// Where the window opens where the screen has room for it (see FitToScreen).
+constexpr QPoint LicenseWindowPosition(320, 400);
+
+} // namespace
 
 TfrmLicense::TfrmLicense(QWidget *parent)
     : QDialog(parent), dlgLoadLicense(TFileDialog::TKind::Open, tr("Load License File"),
@@ -24,10 +33,11 @@ TfrmLicense::TfrmLicense(QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     for (QWidget *child : {static_cast<QWidget *>(cmdChange), static_cast<QWidget *>(cmdClose),
-                           static_cast<QWidget *>(memMain)})
+                           static_cast<QWidget *>(memMain), static_cast<QWidget *>(lblFileName)})
         child->setGeometry(Scaled(child->geometry()));
     setFixedSize(Scaled(size()));
-    move(geometry().topLeft());
+    // Designer writes no position for a window of its own: it is placed here.
+    move(LicenseWindowPosition);
     DesignedGeometry = geometry();
 
     const QFont buttonFont = WindowFont();
@@ -36,6 +46,8 @@ TfrmLicense::TfrmLicense(QWidget *parent)
         cmdClose->setFont(buttonFont);
     }
     memMain->setFont(LicenseTextFont());
+    if (buttonFont != QApplication::font())
+        lblFileName->setFont(buttonFont);
 
     acmMain = new TCommandManager(this);
     acmMain->Add(actChange);
@@ -73,6 +85,7 @@ void TfrmLicense::FitToScreen()
              {static_cast<QWidget *>(cmdChange), static_cast<QWidget *>(cmdClose)})
             button->move(button->pos() - shift);
         memMain->resize(memMain->size() - QSize(shift.x(), shift.y()));
+        lblFileName->resize(lblFileName->width() - shift.x(), lblFileName->height());
         setFixedSize(fitted);
     }
     QRect client(DesignedGeometry.topLeft(), fitted);
@@ -102,6 +115,7 @@ void TfrmLicense::RefreshInformation()
     memMain->setUpdatesEnabled(false);
     const auto repaintOnce = qScopeGuard([this] { memMain->setUpdatesEnabled(true); });
     memMain->clear();
+    ShowActiveFile();
     if (!LicenseFile)
         return;
     QStringList lines;
@@ -110,11 +124,23 @@ void TfrmLicense::RefreshInformation()
     memMain->setPlainText(lines.join(u'\n'));
 }
 
+// The full path of the active licence's file above its information; a path
+// too long for the line is cut in the middle and shown whole as a tip.
+void TfrmLicense::ShowActiveFile()
+{
+    const QString caption =
+        LicenseFile ? TLicenceStatus::FileCaption(LicenseFile->ActiveLicence()) : QString();
+    lblFileName->setText(
+        lblFileName->fontMetrics().elidedText(caption, Qt::ElideMiddle, lblFileName->width()));
+    lblFileName->setToolTip(caption);
+}
+
 void TfrmLicense::actChangeExecute()
 {
     if (!dlgLoadLicense.Execute(this))
         return;
     LicenseFile->ChangeLicenseFile(dlgLoadLicense.FileName);
+    LastLoadedFile = dlgLoadLicense.FileName;
     RefreshInformation();
     Changed = true;
 }

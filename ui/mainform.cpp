@@ -6,10 +6,12 @@
 #include "codepage.h"
 #include "commandmanager.h"
 #include "errorbox.h"
+#include "errors.h"
 #include "filterbar.h"
 #include "fonts.h"
 #include "imagelists.h"
 #include "keysearch.h"
+#include "licencestatus.h"
 #include "licform.h"
 #include "listselection.h"
 #include "screenfit.h"
@@ -57,6 +59,12 @@ constexpr QPoint MainWindowPosition(266, 264);
 
 TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
                    const QStringList &arguments, QWidget *parent)
+    : TfrmMain(library, settings, arguments, QString(), parent)
+{
+}
+
+TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
+                   const QStringList &arguments, const QString &licenceFile, QWidget *parent)
     : QMainWindow(parent),
       dlgOpen(TFileDialog::TKind::Open, QString(),
               {tr("Object and Backup Files (*.fob *.fbk)"), tr("Navision Object File (*.fob)"),
@@ -79,10 +87,12 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     imlToolbar = ToolbarImages();
     imlListView = ListViewImages();
     dlgAbout = new TAboutBox(this, settings.ThousandSeparator);
+    LicenceStatus = new TLicenceStatus(stbMain);
+    stbMain->addPermanentWidget(LicenceStatus);
     SetUpList();
     SetUpCommands();
     SetUpDesktopCommands();
-    FormCreate(library, settings, arguments);
+    FormCreate(library, settings, arguments, licenceFile);
     ShowSortOrder();
     acmMain->UpdateAll();
 }
@@ -97,13 +107,20 @@ TfrmMain::~TfrmMain()
 }
 
 void TfrmMain::FormCreate(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
-                          const QStringList &arguments)
+                          const QStringList &arguments, const QString &licenceFile)
 {
     FBinaryFile = std::make_unique<TNavisionBinaryFile>(library, settings);
     FBinaryFile->OnObjectLoaded = [this](TNavisionBinaryFile &sender,
                                          const TNavisionObject &object) {
         ObjectLoaded(sender, object);
     };
+    // The licence comes first, so that a file opened now is looked up in it.
+    StartLicence = LoadStartLicence(FBinaryFile->LicenseFile(), licenceFile);
+    // Named on the command line, its failure is an error like that of a file
+    // named there; a remembered one that has gone is only noted.
+    if (!licenceFile.isEmpty() && !StartLicence.Failure.isEmpty())
+        RunCommand([&] { throw TError(StartLicence.Failure); });
+    UpdateLicenceStatus();
     if (arguments.isEmpty()) {
         UpdateTitle();
         UpdateStatus();
@@ -233,6 +250,12 @@ void TfrmMain::UpdateStatus()
     if (FBinaryFile->HideSystemObjects())
         text += UiStrings::SystemObjectsHidden();
     stbMain->SetSimpleText(text);
+}
+
+void TfrmMain::UpdateLicenceStatus()
+{
+    LicenceStatus->Show(FBinaryFile->LicenseFile().ActiveLicence(), StartLicence.File,
+                        StartLicence.Failure);
 }
 
 void TfrmMain::ObjectLoaded(TNavisionBinaryFile &, const TNavisionObject &object)
@@ -372,6 +395,12 @@ void TfrmMain::actToolsLicenseFileExecute()
     frmLicense->Changed = false;
     frmLicense->LicenseFile = &FBinaryFile->LicenseFile();
     frmLicense->exec();
+    if (frmLicense->Changed) {
+        // The licence the user chose is the one the next start begins with.
+        RememberLicenceFile(frmLicense->LastLoadedFile);
+        StartLicence = {};
+    }
+    UpdateLicenceStatus();
     if (frmLicense->Changed) {
         FBinaryFile->RefreshPermissions();
         RelistRows();

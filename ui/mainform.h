@@ -7,6 +7,7 @@
 #include "filedialog.h"
 #include "objectfilter.h"
 #include "objectlistmodel.h"
+#include "rememberedlicence.h"
 #include "ui_mainform.h"
 
 #include <QElapsedTimer>
@@ -20,15 +21,19 @@ class TAboutBox;
 class TCommandManager;
 class TFilterBar;
 class TRecentFiles;
+class TLicenceStatus;
 
 class TfrmMain : public QMainWindow, public Ui::TfrmMain {
     Q_OBJECT
 
 public:
     // The entry points must outlive the window. With arguments, the window
-    // shows itself and opens the first of them; the rest are ignored.
+    // shows itself and opens the first of them; the rest are ignored. The
+    // licence is the licence file to start with (else the one loaded last).
     TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
              const QStringList &arguments, QWidget *parent = nullptr);
+    TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
+             const QStringList &arguments, const QString &licenceFile, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
     TNavisionBinaryFile &BinaryFile() const { return *FBinaryFile; }
@@ -42,6 +47,8 @@ public:
     void UpdateStatus();
     void ObjectLoaded(TNavisionBinaryFile &sender, const TNavisionObject &object);
     void FilesDropped(const QStringList &files);
+    // The status bar's licence section, from the licence active now.
+    void UpdateLicenceStatus();
 
     // The list's handlers.
     void lvwMainData(TListItem &item);
@@ -82,6 +89,7 @@ public:
     QAction *actEditSelectAll;
     QAction *actFileReload;
     QMenu *mnuFileRecent;
+    TLicenceStatus *LicenceStatus;
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -89,7 +97,7 @@ protected:
 
 private:
     void FormCreate(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
-                    const QStringList &arguments);
+                    const QStringList &arguments, const QString &licenceFile);
     void SetUpCommands();
     void SetUpList();
     void SortBy(int key);
@@ -107,5 +115,6 @@ private:
     TListedObjects FListed;
     TRecentFiles *FRecentFiles = nullptr;
     QElapsedTimer StatusPaintClock;
-    TKeyBuffer PassingKey; // the key of the object read last, for the status bar
+    TKeyBuffer PassingKey;      // the key of the object read last, for the status bar
+    TStartLicence StartLicence; // the licence file the start tried, and why it failed
 };

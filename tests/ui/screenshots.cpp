@@ -16,9 +16,9 @@
 #include "apptitle.h"
 #include "cfront.h"
 #include "errors.h"
+#include "filterbar.h"
 #include "imagelists.h"
 #include "licform.h"
-#include "filterbar.h"
 #include "mainform.h"
 #include "screenfit.h"
 #include "translations.h"
@@ -29,11 +29,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QMenu>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -87,7 +88,10 @@ int SaveWindows(const QString &folder, const QString &objectFile)
     SetExecutableVersionInfo(QuintarelVersionResource());
     const TCFrontEntryPoints &library = LoadCFront();
 
-    TfrmMain mainWindow(library, TRegionalSettings::FromSystem(), {objectFile});
+    // With the licence beside the object file (samples/demo.flf), as make run starts.
+    const QString licence = QFileInfo(objectFile).dir().filePath(QStringLiteral("demo.flf"));
+    TfrmMain mainWindow(library, TRegionalSettings::FromSystem(), {objectFile},
+                        QFileInfo::exists(licence) ? licence : QString());
     TfrmLicense licenseWindow(&mainWindow);
     frmLicense = &licenseWindow;
     mainWindow.actViewSortByName->trigger();
@@ -132,8 +136,8 @@ int SaveFilteredWindow(const QString &folder, const QString &objectFile)
     mainWindow.lvwMain->setCurrentIndex(mainWindow.ListModel().index(1, 0));
     QApplication::setActiveWindow(&mainWindow);
     Settle();
-    const QString name = german ? QStringLiteral("mainwindow-de.png")
-                                : QStringLiteral("mainwindow-filter.png");
+    const QString name =
+        german ? QStringLiteral("mainwindow-de.png") : QStringLiteral("mainwindow-filter.png");
     return Save(mainWindow.grab(), QDir(folder).filePath(name)) ? 0 : 1;
 }
 
