@@ -10,6 +10,7 @@
 #include "imagelists.h"
 #include "keysearch.h"
 #include "licform.h"
+#include "readdatesas.h"
 #include "uistrings.h"
 
 #include <QApplication>
@@ -89,6 +90,11 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     SetUpList();
     SetUpCommands();
     FormCreate(library, settings, arguments);
+    // Another order reopens the loaded file, its dates read in that order.
+    mnuViewReadDatesAs = new TReadDatesAsMenu(*mnuView, *acmMain, *FBinaryFile, [this] {
+        if (!FBinaryFile->FileName().isEmpty())
+            RunCommand([&] { OpenFile(QString(FBinaryFile->FileName())); });
+    });
     acmMain->UpdateAll();
 }
 
@@ -231,6 +237,7 @@ void TfrmMain::UpdateStatus()
     QString text = UiStrings::ObjectCount.arg(FListModel->ItemCount());
     if (FBinaryFile->HideSystemObjects())
         text += UiStrings::SystemObjectsHidden;
+    text += DatesReadAsStatusText(*FBinaryFile);
     stbMain->SetSimpleText(text);
 }
 

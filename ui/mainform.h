@@ -17,6 +17,7 @@
 
 class TAboutBox;
 class TCommandManager;
+class TReadDatesAsMenu;
 
 class TfrmMain : public QMainWindow, public Ui::TfrmMain {
     Q_OBJECT
@@ -63,6 +64,7 @@ public:
     TFileDialog dlgOpen;
     TFileDialog dlgExportList;
     TAboutBox *dlgAbout;
+    TReadDatesAsMenu *mnuViewReadDatesAs;
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
