@@ -19,6 +19,18 @@ void PrintError(const QString &message)
     std::fputc('\n', stderr);
 }
 
+// One line when the file's dates were read in another order than the user's.
+void NoteDateOrder(const TNavisionBinaryFile &model)
+{
+    const TDateOrder own = model.Settings().ReadDateOrder();
+    if (model.DateOrderUsed() == own)
+        return;
+    PrintError(
+        QStringLiteral("quintarel-cli: note: dates in \"%1\" read as %2; the regional "
+                       "settings' order is %3.")
+            .arg(model.FileName(), DateOrderText(model.DateOrderUsed()), DateOrderText(own)));
+}
+
 // Takes the desktop program's road: licence, hiding, loading, direction, key.
 void Run(const TListerOptions &options)
 {
@@ -28,7 +40,9 @@ void Run(const TListerOptions &options)
         model.LicenseFile().ChangeLicenseFile(options.LicenseFile);
     if (options.HideSystemObjects)
         model.SetHideSystemObjects(true);
+    model.SetDateOrderChoice(options.DateOrder);
     model.LoadFromFile(options.Files.constFirst());
+    NoteDateOrder(model);
     if (options.Descending)
         model.SetSortDirection(1);
     model.SetSortKey(options.SortKey);

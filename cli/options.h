@@ -2,6 +2,7 @@
 #pragma once
 
 #include "commandline.h"
+#include "dateorder.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@ struct TListerOptions {
     bool HideSystemObjects = false;
     QString LicenseFile; // empty: the library's default licence
     QString ExportFile;  // empty: list on standard output
+    TDateOrderChoice DateOrder = TDateOrderChoice::Automatic;
     QStringList Files;
 };
 
