@@ -91,7 +91,7 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     SetUpCommands();
     FormCreate(library, settings, arguments);
     // Another order reopens the loaded file, its dates read in that order.
-    mnuViewReadDatesAs = new TReadDatesAsMenu(*mnuView, *acmMain, *FBinaryFile, [this] {
+    ReadDatesAs = new TReadDatesAsMenu(*mnuView, *acmMain, *FBinaryFile, [this] {
         if (!FBinaryFile->FileName().isEmpty())
             RunCommand([&] { OpenFile(QString(FBinaryFile->FileName())); });
     });

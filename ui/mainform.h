@@ -64,7 +64,7 @@ public:
     TFileDialog dlgOpen;
     TFileDialog dlgExportList;
     TAboutBox *dlgAbout;
-    TReadDatesAsMenu *mnuViewReadDatesAs;
+    TReadDatesAsMenu *ReadDatesAs; // the View menu's Read Dates As
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

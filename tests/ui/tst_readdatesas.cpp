@@ -30,7 +30,7 @@ QString StatusText(const TfrmMain &window)
 
 TReadDatesAsMenu &Menu(const TfrmMain &window)
 {
-    return *window.mnuViewReadDatesAs;
+    return *window.ReadDatesAs;
 }
 
 QList<QAction *> Choices(const TfrmMain &window)
