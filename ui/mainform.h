@@ -6,6 +6,7 @@
 #include "binaryfile.h"
 #include "filedialog.h"
 #include "objectlistmodel.h"
+#include "rememberedlicence.h"
 #include "ui_mainform.h"
 
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@
 
 class TAboutBox;
 class TCommandManager;
+class TLicenceStatus;
 class TReadDatesAsMenu;
 
 class TfrmMain : public QMainWindow, public Ui::TfrmMain {
@@ -24,9 +26,12 @@ class TfrmMain : public QMainWindow, public Ui::TfrmMain {
 
 public:
     // The entry points must outlive the window. With arguments, the window
-    // shows itself and opens the first of them; the rest are ignored.
+    // shows itself and opens the first of them; the rest are ignored. The
+    // licence is the licence file to start with (else the one loaded last).
     TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
              const QStringList &arguments, QWidget *parent = nullptr);
+    TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
+             const QStringList &arguments, const QString &licenceFile, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
     TNavisionBinaryFile &BinaryFile() const { return *FBinaryFile; }
@@ -38,6 +43,8 @@ public:
     void UpdateStatus();
     void ObjectLoaded(TNavisionBinaryFile &sender, const TNavisionObject &object);
     void FilesDropped(const QStringList &files);
+    // The status bar's licence section, from the licence active now.
+    void UpdateLicenceStatus();
 
     // The list's handlers.
     void lvwMainData(TListItem &item);
@@ -64,6 +71,7 @@ public:
     TFileDialog dlgOpen;
     TFileDialog dlgExportList;
     TAboutBox *dlgAbout;
+    TLicenceStatus *LicenceStatus;
     TReadDatesAsMenu *ReadDatesAs; // the View menu's Read Dates As
 
 protected:
@@ -72,7 +80,7 @@ protected:
 
 private:
     void FormCreate(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
-                    const QStringList &arguments);
+                    const QStringList &arguments, const QString &licenceFile);
     void SetUpCommands();
     void SetUpList();
     void SortBy(int key);
@@ -81,5 +89,6 @@ private:
     std::unique_ptr<TNavisionBinaryFile> FBinaryFile;
     TObjectListModel *FListModel;
     QElapsedTimer StatusPaintClock;
-    TKeyBuffer PassingKey; // the key of the object read last, for the status bar
+    TKeyBuffer PassingKey;      // the key of the object read last, for the status bar
+    TStartLicence StartLicence; // the licence file the start tried, and why it failed
 };
