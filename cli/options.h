@@ -2,6 +2,7 @@
 #pragma once
 
 #include "commandline.h"
+#include "formats.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,8 +15,9 @@ struct TListerOptions {
     bool Descending = false;
     bool HideSystemObjects = false;
     QString LicenseFile; // empty: the library's default licence
-    QString ExportFile;  // empty: list on standard output
-    QStringList Files;
+    QString ExportFile;  // empty: list on standard output; "-": export to standard output
+    TListFormatOptions Output;
+    QStringList Files; // "-" is standard input
 };
 
 struct TListerCommandLine {
