@@ -1,6 +1,7 @@
 // quintarel-cli: lists object files for scripts and machines without a
 // display, the way the desktop program reads, sorts and exports it.
 #include "formats.h"
+#include "licencenote.h"
 #include "options.h"
 
 #include "binaryfile.h"
@@ -79,8 +80,13 @@ int Run(const TListerOptions &options)
 {
     const TCFrontEntryPoints &library = LoadCFront();
     TNavisionBinaryFile model(library, TRegionalSettings::FromSystem());
+    // A licence that can't be loaded ends the run; one read at start that
+    // grants nothing is noted, and the listing goes on.
     if (!options.LicenseFile.isEmpty())
         model.LicenseFile().ChangeLicenseFile(options.LicenseFile);
+    else if (const QString note = StartLicenceNote(model.LicenseFile().ActiveLicence());
+             !note.isEmpty())
+        PrintError(note);
     if (options.HideSystemObjects)
         model.SetHideSystemObjects(true);
 

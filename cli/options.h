@@ -14,7 +14,7 @@ struct TListerOptions {
     int32_t SortKey = 0;
     bool Descending = false;
     bool HideSystemObjects = false;
-    QString LicenseFile; // empty: the library's default licence
+    QString LicenseFile; // empty: the licence the library starts with
     QString ExportFile;  // empty: list on standard output; "-": export to standard output
     TListFormatOptions Output;
     QStringList Files; // "-" is standard input

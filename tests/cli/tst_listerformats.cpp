@@ -30,7 +30,13 @@ TRun Run(const QString &program, const QStringList &arguments, const QByteArray 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LC_ALL", "en_US.UTF-8");
     process.setProcessEnvironment(environment);
-    process.start(program, arguments);
+    // The lister with the demo licence, so that no note on a missing licence
+    // goes to standard error.
+    process.start(program,
+                  program == Lister
+                      ? QStringList{"--license", QStringLiteral(QUINTAREL_SAMPLES "/demo.flf")} +
+                            arguments
+                      : arguments);
     process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(30000)) {

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -74,7 +75,10 @@ int SaveWindows(const QString &folder, const QString &objectFile)
     SetExecutableVersionInfo(QuintarelVersionResource());
     const TCFrontEntryPoints &library = LoadCFront();
 
-    TfrmMain mainWindow(library, TRegionalSettings::FromSystem(), {objectFile});
+    // With the licence beside the object file (samples/demo.flf), as make run starts.
+    const QString licence = QFileInfo(objectFile).dir().filePath(QStringLiteral("demo.flf"));
+    TfrmMain mainWindow(library, TRegionalSettings::FromSystem(), {objectFile},
+                        QFileInfo::exists(licence) ? licence : QString());
     TfrmLicense licenseWindow(&mainWindow);
     frmLicense = &licenseWindow;
     mainWindow.actViewSortByName->trigger();
