@@ -69,8 +69,8 @@ struct TListerParser {
                                QStringLiteral("FILE")};
     QCommandLineOption Export{
         QStringLiteral("export"),
-        QStringLiteral("Write the list to OUT as the program's Export List does (code page "
-                       "850, CR LF, no permissions) and print nothing."),
+        QStringLiteral("Write the list to OUT (- for standard output) as the program's Export "
+                       "List does (code page 850, CR LF, no permissions) and print nothing else."),
         QStringLiteral("OUT")};
     QCommandLineOption DateOrder{
         QStringLiteral("date-order"),
@@ -79,15 +79,28 @@ struct TListerParser {
                        "file), locale (the regional settings' order alone), dmy, mdy or ymd; auto "
                        "by default."),
         QStringLiteral("ORDER")};
+    QCommandLineOption Format{
+        QStringLiteral("format"),
+        QStringLiteral("Output format: tsv (by default), csv (RFC 4180, with a header line) or "
+                       "json (one array of objects). CSV and JSON give ISO 8601 date-times."),
+        QStringLiteral("FORMAT")};
+    QCommandLineOption Header{QStringLiteral("header"),
+                              QStringLiteral("Begin the TSV output with a line of field names.")};
+    QCommandLineOption IsoDates{
+        QStringLiteral("iso-dates"),
+        QStringLiteral("Write date-times as ISO 8601 (2015-09-15T12:00:00) in TSV too.")};
 
     TListerParser()
     {
         QCommandLineParser &parser = CommandLine.Parser();
         for (const QCommandLineOption *option :
-             {&Sort, &Descending, &HideSystem, &License, &Export, &DateOrder})
+             {&Sort, &Descending, &HideSystem, &License, &Export, &DateOrder, &Format, &Header,
+              &IsoDates})
             parser.addOption(*option);
-        parser.addPositionalArgument(QStringLiteral("FILE"),
-                                     QStringLiteral("The object (.fob) or backup (.fbk) file."));
+        parser.addPositionalArgument(
+            QStringLiteral("FILE"),
+            QStringLiteral("Object (.fob) or backup (.fbk) files; - for standard input."),
+            QStringLiteral("FILE..."));
     }
 
     // The options' values; the problem of the first that makes no sense.
@@ -118,11 +131,39 @@ struct TListerParser {
             if (target->isEmpty())
                 return QStringLiteral("--%1 needs a file name").arg(option->names().constFirst());
         }
+        if (const auto problem = ReadOutput(options))
+            return problem;
         options.Files = parser.positionalArguments();
         if (options.Files.isEmpty())
             return QStringLiteral("No object file given");
-        if (options.Files.size() > 1)
-            return QStringLiteral("Only one object file can be listed");
+        if (options.Files.count(QStringLiteral("-")) > 1)
+            return QStringLiteral("Standard input (-) can be read only once");
+        if (options.Files.size() > 1 && !options.ExportFile.isEmpty() && options.ExportFile != u"-")
+            return QStringLiteral("--export to a file takes one object file; --export - writes "
+                                  "the exports of several one after the other");
+        options.Output.FileColumn = options.Files.size() > 1; // JSON names it always
+        return std::nullopt;
+    }
+
+    std::optional<QString> ReadOutput(TListerOptions &options) const
+    {
+        const QCommandLineParser &parser = CommandLine.Parser();
+        TListFormatOptions &output = options.Output;
+        if (parser.isSet(Format)) {
+            const auto format = ListFormatFromName(parser.value(Format));
+            if (!format)
+                return QStringLiteral("Unknown format \"%1\"").arg(parser.value(Format));
+            output.Format = *format;
+        }
+        output.Header = parser.isSet(Header) || output.Format == TListFormat::Csv;
+        output.IsoDates = parser.isSet(IsoDates) || output.Format != TListFormat::Tsv;
+        if (output.Format == TListFormat::Json && parser.isSet(Header))
+            return QStringLiteral("--header is for the tsv and csv formats");
+        // The export is the window's Export List, byte for byte.
+        if (!options.ExportFile.isEmpty() &&
+            (parser.isSet(Format) || parser.isSet(Header) || parser.isSet(IsoDates)))
+            return QStringLiteral("--export writes the Export List's own format; --format, "
+                                  "--header and --iso-dates don't apply to it");
         return std::nullopt;
     }
 };

@@ -3,6 +3,7 @@
 
 #include "commandline.h"
 #include "dateorder.h"
+#include "formats.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,9 +16,10 @@ struct TListerOptions {
     bool Descending = false;
     bool HideSystemObjects = false;
     QString LicenseFile; // empty: the licence the library starts with
-    QString ExportFile;  // empty: list on standard output
+    QString ExportFile;  // empty: list on standard output; "-": export to standard output
+    TListFormatOptions Output;
     TDateOrderChoice DateOrder = TDateOrderChoice::Automatic;
-    QStringList Files;
+    QStringList Files; // "-" is standard input
 };
 
 struct TListerCommandLine {
