@@ -105,13 +105,23 @@ TNavisionBinaryFile::TNavisionBinaryFile(const TCFrontEntryPoints &library,
     : FSettings(settings), FObjects(std::make_unique<TObjectList>(settings.Locale)),
       FHiddenObjects(std::make_unique<TObjectList>(settings.Locale))
 {
-    FLicenseFile = std::make_unique<TNavisionLicenseFile>(library);
+    FOwnLicenseFile = std::make_unique<TNavisionLicenseFile>(library);
+    FLicenseFile = FOwnLicenseFile.get();
+}
+
+TNavisionBinaryFile::TNavisionBinaryFile(TNavisionLicenseFile &licenseFile,
+                                         const TRegionalSettings &settings)
+    : FSettings(settings), FLicenseFile(&licenseFile),
+      FObjects(std::make_unique<TObjectList>(settings.Locale)),
+      FHiddenObjects(std::make_unique<TObjectList>(settings.Locale))
+{
 }
 
 TNavisionBinaryFile::~TNavisionBinaryFile()
 {
     Clear();
-    FLicenseFile.reset();
+    FLicenseFile = nullptr;
+    FOwnLicenseFile.reset();
     FHiddenObjects.reset();
     FObjects.reset();
 }
