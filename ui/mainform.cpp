@@ -5,6 +5,7 @@
 #include "busycursor.h"
 #include "codepage.h"
 #include "commandmanager.h"
+#include "compareform.h"
 #include "errorbox.h"
 #include "fonts.h"
 #include "imagelists.h"
@@ -71,6 +72,7 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
       dlgOpen(TFileDialog::TKind::Open, QString(),
               {QStringLiteral("Navision Object File (*.fob)"),
                QStringLiteral("Navision Backup File (*.fbk)"), QStringLiteral("All Files (*)")}),
+      dlgCompareWith(TFileDialog::TKind::Open, tr("Compare With"), dlgOpen.Filters),
       dlgExportList(TFileDialog::TKind::Save, QStringLiteral("Export List"),
                     {QStringLiteral("Text (Tab Delimited) (*.txt)")}, QStringLiteral("txt"))
 {
@@ -150,6 +152,8 @@ void TfrmMain::SetUpCommands()
         });
     };
     add(actFileOpen, &TfrmMain::actFileOpenExecute);
+    add(actFileCompareWith, &TfrmMain::actFileCompareWithExecute,
+        &TfrmMain::actFileCompareWithUpdate);
     add(actFileClose, &TfrmMain::actFileCloseExecute, &TfrmMain::actFileCloseUpdate);
     add(actFileExportList, &TfrmMain::actFileExportListExecute, &TfrmMain::actFileExportListUpdate);
     add(actFileExit, &TfrmMain::actFileExitExecute);
@@ -293,6 +297,25 @@ void TfrmMain::actFileOpenExecute()
 {
     if (dlgOpen.Execute(this))
         OpenFile(dlgOpen.FileName);
+}
+
+// The open file is the old one; the comparison window reads both anew and
+// lives beside the main window until it is closed.
+void TfrmMain::actFileCompareWithExecute()
+{
+    if (!dlgCompareWith.Execute(this))
+        return;
+    auto window =
+        std::make_unique<TfrmCompare>(FBinaryFile->LicenseFile(), FBinaryFile->Settings(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->Compare(FBinaryFile->FileName(), dlgCompareWith.FileName,
+                    FBinaryFile->HideSystemObjects());
+    window.release()->show();
+}
+
+void TfrmMain::actFileCompareWithUpdate(QAction &action)
+{
+    action.setEnabled(!FBinaryFile->FileName().isEmpty());
 }
 
 void TfrmMain::actFileCloseExecute()

@@ -45,6 +45,8 @@ public:
 
     // The commands.
     void actFileOpenExecute();
+    void actFileCompareWithExecute();
+    void actFileCompareWithUpdate(QAction &action);
     void actFileCloseExecute();
     void actFileCloseUpdate(QAction &action);
     void actFileExportListExecute();
@@ -61,6 +63,7 @@ public:
     QList<QIcon> imlToolbar;
     QList<QIcon> imlListView;
     TFileDialog dlgOpen;
+    TFileDialog dlgCompareWith;
     TFileDialog dlgExportList;
     TAboutBox *dlgAbout;
 
