@@ -27,7 +27,7 @@
 
 namespace {
 
-constexpr QSize CompareWindowSize(1000, 420);
+constexpr QSize CompareWindowSize(1060, 420);
 
 // Qt reads "[*]" in a caption as the place of its modified mark.
 QString LiteralCaption(QString text)

@@ -22,17 +22,17 @@ struct TComparisonListColumn {
 
 // In the order of TComparisonColumn.
 inline constexpr std::array<TComparisonListColumn, ComparisonColumnCount> ComparisonListColumns{{
-    {QT_TR_NOOP("Change"), 80, Qt::AlignLeft},
-    {QT_TR_NOOP("Type"), 80, Qt::AlignLeft},
-    {QT_TR_NOOP("ID"), 70, Qt::AlignRight},
-    {QT_TR_NOOP("Name"), 220, Qt::AlignLeft},
-    {QT_TR_NOOP("Old Date/Time"), 125, Qt::AlignRight},
-    {QT_TR_NOOP("New Date/Time"), 125, Qt::AlignRight},
-    {QT_TR_NOOP("Old Size"), 65, Qt::AlignRight},
-    {QT_TR_NOOP("New Size"), 65, Qt::AlignRight},
-    {QT_TR_NOOP("Old Version List"), 170, Qt::AlignLeft},
-    {QT_TR_NOOP("New Version List"), 170, Qt::AlignLeft},
-    {QT_TR_NOOP("License Permissions"), 60, Qt::AlignLeft},
+    {QT_TR_NOOP("Change"), 70, Qt::AlignLeft},
+    {QT_TR_NOOP("Type"), 75, Qt::AlignLeft},
+    {QT_TR_NOOP("ID"), 60, Qt::AlignRight},
+    {QT_TR_NOOP("Name"), 190, Qt::AlignLeft},
+    {QT_TR_NOOP("Old Date/Time"), 112, Qt::AlignRight},
+    {QT_TR_NOOP("New Date/Time"), 112, Qt::AlignRight},
+    {QT_TR_NOOP("Old Size"), 55, Qt::AlignRight},
+    {QT_TR_NOOP("New Size"), 55, Qt::AlignRight},
+    {QT_TR_NOOP("Old Version List"), 120, Qt::AlignLeft},
+    {QT_TR_NOOP("New Version List"), 120, Qt::AlignLeft},
+    {QT_TR_NOOP("License Permissions"), 55, Qt::AlignLeft},
 }};
 
 class TComparisonModel : public QAbstractTableModel {
