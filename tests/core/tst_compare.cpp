@@ -91,6 +91,7 @@ private slots:
     void pairsObjects_data();
     void pairsObjects();
     void countsEachKind();
+    void secondModelBorrowsTheLicence();
     void leavesHiddenSystemObjectsOut();
     void sortsByEveryColumn_data();
     void sortsByEveryColumn();
@@ -235,6 +236,28 @@ void TestCompare::countsEachKind()
         empty.Load({}, {});
         QVERIFY(!TObjectComparison(empty.Old, empty.New).HasDifferences());
     }
+}
+
+// The library is started and stopped once, by the model that owns the
+// licence reader; the borrowing model looks its objects up in it.
+void TestCompare::secondModelBorrowsTheLicence()
+{
+    TFakeCFront library;
+    library.SetRights(otTable, 3, {{1, 0, 0, 0, 0}});
+    {
+        TNavisionBinaryFile owner(library.EntryPoints(), UsSettings());
+        {
+            TNavisionBinaryFile borrower(owner.LicenseFile(), UsSettings());
+            QBuffer buffer;
+            buffer.setData(Entry("Table", "3", "Demo") + '\x1A');
+            buffer.open(QIODevice::ReadOnly);
+            borrower.LoadFromStream(buffer);
+            QCOMPARE(borrower.GetObject(0).GetPermissionText(), QByteArray("R"));
+        }
+        QCOMPARE(library.Calls.count("3"), 1);
+        QCOMPARE(library.Calls.count("4"), 0);
+    }
+    QCOMPARE(library.Calls.count("4"), 1);
 }
 
 // Only the listed objects are compared: with system objects hidden while
