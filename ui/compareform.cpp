@@ -194,6 +194,15 @@ void TfrmCompare::UpdateStatus()
     stbCompare->SetSimpleText(text);
 }
 
+void TfrmCompare::RefreshPermissions()
+{
+    if (!FComparison)
+        return;
+    FOldFile->RefreshPermissions();
+    FNewFile->RefreshPermissions();
+    FModel->RepaintAll();
+}
+
 int TfrmCompare::lvwCompareDataFind(const QString &findString, int startIndex, bool wrap)
 {
     return FindKeyPrefix(

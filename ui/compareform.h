@@ -37,6 +37,9 @@ public:
     TComparisonModel &Model() const { return *FModel; }
 
     void UpdateStatus();
+    // Looks the permissions of both files' objects up again, after another
+    // licence was loaded.
+    void RefreshPermissions();
     // Find-by-typing: the first row from the start row whose key text
     // ("Type ID Name" of the new object, or of the old one when removed)
     // begins with the typed text.

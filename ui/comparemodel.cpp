@@ -137,6 +137,12 @@ void TComparisonModel::SortBy(TComparisonColumn column, bool descending)
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+void TComparisonModel::RepaintAll()
+{
+    if (!FRows.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
 void TComparisonModel::Rebuild()
 {
     FRows.clear();

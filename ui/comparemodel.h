@@ -52,6 +52,8 @@ public:
     TComparisonColumn SortColumn() const { return FSortColumn; }
     bool SortDescending() const { return FSortDescending; }
     void SortBy(TComparisonColumn column, bool descending);
+    // Has every row asked for again.
+    void RepaintAll();
 
     // The differences shown, top to bottom, as positions in the comparison.
     const std::vector<int> &Rows() const { return FRows; }

@@ -391,6 +391,8 @@ void TfrmMain::actToolsLicenseFileExecute()
     if (frmLicense->Changed) {
         FBinaryFile->RefreshPermissions();
         FListModel->RepaintAll();
+        for (TfrmCompare *comparison : findChildren<TfrmCompare *>())
+            comparison->RefreshPermissions();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "codepage.h"
 #include "compareform.h"
 #include "comparemodel.h"
+#include "licform.h"
 #include "simplestatusbar.h"
 #include "uitestsupport.h"
 
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -109,6 +111,7 @@ private slots:
     void findsRowByTypedText();
     void exportsShownRowsWithHeader();
     void mainWindowStaysUsable();
+    void licenceChangeReachesTheComparison();
     void unreadableFileShowsErrorAndNoWindow();
 };
 
@@ -343,6 +346,31 @@ void TCompareWindowTest::mainWindowStaysUsable()
     QVERIFY(!closed);
     window->OpenFile(files.Old);
     QCOMPARE(CellText(*window, 1, 6), QStringLiteral("RIMD")); // Table 18 Customer
+}
+
+// Another licence loaded in the main window: the comparison shows the new
+// file's permissions under it.
+void TCompareWindowTest::licenceChangeReachesTheComparison()
+{
+    TTwoFiles files;
+    const auto window = CreateMainWindow();
+    TfrmLicense license(window.get());
+    frmLicense = &license;
+    TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
+    QVERIFY(compare);
+    const int customer = RowOf(*compare, "Table", 18);
+    QCOMPARE(Cell(*compare, customer, TComparisonColumn::Permissions), QStringLiteral("RIMD"));
+
+    TDialogRecorder dialogs;
+    dialogs.Answers = {WriteLicenceFile(files.Folder, "x.flf", "[Permissions]\nTable 1..99 X\n")};
+    QTimer::singleShot(0, [&] {
+        frmLicense->actChange->trigger();
+        frmLicense->close();
+    });
+    window->actToolsLicenseFile->trigger();
+    frmLicense = nullptr;
+    QCOMPARE(Cell(*compare, customer, TComparisonColumn::Permissions), QStringLiteral("X"));
+    QCOMPARE(CellText(*window, 1, 6), QStringLiteral("X"));
 }
 
 void TCompareWindowTest::unreadableFileShowsErrorAndNoWindow()
