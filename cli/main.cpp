@@ -28,7 +28,7 @@ void Run(const TListerOptions &options)
         model.LicenseFile().ChangeLicenseFile(options.LicenseFile);
     if (options.HideSystemObjects)
         model.SetHideSystemObjects(true);
-    model.LoadFromFile(options.FileName);
+    model.LoadFromFile(options.Files.constFirst());
     if (options.Descending)
         model.SetSortDirection(1);
     model.SetSortKey(options.SortKey);
@@ -51,15 +51,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     const TListerCommandLine commandLine = ParseListerArguments(application.arguments().mid(1));
-    if (!commandLine.Options) {
-        std::fprintf(stderr, "quintarel-cli: %s\n\n%s", qPrintable(commandLine.Error),
-                     qPrintable(ListerUsage()));
-        return 2;
-    }
-    if (commandLine.Options->Help) {
-        std::fputs(qPrintable(ListerUsage()), stdout);
-        return 0;
-    }
+    if (!commandLine.Options)
+        return PrintCommandLineExit(commandLine.Exit);
     try {
         Run(*commandLine.Options);
     } catch (const TError &error) {

@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include <QCommandLineOption>
+
 #include <array>
 
 namespace {
@@ -21,93 +23,87 @@ std::optional<int32_t> SortKeyFromText(const QString &text)
     return std::nullopt;
 }
 
-TListerCommandLine Wrong(const QString &error)
-{
-    return {std::nullopt, error};
-}
+const QString Description =
+    QStringLiteral("Lists the objects of Navision object or backup files with the rights that the\n"
+                   "licence grants: type, ID, name, date/time, size, version list and permission\n"
+                   "letters, separated by TAB, one object a line, in UTF-8.\n"
+                   "\n"
+                   "Exit status: 0 on success, 1 when a file can't be read or written, 2 for a\n"
+                   "wrong command line.");
+
+// Every option of the lister. An option is declared here, read into
+// TListerOptions in ReadOptions, and documented in the manual page.
+struct TListerParser {
+    TCommandLine CommandLine{QStringLiteral("quintarel-cli"), QStringLiteral(QUINTAREL_VERSION),
+                             Description};
+    QCommandLineOption Sort{
+        QStringLiteral("sort"),
+        QStringLiteral("Sort by KEY: type, id, name, datetime, size, version or permissions "
+                       "(or 0 to 6); type by default."),
+        QStringLiteral("KEY")};
+    QCommandLineOption Descending{QStringLiteral("descending"),
+                                  QStringLiteral("Sort in descending order.")};
+    QCommandLineOption HideSystem{
+        QStringLiteral("hide-system"),
+        QStringLiteral("Leave out system objects (IDs from 2000000000, negative IDs).")};
+    QCommandLineOption License{QStringLiteral("license"),
+                               QStringLiteral("Look the permissions up in this licence file."),
+                               QStringLiteral("FILE")};
+    QCommandLineOption Export{
+        QStringLiteral("export"),
+        QStringLiteral("Write the list to OUT as the program's Export List does (code page "
+                       "850, CR LF, no permissions) and print nothing."),
+        QStringLiteral("OUT")};
+
+    TListerParser()
+    {
+        QCommandLineParser &parser = CommandLine.Parser();
+        for (const QCommandLineOption *option :
+             {&Sort, &Descending, &HideSystem, &License, &Export})
+            parser.addOption(*option);
+        parser.addPositionalArgument(QStringLiteral("FILE"),
+                                     QStringLiteral("The object (.fob) or backup (.fbk) file."));
+    }
+
+    // The options' values; the problem of the first that makes no sense.
+    std::optional<QString> ReadOptions(TListerOptions &options) const
+    {
+        const QCommandLineParser &parser = CommandLine.Parser();
+        if (parser.isSet(Sort)) {
+            const QString text = parser.value(Sort);
+            const auto key = SortKeyFromText(text);
+            if (!key)
+                return QStringLiteral("Unknown sort key \"%1\"").arg(text);
+            options.SortKey = *key;
+        }
+        options.Descending = parser.isSet(Descending);
+        options.HideSystemObjects = parser.isSet(HideSystem);
+        for (const auto &[option, target] :
+             {std::pair{&License, &options.LicenseFile}, std::pair{&Export, &options.ExportFile}}) {
+            if (!parser.isSet(*option))
+                continue;
+            *target = parser.value(*option);
+            if (target->isEmpty())
+                return QStringLiteral("--%1 needs a file name").arg(option->names().constFirst());
+        }
+        options.Files = parser.positionalArguments();
+        if (options.Files.isEmpty())
+            return QStringLiteral("No object file given");
+        if (options.Files.size() > 1)
+            return QStringLiteral("Only one object file can be listed");
+        return std::nullopt;
+    }
+};
 
 } // namespace
 
 TListerCommandLine ParseListerArguments(const QStringList &arguments)
 {
+    TListerParser parser;
+    if (const auto exit = parser.CommandLine.Parse(QStringList{"quintarel-cli"} + arguments))
+        return {std::nullopt, *exit};
     TListerOptions options;
-    QStringList files;
-    bool onlyFilesFollow = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (onlyFilesFollow || !argument.startsWith(u'-') || argument == u"-") {
-            files << argument;
-            continue;
-        }
-        // Options with a value take it from the next argument or after "=".
-        QString name = argument, value;
-        bool hasValue = false;
-        if (const qsizetype equals = argument.indexOf(u'='); equals > 0) {
-            name = argument.left(equals);
-            value = argument.mid(equals + 1);
-            hasValue = true;
-        }
-        const auto takeValue = [&]() -> std::optional<QString> {
-            if (hasValue)
-                return value;
-            if (i + 1 < arguments.size())
-                return arguments[++i];
-            return std::nullopt;
-        };
-
-        if (name == u"--") {
-            onlyFilesFollow = true;
-        } else if (name == u"--help" || name == u"-h") {
-            options.Help = true;
-        } else if (name == u"--descending") {
-            options.Descending = true;
-        } else if (name == u"--hide-system") {
-            options.HideSystemObjects = true;
-        } else if (name == u"--sort") {
-            const auto text = takeValue();
-            if (!text)
-                return Wrong(QStringLiteral("--sort needs a key"));
-            const auto key = SortKeyFromText(*text);
-            if (!key)
-                return Wrong(QStringLiteral("Unknown sort key \"%1\"").arg(*text));
-            options.SortKey = *key;
-        } else if (name == u"--license" || name == u"--export") {
-            const auto text = takeValue();
-            if (!text || text->isEmpty())
-                return Wrong(QStringLiteral("%1 needs a file name").arg(name));
-            (name == u"--license" ? options.LicenseFile : options.ExportFile) = *text;
-        } else {
-            return Wrong(QStringLiteral("Unknown option \"%1\"").arg(argument));
-        }
-    }
-    if (options.Help)
-        return {options, QString()};
-    if (files.size() != 1)
-        return Wrong(files.isEmpty() ? QStringLiteral("No object file given")
-                                     : QStringLiteral("Only one object file can be listed"));
-    options.FileName = files.front();
-    return {options, QString()};
-}
-
-QString ListerUsage()
-{
-    return QStringLiteral(
-        "Usage: quintarel-cli [--sort KEY] [--descending] [--hide-system] [--license FILE]\n"
-        "                     [--export OUT] FILE\n"
-        "\n"
-        "Lists the objects of a Navision object or backup file (FILE) with the rights\n"
-        "that the licence grants: type, ID, name, date/time, size, version list and\n"
-        "permission letters, separated by TAB, one object a line.\n"
-        "\n"
-        "  --sort KEY       type, id, name, datetime, size, version or permissions\n"
-        "                   (or 0 to 6); type by default\n"
-        "  --descending     sort in descending order\n"
-        "  --hide-system    leave out system objects (IDs from 2000000000, negative IDs)\n"
-        "  --license FILE   look the permissions up in this licence file\n"
-        "  --export OUT     write the list to OUT as the program's Export List does\n"
-        "                   (code page 850, CR LF, no permissions) and print nothing\n"
-        "  --help           show this text\n"
-        "\n"
-        "Exit status: 0 on success, 1 when the file can't be read or written, 2 for a\n"
-        "wrong command line.\n");
+    if (const auto problem = parser.ReadOptions(options))
+        return {std::nullopt, parser.CommandLine.Refuse(*problem)};
+    return {options, {}};
 }

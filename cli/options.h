@@ -1,6 +1,8 @@
 // The command line of the lister.
 #pragma once
 
+#include "commandline.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,16 +15,13 @@ struct TListerOptions {
     bool HideSystemObjects = false;
     QString LicenseFile; // empty: the library's default licence
     QString ExportFile;  // empty: list on standard output
-    QString FileName;
-    bool Help = false;
+    QStringList Files;
 };
 
 struct TListerCommandLine {
-    std::optional<TListerOptions> Options; // empty when the command line is wrong
-    QString Error;
+    std::optional<TListerOptions> Options; // empty when the run ends at once
+    TCommandLineExit Exit;                 // help, version or the refusal, without Options
 };
 
 // Parses the arguments after the program name.
 TListerCommandLine ParseListerArguments(const QStringList &arguments);
-
-QString ListerUsage();

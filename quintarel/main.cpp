@@ -11,11 +11,30 @@
 #include "regionalsettings.h"
 #include "uistrings.h"
 #include "versionresource.h"
+#include "windowoptions.h"
 
 #include <QApplication>
 
+namespace {
+
+QStringList RawArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // Read before the application object, which needs a display: help,
+    // version and a wrong command line are answered on the terminal.
+    const TWindowCommandLine commandLine = ParseWindowArguments(RawArguments(argc, argv));
+    if (!commandLine.Files)
+        return PrintCommandLineExit(commandLine.Exit);
+
     QApplication application(argc, argv);
     SetApplicationTitle(UiStrings::ApplicationTitle);
     QApplication::setWindowIcon(ApplicationIcon());
@@ -33,7 +52,7 @@ int main(int argc, char *argv[])
     }
 
     const TRegionalSettings settings = TRegionalSettings::FromSystem();
-    TfrmMain mainWindow(*library, settings, QApplication::arguments().mid(1));
+    TfrmMain mainWindow(*library, settings, *commandLine.Files);
     TfrmLicense licenseWindow(&mainWindow);
     frmLicense = &licenseWindow;
 

@@ -207,10 +207,6 @@ void TestLister::failures_data()
                .arg(QDir::currentPath());
     QTest::newRow("disk full") << QStringList{"--export", "/dev/full", Samples + "/demo.fob"} << 1
                                << "Cannot write file \"/dev/full\". No space left on device.\n";
-    QTest::newRow("no file") << QStringList{} << 2
-                             << "quintarel-cli: No object file given\n\nUsage:";
-    QTest::newRow("unknown key") << QStringList{"--sort", "colour", "x.fob"} << 2
-                                 << "quintarel-cli: Unknown sort key \"colour\"\n\nUsage:";
 }
 
 void TestLister::failures()

@@ -52,6 +52,9 @@ void TestListerOptions::parses_data()
         << QStringList{"--", "--odd.fob"} << 0 << false << false << ""
         << ""
         << "--odd.fob";
+    QTest::newRow("standard input") << QStringList{"-"} << 0 << false << false << ""
+                                    << ""
+                                    << "-";
 }
 
 void TestListerOptions::parses()
@@ -64,14 +67,14 @@ void TestListerOptions::parses()
     QFETCH(QString, exportFile);
     QFETCH(QString, file);
     const TListerCommandLine commandLine = ParseListerArguments(arguments);
-    QVERIFY2(commandLine.Options.has_value(), qPrintable(commandLine.Error));
+    QVERIFY2(commandLine.Options.has_value(), qPrintable(commandLine.Exit.Text));
     const TListerOptions &options = *commandLine.Options;
     QCOMPARE(options.SortKey, sortKey);
     QCOMPARE(options.Descending, descending);
     QCOMPARE(options.HideSystemObjects, hide);
     QCOMPARE(options.LicenseFile, license);
     QCOMPARE(options.ExportFile, exportFile);
-    QCOMPARE(options.FileName, file);
+    QCOMPARE(options.Files, QStringList{file});
 }
 
 void TestListerOptions::refuses_data()
@@ -79,20 +82,23 @@ void TestListerOptions::refuses_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("no file") << QStringList{} << "No object file given";
+    QTest::newRow("no file") << QStringList{} << "No object file given.";
     QTest::newRow("two files") << QStringList{"a.fob", "b.fob"}
-                               << "Only one object file can be listed";
+                               << "Only one object file can be listed.";
     QTest::newRow("unknown key") << QStringList{"--sort", "colour", "a.fob"}
-                                 << "Unknown sort key \"colour\"";
+                                 << "Unknown sort key \"colour\".";
     QTest::newRow("key out of range")
-        << QStringList{"--sort", "7", "a.fob"} << "Unknown sort key \"7\"";
-    QTest::newRow("key missing") << QStringList{"a.fob", "--sort"} << "--sort needs a key";
+        << QStringList{"--sort", "7", "a.fob"} << "Unknown sort key \"7\".";
+    QTest::newRow("key missing") << QStringList{"a.fob", "--sort"}
+                                 << "Missing value after '--sort'.";
     QTest::newRow("licence missing")
-        << QStringList{"a.fob", "--license"} << "--license needs a file name";
+        << QStringList{"a.fob", "--license"} << "Missing value after '--license'.";
     QTest::newRow("empty export name")
-        << QStringList{"--export=", "a.fob"} << "--export needs a file name";
+        << QStringList{"--export=", "a.fob"} << "--export needs a file name.";
     QTest::newRow("unknown option")
-        << QStringList{"--colour", "a.fob"} << "Unknown option \"--colour\"";
+        << QStringList{"--colour", "a.fob"} << "Unknown option 'colour'.";
+    QTest::newRow("flag with a value")
+        << QStringList{"--descending=yes", "a.fob"} << "Unexpected value after '--descending'.";
 }
 
 void TestListerOptions::refuses()
@@ -101,7 +107,10 @@ void TestListerOptions::refuses()
     QFETCH(QString, error);
     const TListerCommandLine commandLine = ParseListerArguments(arguments);
     QVERIFY(!commandLine.Options.has_value());
-    QCOMPARE(commandLine.Error, error);
+    // One line naming the problem, then the hint, on standard error.
+    QCOMPARE(commandLine.Exit.Status, 2);
+    QVERIFY(commandLine.Exit.ToStandardError);
+    QCOMPARE(commandLine.Exit.Text, "quintarel-cli: " + error + "\nTry --help\n");
 }
 
 QTEST_GUILESS_MAIN(TestListerOptions)

@@ -1,0 +1,19 @@
+// The command line of the desktop program, read before any window exists so
+// that --help, --version and a wrong command line need no display.
+#pragma once
+
+#include "commandline.h"
+
+#include <QStringList>
+
+#include <optional>
+
+struct TWindowCommandLine {
+    std::optional<QStringList> Files; // the files named; empty when the run ends at once
+    TCommandLineExit Exit;            // help, version or the refusal, without Files
+};
+
+// Parses the whole command line, the program's name first, as the system
+// passed it: Qt's own window options (-platform NAME, -style NAME, ...) are
+// accepted and left to the application object.
+TWindowCommandLine ParseWindowArguments(const QStringList &arguments);
