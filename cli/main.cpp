@@ -1,5 +1,6 @@
 // quintarel-cli: lists an object file for scripts and machines without a
 // display, the way the desktop program reads, sorts and exports it.
+#include "comparing.h"
 #include "listing.h"
 #include "options.h"
 
@@ -19,8 +20,19 @@ void PrintError(const QString &message)
     std::fputc('\n', stderr);
 }
 
+// Both files read as the window reads one, the second model borrowing the
+// first one's licence reader; the exit status of the comparison.
+int Compare(TNavisionBinaryFile &model, const TListerOptions &options)
+{
+    TNavisionBinaryFile newModel(model.LicenseFile(), model.Settings());
+    newModel.SetHideSystemObjects(options.HideSystemObjects);
+    model.LoadFromFile(options.Files.at(0));
+    newModel.LoadFromFile(options.Files.at(1));
+    return WriteComparison(model, newModel, options.All, stdout) ? ExitDifferences : 0;
+}
+
 // Takes the desktop program's road: licence, hiding, loading, direction, key.
-void Run(const TListerOptions &options)
+int Run(const TListerOptions &options)
 {
     const TCFrontEntryPoints &library = LoadCFront();
     TNavisionBinaryFile model(library, TRegionalSettings::FromSystem());
@@ -28,6 +40,8 @@ void Run(const TListerOptions &options)
         model.LicenseFile().ChangeLicenseFile(options.LicenseFile);
     if (options.HideSystemObjects)
         model.SetHideSystemObjects(true);
+    if (options.Compare)
+        return Compare(model, options);
     model.LoadFromFile(options.Files.constFirst());
     if (options.Descending)
         model.SetSortDirection(1);
@@ -35,7 +49,7 @@ void Run(const TListerOptions &options)
 
     if (!options.ExportFile.isEmpty()) {
         model.SaveListToFile(options.ExportFile);
-        return;
+        return 0;
     }
     for (int i = 0; i < model.GetCount(); ++i) {
         const QByteArray line = ListingLine(model.GetObject(i), model.Settings());
@@ -43,6 +57,7 @@ void Run(const TListerOptions &options)
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         throw TError(QStringLiteral("Cannot write the list to standard output"));
+    return 0;
 }
 
 } // namespace
@@ -54,10 +69,9 @@ int main(int argc, char *argv[])
     if (!commandLine.Options)
         return PrintCommandLineExit(commandLine.Exit);
     try {
-        Run(*commandLine.Options);
+        return Run(*commandLine.Options);
     } catch (const TError &error) {
         PrintError(error.message());
         return 1;
     }
-    return 0;
 }

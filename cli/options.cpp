@@ -28,8 +28,14 @@ const QString Description =
                    "licence grants: type, ID, name, date/time, size, version list and permission\n"
                    "letters, separated by TAB, one object a line, in UTF-8.\n"
                    "\n"
-                   "Exit status: 0 on success, 1 when a file can't be read or written, 2 for a\n"
-                   "wrong command line.");
+                   "With --compare OLD NEW, one line per object that NEW adds, removes or\n"
+                   "changes against OLD: added, removed or changed; the changed fields (name,\n"
+                   "datetime, size, version); type; ID; old and new name, date/time, size and\n"
+                   "version list; the permission letters of NEW's object.\n"
+                   "\n"
+                   "Exit status: 0 on success (with --compare: the files hold the same\n"
+                   "objects), 3 with --compare when they differ, 1 when a file can't be read\n"
+                   "or written, 2 for a wrong command line.");
 
 // Every option of the lister. An option is declared here, read into
 // TListerOptions in ReadOptions, and documented in the manual page.
@@ -55,14 +61,22 @@ struct TListerParser {
                        "850, CR LF, no permissions) and print nothing."),
         QStringLiteral("OUT")};
 
+    QCommandLineOption Compare{
+        QStringLiteral("compare"),
+        QStringLiteral("Compare two files, FILE OLD and NEW: print what NEW adds, removes and "
+                       "changes; exit status 3 when they differ.")};
+    QCommandLineOption All{QStringLiteral("all"),
+                           QStringLiteral("With --compare, print the unchanged objects too.")};
+
     TListerParser()
     {
         QCommandLineParser &parser = CommandLine.Parser();
         for (const QCommandLineOption *option :
-             {&Sort, &Descending, &HideSystem, &License, &Export})
+             {&Sort, &Descending, &HideSystem, &License, &Export, &Compare, &All})
             parser.addOption(*option);
-        parser.addPositionalArgument(QStringLiteral("FILE"),
-                                     QStringLiteral("The object (.fob) or backup (.fbk) file."));
+        parser.addPositionalArgument(
+            QStringLiteral("FILE"),
+            QStringLiteral("The object (.fob) or backup (.fbk) file; two with --compare."));
     }
 
     // The options' values; the problem of the first that makes no sense.
@@ -86,11 +100,31 @@ struct TListerParser {
             if (target->isEmpty())
                 return QStringLiteral("--%1 needs a file name").arg(option->names().constFirst());
         }
+        options.Compare = parser.isSet(Compare);
+        options.All = parser.isSet(All);
         options.Files = parser.positionalArguments();
+        if (options.Compare)
+            return ComparisonProblem(options);
+        if (options.All)
+            return QStringLiteral("--all goes only with --compare");
         if (options.Files.isEmpty())
             return QStringLiteral("No object file given");
         if (options.Files.size() > 1)
             return QStringLiteral("Only one object file can be listed");
+        return std::nullopt;
+    }
+
+    // A comparison prints its own order and nothing else.
+    std::optional<QString> ComparisonProblem(const TListerOptions &options) const
+    {
+        const QCommandLineParser &parser = CommandLine.Parser();
+        for (const QCommandLineOption *option : {&Sort, &Descending, &Export}) {
+            if (parser.isSet(*option))
+                return QStringLiteral("--%1 does not go with --compare")
+                    .arg(option->names().constFirst());
+        }
+        if (options.Files.size() != 2)
+            return QStringLiteral("--compare needs two object files, the old and the new");
         return std::nullopt;
     }
 };

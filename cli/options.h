@@ -13,8 +13,10 @@ struct TListerOptions {
     int32_t SortKey = 0;
     bool Descending = false;
     bool HideSystemObjects = false;
-    QString LicenseFile; // empty: the library's default licence
-    QString ExportFile;  // empty: list on standard output
+    QString LicenseFile;  // empty: the library's default licence
+    QString ExportFile;   // empty: list on standard output
+    bool Compare = false; // the two files compared, the old one first
+    bool All = false;     // with Compare: the unchanged objects too
     QStringList Files;
 };
 
