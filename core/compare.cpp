@@ -8,6 +8,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -262,14 +264,112 @@ int CompareDifferences(const TObjectDifference &a, const TObjectDifference &b,
     return CompareBytes(objectA.Name(), objectB.Name());
 }
 
+namespace {
+
+// A difference as a sort by a number-valued column compares it, side by
+// side in memory: the column's value, then type, tag and ID.
+struct TSortRecord {
+    int64_t Primary;
+    int32_t Type;
+    int32_t TagRank; // among the distinct tags of unrecognised types; 0 for the others
+    int32_t ID;
+    int Row;
+};
+
+// The column's value where it is a number: the kind, the ID or a size (a
+// missing side below every size); none for the columns of texts and dates.
+std::optional<int64_t> NumberOf(const TObjectDifference &difference, TComparisonColumn column)
+{
+    const auto size = [](const TNavisionObject *object) {
+        return object ? int64_t(object->Size()) : std::numeric_limits<int64_t>::min();
+    };
+    switch (column) {
+    case TComparisonColumn::Change:
+        return int64_t(difference.Kind);
+    case TComparisonColumn::Type:
+        return 0;
+    case TComparisonColumn::ID:
+        return difference.Object().ID();
+    case TComparisonColumn::OldSize:
+        return size(difference.Old);
+    case TComparisonColumn::NewSize:
+        return size(difference.New);
+    default:
+        return std::nullopt;
+    }
+}
+
+// The tags of unrecognised types ranked in the order the text comparison
+// gives them; tags it finds equal share a rank.
+QHash<QByteArrayView, int32_t> RankTags(const TObjectComparison &comparison,
+                                        const std::vector<int> &rows)
+{
+    QHash<QByteArrayView, int32_t> ranks;
+    for (const int row : rows) {
+        const TNavisionObject &object = comparison.Difference(row).Object();
+        if (object.ObjectType() == otNone)
+            ranks.insert(object.TypeNameView(), 0);
+    }
+    std::vector<QByteArrayView> tags(ranks.keyBegin(), ranks.keyEnd());
+    std::sort(tags.begin(), tags.end(),
+              [](QByteArrayView a, QByteArrayView b) { return CompareBytes(a, b) < 0; });
+    int32_t rank = 0;
+    for (size_t i = 0; i < tags.size(); ++i) {
+        if (i > 0 && CompareBytes(tags[i - 1], tags[i]) != 0)
+            ++rank;
+        ranks[tags[i]] = rank;
+    }
+    return ranks;
+}
+
+} // namespace
+
 void SortDifferences(std::vector<int> &rows, const TObjectComparison &comparison,
                      TComparisonColumn column, bool descending)
 {
-    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
-        const int order =
-            CompareDifferences(comparison.Difference(a), comparison.Difference(b), column);
-        return descending ? order > 0 : order < 0;
-    });
+    if (rows.empty())
+        return;
+    if (!NumberOf(comparison.Difference(rows.front()), column)) {
+        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+            const int order =
+                CompareDifferences(comparison.Difference(a), comparison.Difference(b), column);
+            return descending ? order > 0 : order < 0;
+        });
+        return;
+    }
+
+    // The same order as CompareDifferences, from records that need no
+    // pointers followed except where type, tag and ID are equal.
+    const QHash<QByteArrayView, int32_t> tagRanks = RankTags(comparison, rows);
+    std::vector<TSortRecord> records;
+    records.reserve(rows.size());
+    for (const int row : rows) {
+        const TObjectDifference &difference = comparison.Difference(row);
+        const TNavisionObject &object = difference.Object();
+        records.push_back(
+            {*NumberOf(difference, column), object.ObjectType(),
+             object.ObjectType() == otNone ? tagRanks.value(object.TypeNameView()) : 0, object.ID(),
+             row});
+    }
+    const auto compare = [&](const TSortRecord &a, const TSortRecord &b) {
+        if (a.Primary != b.Primary)
+            return CompareIntegers(a.Primary, b.Primary);
+        if (a.Type != b.Type)
+            return CompareIntegers(a.Type, b.Type);
+        if (a.TagRank != b.TagRank)
+            return CompareIntegers(a.TagRank, b.TagRank);
+        if (a.ID != b.ID)
+            return CompareIntegers(a.ID, b.ID);
+        return CompareBytes(comparison.Difference(a.Row).Object().Name(),
+                            comparison.Difference(b.Row).Object().Name());
+    };
+    std::stable_sort(records.begin(), records.end(),
+                     [&](const TSortRecord &a, const TSortRecord &b) {
+                         const int order = compare(a, b);
+                         return descending ? order > 0 : order < 0;
+                     });
+    for (size_t i = 0; i < records.size(); ++i)
+        rows[i] = records[i].Row;
 }
 
 // --- Lines ---------------------------------------------------------------------
