@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFont>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
@@ -250,6 +251,16 @@ void TCompareWindowTest::sortsByClickedColumn()
     QCOMPARE(Rows(*compare).back(), QStringLiteral("Removed Report 6"));
     QCOMPARE(compare->lvwCompare->header()->sortIndicatorSection(),
              int(TComparisonColumn::NewSize));
+
+    // A click on a header does the same.
+    QHeaderView *header = compare->lvwCompare->header();
+    const int id = int(TComparisonColumn::ID);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(id) + header->sectionSize(id) / 2,
+                             header->height() / 2));
+    QCOMPARE(header->sortIndicatorSection(), id);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(Rows(*compare).front(), QStringLiteral("Added Form 50000"));
 }
 
 void TCompareWindowTest::findsRowByTypedText_data()
