@@ -52,17 +52,18 @@ bench: deps
 	$(BUILD_DIR)-release/bin/bench_quintarel --benchmark_out=$(BUILD_DIR)/bench.json \
 	  --benchmark_out_format=json $(BENCH_ARGS)
 
-# The window on the demo file with the demo licence; without a display the
-# command-line lister shows the same list.
+# The window on the demo file with the demo licence, loaded explicitly (no
+# licence is active by default); without a display the command-line lister
+# shows the same list.
 display_reachable = { [ -n "$$WAYLAND_DISPLAY" ] || { [ -n "$$DISPLAY" ] && \
   case "$$DISPLAY" in :*) n=$${DISPLAY\#:}; [ -S /tmp/.X11-unix/X$${n%%.*} ];; *) true;; esac; }; }
 
 run: build
 	@if [ -x $(BUILD_DIR)/bin/quintarel ] && $(display_reachable); then \
-	  $(BUILD_DIR)/bin/quintarel samples/demo.fob; \
+	  $(BUILD_DIR)/bin/quintarel --license samples/demo.flf samples/demo.fob; \
 	else \
 	  echo "No display can be reached: listing samples/demo.fob with quintarel-cli instead."; \
-	  $(BUILD_DIR)/bin/quintarel-cli samples/demo.fob; \
+	  $(BUILD_DIR)/bin/quintarel-cli --license samples/demo.flf samples/demo.fob; \
 	fi
 
 fuzz-deps:

@@ -1,6 +1,7 @@
 // quintarel-cli: lists an object file for scripts and machines without a
 // display, the way the desktop program reads, sorts and exports it.
 #include "comparing.h"
+#include "licencenote.h"
 #include "listing.h"
 #include "options.h"
 
@@ -36,8 +37,13 @@ int Run(const TListerOptions &options)
 {
     const TCFrontEntryPoints &library = LoadCFront();
     TNavisionBinaryFile model(library, TRegionalSettings::FromSystem());
+    // A licence that can't be loaded ends the run; one read at start that
+    // grants nothing is noted, and the listing goes on.
     if (!options.LicenseFile.isEmpty())
         model.LicenseFile().ChangeLicenseFile(options.LicenseFile);
+    else if (const QString note = StartLicenceNote(model.LicenseFile().ActiveLicence());
+             !note.isEmpty())
+        PrintError(note);
     if (options.HideSystemObjects)
         model.SetHideSystemObjects(true);
     if (options.Compare)

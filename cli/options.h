@@ -13,7 +13,7 @@ struct TListerOptions {
     int32_t SortKey = 0;
     bool Descending = false;
     bool HideSystemObjects = false;
-    QString LicenseFile;  // empty: the library's default licence
+    QString LicenseFile;  // empty: the licence the library starts with
     QString ExportFile;   // empty: list on standard output
     bool Compare = false; // the two files compared, the old one first
     bool All = false;     // with Compare: the unchanged objects too

@@ -39,6 +39,9 @@ TCFrontEntryPoints ResolveCFront(QLibrary &library)
     Resolve(library, entries.FreeRecord, "cfront_66_FreeRecord", missing);
     Resolve(library, entries.CloseTable, "cfront_14_CloseTable", missing);
     Resolve(library, entries.Done, "cfront_4_Done", missing);
+    // Optional: a library without it serves all the same.
+    entries.LicenceStatus =
+        reinterpret_cast<CFLicenceStatusFn>(library.resolve("cfront_LicenceStatus"));
     if (!missing.isEmpty()) {
         throw TError(
             QStringLiteral("The database access library \"%1\" lacks the entry point(s) %2")

@@ -1,5 +1,6 @@
 // The program's one boundary to the database access library: a table of its
-// thirteen entry points and the loader that fills it at start-up.
+// thirteen entry points (and our stand-in's report on its licence) and the
+// loader that fills it at start-up.
 #pragma once
 
 #include "cfront_abi.h"
@@ -22,6 +23,9 @@ struct TCFrontEntryPoints {
     CFFreeRecordFn FreeRecord = nullptr;         // ordinal 66
     CFCloseTableFn CloseTable = nullptr;         // ordinal 14
     CFDoneFn Done = nullptr;                     // ordinal 4
+    // Not one of the thirteen: only our stand-in has it; null for a library
+    // without it.
+    CFLicenceStatusFn LicenceStatus = nullptr;
 };
 
 // The library's file name; each exported symbol carries its ordinal
@@ -34,8 +38,9 @@ inline constexpr const char *CFrontLibraryName = "libcfront.so";
 // entry point. The library stays loaded until the program ends.
 const TCFrontEntryPoints &LoadCFront();
 
-// Resolves all thirteen entry points of a loaded library; throws TError
-// naming the library and every missing entry point.
+// Resolves all thirteen entry points of a loaded library, and the licence
+// report where the library has it; throws TError naming the library and
+// every missing entry point.
 TCFrontEntryPoints ResolveCFront(QLibrary &library);
 
 // The folders LoadCFront searches for a program in programFolder: that

@@ -45,6 +45,24 @@ typedef int32_t (*CFCloseTableFn)(CFHandle Table);
 /* 4: ends the library's use; called once, last of all. */
 typedef int32_t (*CFDoneFn)(void);
 
+/* Not one of the thirteen: our stand-in's own report on its licence, which
+ * the ERP's library doesn't have. Item CF_LICENCE_STATE answers one of the
+ * CF_LICENCE_* states and leaves Buffer alone; the other items copy a text
+ * into Buffer (at most Size - 1 bytes and a NUL) and answer the text's full
+ * length in bytes, so a caller can ask again with a larger buffer. An
+ * unknown item answers -1. */
+typedef int32_t (*CFLicenceStatusFn)(int32_t Item, char *Buffer, int32_t Size);
+
+#define CF_LICENCE_STATE 0      /* the state of the active licence */
+#define CF_LICENCE_FILE 1       /* its file's full path; empty for none */
+#define CF_LICENCE_PROBLEM 2    /* why it is broken (CF_LICENCE_BROKEN); else empty */
+#define CF_LICENCE_LAST_ERROR 3 /* why the last ordinal 89 failed; empty after a success */
+
+#define CF_LICENCE_NONE 0             /* no licence is active */
+#define CF_LICENCE_LOADED 1           /* a licence file is active */
+#define CF_LICENCE_INFORMATION_ONLY 2 /* a file written by the ERP: text, no permissions */
+#define CF_LICENCE_BROKEN 3           /* the licence read at start can't be used: empty */
+
 /* The value that ordinal 1 is always called with. */
 #define CF_SEARCH_MODE 85132272
 

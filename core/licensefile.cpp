@@ -3,6 +3,7 @@
 #include "errors.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -67,8 +68,57 @@ void TNavisionLicenseFile::ReadInformation()
 
 void TNavisionLicenseFile::ChangeLicenseFile(const QString &fileName)
 {
-    Library.SetLicenseFile(QFile::encodeName(fileName).constData());
+    const int32_t loaded = Library.SetLicenseFile(QFile::encodeName(fileName).constData());
+    // Only a library that reports on its licence gives ordinal 89's result a
+    // meaning (0: the file can't be used and nothing changed).
+    if (Library.LicenceStatus && loaded == 0) {
+        QString cause = QString::fromUtf8(StatusText(CF_LICENCE_LAST_ERROR));
+        while (!cause.isEmpty() && (cause.back().isSpace() || cause.back() == u'.'))
+            cause.chop(1);
+        throw TError(QStringLiteral("Cannot load licence file \"%1\". %2")
+                         .arg(QFileInfo(fileName).absoluteFilePath(), cause));
+    }
     ReadInformation();
+}
+
+QByteArray TNavisionLicenseFile::StatusText(int32_t item) const
+{
+    QByteArray text(256, '\0');
+    const int32_t length = Library.LicenceStatus(item, text.data(), int32_t(text.size()));
+    if (length >= text.size()) {
+        text.resize(qsizetype(length) + 1);
+        Library.LicenceStatus(item, text.data(), int32_t(text.size()));
+    }
+    text.truncate(qBound(0, int(length), int(text.size()) - 1));
+    // A text ends at its first NUL, as the library's texts do.
+    text.truncate(qsizetype(qstrnlen(text.constData(), size_t(text.size()))));
+    return text;
+}
+
+TActiveLicence TNavisionLicenseFile::ActiveLicence() const
+{
+    TActiveLicence active;
+    if (!Library.LicenceStatus)
+        return active;
+    switch (Library.LicenceStatus(CF_LICENCE_STATE, nullptr, 0)) {
+    case CF_LICENCE_NONE:
+        active.State = TActiveLicence::TState::None;
+        break;
+    case CF_LICENCE_LOADED:
+        active.State = TActiveLicence::TState::Loaded;
+        break;
+    case CF_LICENCE_INFORMATION_ONLY:
+        active.State = TActiveLicence::TState::InformationOnly;
+        break;
+    case CF_LICENCE_BROKEN:
+        active.State = TActiveLicence::TState::Broken;
+        break;
+    default:
+        return active;
+    }
+    active.FileName = QFile::decodeName(StatusText(CF_LICENCE_FILE));
+    active.Problem = QString::fromUtf8(StatusText(CF_LICENCE_PROBLEM));
+    return active;
 }
 
 void TNavisionLicenseFile::SetKeyField(int32_t field, int32_t value)

@@ -9,6 +9,20 @@
 #include <QList>
 #include <QString>
 
+// Which licence the library has active, as far as it tells.
+struct TActiveLicence {
+    enum class TState {
+        Unknown,         // the library doesn't tell
+        None,            // no licence is active
+        Loaded,          // a licence file
+        InformationOnly, // a file written by the ERP: its text, no permissions
+        Broken,          // the licence read at start can't be used: it grants nothing
+    };
+    TState State = TState::Unknown;
+    QString FileName; // full path; empty when none or unknown
+    QString Problem;  // why it is Broken
+};
+
 class TNavisionLicenseFile {
 public:
     // Starts the library, opens the permission and information tables and
@@ -22,7 +36,11 @@ public:
     // Replaces the information lines with those of the active licence.
     virtual void ReadInformation();
     // Makes the named file the active licence, then reads its information.
+    // Throws TError with the cause when the library can't load the file; the
+    // active licence and its information lines then stay as they were.
     virtual void ChangeLicenseFile(const QString &fileName);
+
+    TActiveLicence ActiveLicence() const;
 
     // One information line, as the bytes the library gave (code page 850).
     QByteArray GetInfoLine(int index) const;
@@ -32,6 +50,7 @@ public:
 private:
     void SetKeyField(int32_t field, int32_t value);
     int32_t ReadIntegerField(int32_t field);
+    QByteArray StatusText(int32_t item) const;
 
     const TCFrontEntryPoints &Library;
     QList<QByteArray> InfoLines;

@@ -1,7 +1,8 @@
 // Any bytes as a licence file for the stand-in library's reader. What must
 // hold: a file read without error has only well-formed permission lines, and
 // the lookup finds a line that holds the number, or none where no line does;
-// a broken file gives no permissions and one line that names the file.
+// a broken file gives no permissions, one line that names the file and its
+// cause; one written by the ERP gives no permissions and ends in the note.
 #include "licencefile.h"
 
 #include <cstddef>
@@ -47,12 +48,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         Require(licence.Permissions.empty());
         Require(licence.Information.size() == 1);
         Require(licence.Information.front().rfind(path + ", line ", 0) == 0);
+        Require(reading.Cause.rfind("Line ", 0) == 0);
+        return 0;
+    }
+    Require(reading.Cause.empty());
+    // A file written by the ERP: its text and the note, never a permission.
+    if (licence.InformationOnly) {
+        Require(licence.Permissions.empty());
+        Require(!licence.Information.empty() &&
+                licence.Information.back() == cfront::ErpPermissionsNote);
         return 0;
     }
     for (const cfront::TPermissionLine &line : licence.Permissions) {
         Require(line.ObjectType >= 0 && line.ObjectType <= 7);
         Require(line.From <= line.To);
         Require(line.Rights < 32);
+        Require((line.Indirect & ~line.Rights) == 0); // only granted rights are indirect
         CheckLookup(licence, line.ObjectType, line.From);
         CheckLookup(licence, line.ObjectType, line.To);
     }

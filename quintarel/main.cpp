@@ -36,6 +36,9 @@ int main(int argc, char *argv[])
         return PrintCommandLineExit(commandLine.Exit);
 
     QApplication application(argc, argv);
+    // Where QSettings keeps what the program remembers between runs.
+    QCoreApplication::setOrganizationName(QStringLiteral("Quintarel"));
+    QCoreApplication::setApplicationName(QStringLiteral("quintarel"));
     SetApplicationTitle(UiStrings::ApplicationTitle);
     QApplication::setWindowIcon(ApplicationIcon());
     // Lets the desktop match the windows to the installed desktop entry.
@@ -52,7 +55,7 @@ int main(int argc, char *argv[])
     }
 
     const TRegionalSettings settings = TRegionalSettings::FromSystem();
-    TfrmMain mainWindow(*library, settings, *commandLine.Files);
+    TfrmMain mainWindow(*library, settings, *commandLine.Files, commandLine.LicenceFile);
     TfrmLicense licenseWindow(&mainWindow);
     frmLicense = &licenseWindow;
 

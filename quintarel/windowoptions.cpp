@@ -39,6 +39,11 @@ TWindowCommandLine ParseWindowArguments(const QStringList &arguments)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+    const QCommandLineOption licence(
+        QStringLiteral("license"),
+        QStringLiteral("Start with this licence file instead of the one loaded last."),
+        QStringLiteral("FILE"));
+    parser.addOption(licence);
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("The object (.fob) or backup (.fbk) file to open; further files are "
@@ -46,6 +51,10 @@ TWindowCommandLine ParseWindowArguments(const QStringList &arguments)
         QStringLiteral("[FILE]"));
 
     if (const auto exit = commandLine.Parse(arguments))
-        return {std::nullopt, *exit};
-    return {parser.positionalArguments(), {}};
+        return {std::nullopt, {}, *exit};
+    const QString licenceFile = parser.value(licence);
+    if (parser.isSet(licence) && licenceFile.isEmpty())
+        return {
+            std::nullopt, {}, commandLine.Refuse(QStringLiteral("--license needs a file name"))};
+    return {parser.positionalArguments(), licenceFile, {}};
 }

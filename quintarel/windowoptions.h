@@ -10,6 +10,7 @@
 
 struct TWindowCommandLine {
     std::optional<QStringList> Files; // the files named; empty when the run ends at once
+    QString LicenceFile;              // --license FILE; empty when not given
     TCommandLineExit Exit;            // help, version or the refusal, without Files
 };
 

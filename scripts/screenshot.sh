@@ -25,7 +25,7 @@ xvfb-run -a -s "$screen" "$build/bin/quintarel-screenshots" "$out" "$sample" "$u
 
 # The program itself, started on the sample; its screen is taken from beside it.
 xvfb-run -a -s "$screen" sh -c '
-    "$1/bin/quintarel" "$2" & program=$!
+    "$1/bin/quintarel" --license "$(dirname "$2")/demo.flf" "$2" & program=$!
     sleep 3
     "$1/bin/quintarel-screenshots" --screen "$3/program.png"
     status=$?

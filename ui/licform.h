@@ -28,11 +28,14 @@ public:
     TNavisionLicenseFile *LicenseFile = nullptr;
     // Whether a licence file was loaded during this showing.
     bool Changed = false;
+    // The file loaded last, as the user chose it.
+    QString LastLoadedFile;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void ShowActiveFile();
     void LinkButton(QPushButton *button, QAction *action, void (TfrmLicense::*execute)());
 };
 

@@ -7,9 +7,11 @@
 #include "commandmanager.h"
 #include "compareform.h"
 #include "errorbox.h"
+#include "errors.h"
 #include "fonts.h"
 #include "imagelists.h"
 #include "keysearch.h"
+#include "licencestatus.h"
 #include "licform.h"
 #include "uistrings.h"
 
@@ -68,6 +70,12 @@ QPoint PlaceOnScreen(const QPoint &designed, const QSize &size)
 
 TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
                    const QStringList &arguments, QWidget *parent)
+    : TfrmMain(library, settings, arguments, QString(), parent)
+{
+}
+
+TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
+                   const QStringList &arguments, const QString &licenceFile, QWidget *parent)
     : QMainWindow(parent),
       dlgOpen(TFileDialog::TKind::Open, QString(),
               {QStringLiteral("Navision Object File (*.fob)"),
@@ -88,9 +96,11 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     imlToolbar = ToolbarImages();
     imlListView = ListViewImages();
     dlgAbout = new TAboutBox(this, settings.ThousandSeparator);
+    LicenceStatus = new TLicenceStatus(stbMain);
+    stbMain->addPermanentWidget(LicenceStatus);
     SetUpList();
     SetUpCommands();
-    FormCreate(library, settings, arguments);
+    FormCreate(library, settings, arguments, licenceFile);
     acmMain->UpdateAll();
 }
 
@@ -104,13 +114,20 @@ TfrmMain::~TfrmMain()
 }
 
 void TfrmMain::FormCreate(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
-                          const QStringList &arguments)
+                          const QStringList &arguments, const QString &licenceFile)
 {
     FBinaryFile = std::make_unique<TNavisionBinaryFile>(library, settings);
     FBinaryFile->OnObjectLoaded = [this](TNavisionBinaryFile &sender,
                                          const TNavisionObject &object) {
         ObjectLoaded(sender, object);
     };
+    // The licence comes first, so that a file opened now is looked up in it.
+    StartLicence = LoadStartLicence(FBinaryFile->LicenseFile(), licenceFile);
+    // Named on the command line, its failure is an error like that of a file
+    // named there; a remembered one that has gone is only noted.
+    if (!licenceFile.isEmpty() && !StartLicence.Failure.isEmpty())
+        RunCommand([&] { throw TError(StartLicence.Failure); });
+    UpdateLicenceStatus();
     if (arguments.isEmpty()) {
         UpdateTitle();
         UpdateStatus();
@@ -236,6 +253,12 @@ void TfrmMain::UpdateStatus()
     if (FBinaryFile->HideSystemObjects())
         text += UiStrings::SystemObjectsHidden;
     stbMain->SetSimpleText(text);
+}
+
+void TfrmMain::UpdateLicenceStatus()
+{
+    LicenceStatus->Show(FBinaryFile->LicenseFile().ActiveLicence(), StartLicence.File,
+                        StartLicence.Failure);
 }
 
 void TfrmMain::ObjectLoaded(TNavisionBinaryFile &, const TNavisionObject &object)
@@ -388,6 +411,12 @@ void TfrmMain::actToolsLicenseFileExecute()
     frmLicense->Changed = false;
     frmLicense->LicenseFile = &FBinaryFile->LicenseFile();
     frmLicense->exec();
+    if (frmLicense->Changed) {
+        // The licence the user chose is the one the next start begins with.
+        RememberLicenceFile(frmLicense->LastLoadedFile);
+        StartLicence = {};
+    }
+    UpdateLicenceStatus();
     if (frmLicense->Changed) {
         FBinaryFile->RefreshPermissions();
         FListModel->RepaintAll();

@@ -6,6 +6,7 @@
 #include "binaryfile.h"
 #include "filedialog.h"
 #include "objectlistmodel.h"
+#include "rememberedlicence.h"
 #include "ui_mainform.h"
 
 #include <QElapsedTimer>
@@ -17,15 +18,19 @@
 
 class TAboutBox;
 class TCommandManager;
+class TLicenceStatus;
 
 class TfrmMain : public QMainWindow, public Ui::TfrmMain {
     Q_OBJECT
 
 public:
     // The entry points must outlive the window. With arguments, the window
-    // shows itself and opens the first of them; the rest are ignored.
+    // shows itself and opens the first of them; the rest are ignored. The
+    // licence is the licence file to start with (else the one loaded last).
     TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
              const QStringList &arguments, QWidget *parent = nullptr);
+    TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
+             const QStringList &arguments, const QString &licenceFile, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
     TNavisionBinaryFile &BinaryFile() const { return *FBinaryFile; }
@@ -37,6 +42,8 @@ public:
     void UpdateStatus();
     void ObjectLoaded(TNavisionBinaryFile &sender, const TNavisionObject &object);
     void FilesDropped(const QStringList &files);
+    // The status bar's licence section, from the licence active now.
+    void UpdateLicenceStatus();
 
     // The list's handlers.
     void lvwMainData(TListItem &item);
@@ -66,6 +73,7 @@ public:
     TFileDialog dlgCompareWith;
     TFileDialog dlgExportList;
     TAboutBox *dlgAbout;
+    TLicenceStatus *LicenceStatus;
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -73,7 +81,7 @@ protected:
 
 private:
     void FormCreate(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
-                    const QStringList &arguments);
+                    const QStringList &arguments, const QString &licenceFile);
     void SetUpCommands();
     void SetUpList();
     void SortBy(int key);
@@ -82,5 +90,6 @@ private:
     std::unique_ptr<TNavisionBinaryFile> FBinaryFile;
     TObjectListModel *FListModel;
     QElapsedTimer StatusPaintClock;
-    TKeyBuffer PassingKey; // the key of the object read last, for the status bar
+    TKeyBuffer PassingKey;      // the key of the object read last, for the status bar
+    TStartLicence StartLicence; // the licence file the start tried, and why it failed
 };

@@ -1,10 +1,15 @@
-// The thirteen exported entry points. Each one takes the lock, hands over to
-// the one TDatabase and keeps every exception inside the library.
+// The thirteen exported entry points and our own report on the licence. Each
+// one takes the lock, hands over to the one TDatabase and keeps every
+// exception inside the library.
 #include "cfront_abi.h"
 #include "database.h"
 #include "licencefile.h"
 
 #include <dlfcn.h>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
 
 #include <filesystem>
 #include <mutex>
@@ -46,17 +51,67 @@ std::optional<std::filesystem::path> OwnFolder()
     return folder.empty() ? std::filesystem::path(".") : folder;
 }
 
-// cfront.flf beside the library; without it the licence is empty.
-cfront::TLicence DefaultLicence()
+// What cfront_LicenceStatus reports: which licence is active and what went
+// wrong last.
+struct TLicenceStatus {
+    int32_t State = CF_LICENCE_NONE;
+    std::string File;      // full path
+    std::string Problem;   // why the licence read at start can't be used
+    std::string LastError; // why the last ordinal 89 failed
+};
+
+TLicenceStatus &Status()
 {
-    const auto folder = OwnFolder();
-    if (!folder)
-        return cfront::BrokenLicence("Cannot find the folder of libcfront.so to read cfront.flf");
-    const std::filesystem::path file = *folder / "cfront.flf";
+    static TLicenceStatus status;
+    return status;
+}
+
+std::string FullPath(const std::string &path)
+{
     std::error_code error;
-    if (!std::filesystem::exists(file, error) && !error)
-        return {};
-    return cfront::ReadLicenceFile(file.string()).Licence;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    return error ? path : full.lexically_normal().string();
+}
+
+int32_t StateOf(const cfront::TLicence &licence)
+{
+    return licence.InformationOnly ? CF_LICENCE_INFORMATION_ONLY : CF_LICENCE_LOADED;
+}
+
+// cfront.flf beside the library; without it no licence is active. One that
+// can't be used is an empty licence whose one information line says why.
+void StartWithDefaultLicence()
+{
+    TLicenceStatus status;
+    cfront::TLicence licence;
+    const auto folder = OwnFolder();
+    std::error_code error;
+    if (!folder) {
+        status.State = CF_LICENCE_BROKEN;
+        status.Problem = "Cannot find the folder of libcfront.so to read cfront.flf";
+        licence = cfront::BrokenLicence(status.Problem);
+    } else if (const std::filesystem::path file = *folder / "cfront.flf";
+               std::filesystem::exists(file, error) || error) {
+        cfront::TLicenceReading reading = cfront::ReadLicenceFile(file.string());
+        status.File = FullPath(file.string());
+        status.State = reading.Ok ? StateOf(reading.Licence) : CF_LICENCE_BROKEN;
+        status.Problem = reading.Cause;
+        licence = std::move(reading.Licence);
+    }
+    Database().Start(std::move(licence));
+    Status() = std::move(status);
+}
+
+// Copies the text as ordinal 44 copies a text field; answers its length.
+int32_t CopyText(const std::string &text, char *buffer, int32_t size)
+{
+    if (buffer && size > 0) {
+        const std::size_t length = std::min(text.size(), static_cast<std::size_t>(size) - 1);
+        std::memcpy(buffer, text.data(), length);
+        buffer[length] = '\0';
+    }
+    return static_cast<int32_t>(
+        std::min<std::size_t>(text.size(), std::numeric_limits<int32_t>::max()));
 }
 
 } // namespace
@@ -64,7 +119,7 @@ cfront::TLicence DefaultLicence()
 CFRONT_EXPORT int32_t cfront_3_Init(void)
 {
     return Guarded([] {
-        Database().Start(DefaultLicence());
+        StartWithDefaultLicence();
         return 1;
     });
 }
@@ -118,9 +173,21 @@ CFRONT_EXPORT int32_t cfront_89_SetLicenseFile(const char *FileName)
 {
     if (!FileName)
         return 0;
-    return Guarded([=] {
+    // A file that can't be used leaves the active licence as it was.
+    return Guarded([=]() -> int32_t {
         cfront::TLicenceReading reading = cfront::ReadLicenceFile(FileName);
-        return int32_t(Database().ActivateLicence(std::move(reading.Licence)) && reading.Ok);
+        TLicenceStatus &status = Status();
+        if (!reading.Ok) {
+            status.LastError = reading.Cause;
+            return 0;
+        }
+        const int32_t state = StateOf(reading.Licence);
+        if (!Database().ActivateLicence(std::move(reading.Licence))) {
+            status.LastError = "The library has not been started";
+            return 0;
+        }
+        status = {state, FullPath(FileName), {}, {}};
+        return 1;
     });
 }
 
@@ -138,7 +205,27 @@ CFRONT_EXPORT int32_t cfront_4_Done(void)
 {
     return Guarded([] {
         Database().Stop();
+        Status() = {};
         return 1;
+    });
+}
+
+CFRONT_EXPORT int32_t cfront_LicenceStatus(int32_t Item, char *Buffer, int32_t Size)
+{
+    return Guarded([=]() -> int32_t {
+        const TLicenceStatus &status = Status();
+        switch (Item) {
+        case CF_LICENCE_STATE:
+            return status.State;
+        case CF_LICENCE_FILE:
+            return CopyText(status.File, Buffer, Size);
+        case CF_LICENCE_PROBLEM:
+            return CopyText(status.Problem, Buffer, Size);
+        case CF_LICENCE_LAST_ERROR:
+            return CopyText(status.LastError, Buffer, Size);
+        default:
+            return -1;
+        }
     });
 }
 
@@ -156,3 +243,4 @@ static_assert(std::is_same_v<decltype(&cfront_89_SetLicenseFile), CFSetLicenseFi
 static_assert(std::is_same_v<decltype(&cfront_66_FreeRecord), CFFreeRecordFn>);
 static_assert(std::is_same_v<decltype(&cfront_14_CloseTable), CFCloseTableFn>);
 static_assert(std::is_same_v<decltype(&cfront_4_Done), CFDoneFn>);
+static_assert(std::is_same_v<decltype(&cfront_LicenceStatus), CFLicenceStatusFn>);

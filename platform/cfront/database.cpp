@@ -240,8 +240,7 @@ int32_t TDatabase::IntegerValue(TTableKind kind, const TLoadedRow &row, int32_t 
         return line.ObjectType;
     if (field == 2)
         return row.Number;
-    const int bit = field - FirstRightField;
-    return (line.Rights >> bit) & 1;
+    return line.FieldValue(static_cast<TRight>(1u << (field - FirstRightField)));
 }
 
 bool TDatabase::GetFieldData(void *buffer, int32_t size, CFHandle table, CFHandle record,

@@ -24,11 +24,23 @@ struct TPermissionLine {
     int32_t ObjectType = 0;
     int32_t From = 0;
     int32_t To = 0;
-    uint8_t Rights = 0; // TRight bits; 0 grants nothing
+    uint8_t Rights = 0;   // TRight bits; 0 grants nothing
+    uint8_t Indirect = 0; // the TRight bits of Rights granted indirectly (lower-case letters)
+
+    // A right's field value: 0 not granted, 1 granted, 2 granted indirectly.
+    int32_t FieldValue(TRight right) const
+    {
+        if (!(Rights & right))
+            return 0;
+        return (Indirect & right) ? 2 : 1;
+    }
 };
 
 struct TLicence {
     std::vector<TPermissionLine> Permissions;
+    // A licence file written by the ERP: its text is shown, its permissions
+    // can't be read.
+    bool InformationOnly = false;
     // Code page 850 bytes, at their full length.
     std::vector<std::string> Information;
 

@@ -19,9 +19,9 @@ struct TLineError {
     std::string Message;
 };
 
-// Thrown when the file itself can't be read.
+// Thrown when the file itself can't be read; the cause is the system's.
 struct TReadError {
-    std::string Message;
+    std::string Cause;
 };
 
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
@@ -75,12 +75,25 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
+// Quotes a text found in the file; a long one only by its start, cut at a
+// character's boundary, so that a message stays readable.
 std::string Quoted(std::string_view text)
 {
+    constexpr std::size_t Longest = 40;
+    std::string_view shown = text;
+    if (text.size() > Longest) {
+        std::size_t cut = Longest;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+            --cut;
+        shown = text.substr(0, cut);
+    }
     // Built by appending: g++ 12 at -O3 misreads "..." + std::string as overlapping copies.
     std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted.append(1, '"').append(text).append(1, '"');
+    quoted.reserve(shown.size() + 5);
+    quoted.append(1, '"').append(shown);
+    if (shown.size() < text.size())
+        quoted.append("...");
+    quoted.append(1, '"');
     return quoted;
 }
 
@@ -131,7 +144,7 @@ public:
         if (tokens.size() < 3)
             Fail("expected RIGHTS as letters of R, I, M, D, X or \"-\" after the numbers, found "
                  "the end of the line");
-        line.Rights = Rights(tokens[2]);
+        SetRights(tokens[2], line);
         if (tokens.size() > 3)
             Fail("expected the end of the line after RIGHTS, found " + Quoted(tokens[3]));
         return line;
@@ -175,23 +188,28 @@ private:
             Fail("expected FROM not greater than TO, found " + Quoted(token));
     }
 
-    uint8_t Rights(std::string_view token) const
+    // Upper-case letters grant a right, lower-case letters (the ERP's
+    // notation) grant it indirectly.
+    void SetRights(std::string_view token, TPermissionLine &line) const
     {
         if (token == "-")
-            return 0;
-        uint8_t rights = 0;
+            return;
         for (const char letter : token) {
-            const std::size_t bit = RightLetters.find(letter);
+            const bool indirect = letter >= 'a' && letter <= 'z';
+            const char upper = indirect ? char(letter - 'a' + 'A') : letter;
+            const std::size_t bit = RightLetters.find(upper);
             if (bit == std::string_view::npos)
-                Fail("expected RIGHTS as letters of R, I, M, D, X or \"-\", found " +
+                Fail("expected RIGHTS as letters of R, I, M, D, X (lower case: indirect) or "
+                     "\"-\", found " +
                      Quoted(token));
             const auto right = static_cast<uint8_t>(1u << bit);
-            if (rights & right)
+            if (line.Rights & right)
                 Fail("expected each of R, I, M, D, X at most once in RIGHTS, found " +
                      Quoted(token));
-            rights |= right;
+            line.Rights |= right;
+            if (indirect)
+                line.Indirect |= right;
         }
-        return rights;
     }
 
     std::size_t LineNumber;
@@ -255,11 +273,6 @@ TLicence ParseLines(std::string_view text)
     return licence;
 }
 
-std::string CannotRead(const std::string &path, int error)
-{
-    return "Cannot read licence file " + Quoted(path) + ": " + std::strerror(error);
-}
-
 // An open file descriptor, closed when it goes out of scope.
 class TFile {
 public:
@@ -284,14 +297,14 @@ std::string FileContents(const std::string &path)
 {
     const TFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.Get() < 0)
-        throw TReadError{CannotRead(path, errno)};
+        throw TReadError{std::strerror(errno)};
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0)
-        throw TReadError{CannotRead(path, errno)};
+        throw TReadError{std::strerror(errno)};
     if (S_ISDIR(status.st_mode))
-        throw TReadError{CannotRead(path, EISDIR)};
+        throw TReadError{std::strerror(EISDIR)};
     if (!S_ISREG(status.st_mode))
-        throw TReadError{"Cannot read licence file " + Quoted(path) + ": It is not a regular file"};
+        throw TReadError{"It is not a regular file"};
     std::string contents;
     char chunk[65536];
     for (;;) {
@@ -299,22 +312,60 @@ std::string FileContents(const std::string &path)
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
-            throw TReadError{CannotRead(path, errno)};
+            throw TReadError{std::strerror(errno)};
         if (count == 0)
             return contents;
         contents.append(chunk, std::size_t(count));
     }
 }
 
+// The text lines before the 0x1A of a licence file written by the ERP: plain
+// text (no control characters but tabs), every line ended by CR LF, then
+// 0x1A and data of its own. Nothing for any other file.
+std::optional<std::vector<std::string>> ErpTextLines(std::string_view text)
+{
+    const std::size_t mark = text.find('\x1A');
+    if (mark == std::string_view::npos || mark == 0 || mark + 1 == text.size())
+        return std::nullopt;
+    std::string_view header = text.substr(0, mark);
+    if (header.size() < 2 || header.substr(header.size() - 2) != "\r\n")
+        return std::nullopt;
+    std::vector<std::string> lines;
+    while (!header.empty()) {
+        const std::size_t end = header.find("\r\n");
+        const std::string_view line = header.substr(0, end);
+        for (const char c : line) {
+            if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+                return std::nullopt;
+            if (c == '\x7F')
+                return std::nullopt;
+        }
+        lines.emplace_back(line);
+        header.remove_prefix(end + 2);
+    }
+    return lines;
+}
+
 } // namespace
 
 TLicenceReading ParseLicenceText(std::string_view text, const std::string &path)
 {
+    if (auto lines = ErpTextLines(text)) {
+        // The ERP writes its text in the DOS code page, as the table hands it out.
+        TLicence licence;
+        licence.InformationOnly = true;
+        licence.Information = std::move(*lines);
+        licence.Information.push_back(std::string(ErpPermissionsNote));
+        return {std::move(licence), true, {}};
+    }
+    // A DOS end-of-file mark after the text is no part of it.
+    if (!text.empty() && text.back() == '\x1A')
+        text.remove_suffix(1);
     try {
-        return {ParseLines(text), true};
+        return {ParseLines(text), true, {}};
     } catch (const TLineError &error) {
-        return {BrokenLicence(path + ", line " + std::to_string(error.Line) + ": " + error.Message),
-                false};
+        const std::string where = "line " + std::to_string(error.Line) + ": " + error.Message;
+        return {BrokenLicence(path + ", " + where), false, "L" + where.substr(1)};
     }
 }
 
@@ -323,7 +374,8 @@ TLicenceReading ReadLicenceFile(const std::string &path)
     try {
         return ParseLicenceText(FileContents(path), path);
     } catch (const TReadError &error) {
-        return {BrokenLicence(error.Message), false};
+        return {BrokenLicence("Cannot read licence file " + Quoted(path) + ": " + error.Cause),
+                false, error.Cause};
     }
 }
 

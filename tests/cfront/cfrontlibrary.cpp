@@ -40,6 +40,8 @@ TCFrontLibrary::TCFrontLibrary(const QString &path) : Library(path)
     } catch (const TError &error) {
         LoadError = error.message();
     }
+    if (LoadError.isEmpty() && !LicenceStatus)
+        LoadError = QStringLiteral("cfront_LicenceStatus is missing");
 }
 
 TCFrontLibrary::~TCFrontLibrary()
@@ -51,7 +53,7 @@ TRights RightsOf(const QByteArray &letters)
 {
     TRights rights;
     for (const char letter : QByteArrayLiteral("RIMDX"))
-        rights.append(letters.contains(letter) ? 1 : 0);
+        rights.append(letters.contains(letter) ? 1 : letters.contains(char(letter + 32)) ? 2 : 0);
     return rights;
 }
 
@@ -77,6 +79,20 @@ TCFrontSession::~TCFrontSession()
 bool TCFrontSession::SetLicenceFile(const QString &path)
 {
     return Api.SetLicenseFile(path.toLocal8Bit().constData()) != 0;
+}
+
+int32_t TCFrontSession::State() const
+{
+    return Api.LicenceStatus(CF_LICENCE_STATE, nullptr, 0);
+}
+
+QByteArray TCFrontSession::StatusText(int32_t item) const
+{
+    char buffer[1024];
+    const int32_t length = Api.LicenceStatus(item, buffer, sizeof buffer);
+    CHECK_STEP(length >= 0 && length < int32_t(sizeof buffer));
+    CHECK_STEP(buffer[std::max(0, std::min(length, 1023))] == '\0');
+    return QByteArray(buffer, std::max(0, std::min(length, 1023)));
 }
 
 void TCFrontSession::SetKey(CFHandle table, CFHandle record, int32_t field, int32_t value)

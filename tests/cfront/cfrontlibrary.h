@@ -40,7 +40,8 @@ private:
 // Fields 10 to 14 (Read, Insert, Modify, Delete, Execute) of a permission
 // record.
 using TRights = QList<int32_t>;
-// The fields a licence line's letters grant: "RX" gives 1, 0, 0, 0, 1.
+// The fields a licence line's letters grant: "RX" gives 1, 0, 0, 0, 1; a
+// lower-case letter grants indirectly, "Rx" gives 1, 0, 0, 0, 2.
 TRights RightsOf(const QByteArray &letters);
 
 // Ordinal 3, both tables opened with a record each; ordinal 4 at the end.
@@ -53,6 +54,9 @@ public:
     TCFrontSession &operator=(const TCFrontSession &) = delete;
 
     bool SetLicenceFile(const QString &path);
+    // The licence report's state, and one of its texts.
+    int32_t State() const;
+    QByteArray StatusText(int32_t item) const;
 
     // The rights a "=" search on type and number loads; empty when it finds
     // nothing.

@@ -67,8 +67,10 @@ void TestCommandLines::answers_data()
         << false << QStringList{demo, "-h"} << 0 << listerUsage;
     QTest::newRow("lister --version") << false << QStringList{"--version"} << 0 << listerVersion;
     QTest::newRow("lister -v") << false << QStringList{"-v"} << 0 << listerVersion;
+    // With a licence, so that no note on its absence goes to standard error.
+    const QString licence = Samples + "/demo.flf";
     QTest::newRow("lister lists")
-        << false << QStringList{"--sort", "id", demo} << 0
+        << false << QStringList{"--sort", "id", "--license", licence, demo} << 0
         << "Codeunit\t-1\tNegative ID test\t9/12/10 11:59:59 AM\t1024\t\t";
     QTest::newRow("lister without a file")
         << false << QStringList{} << 2 << "quintarel-cli: No object file given.";
@@ -86,7 +88,7 @@ void TestCommandLines::answers_data()
         << false << QStringList{"--sort", demo} << 2
         << QString("quintarel-cli: Unknown sort key \"%1\".").arg(demo);
     QTest::newRow("lister file missing")
-        << false << QStringList{"/no/such.fob"} << 1
+        << false << QStringList{"--license", licence, "/no/such.fob"} << 1
         << "Cannot open file \"/no/such.fob\". No such file or directory.";
 
     if (Window.isEmpty())
@@ -102,6 +104,10 @@ void TestCommandLines::answers_data()
         << windowVersion;
     QTest::newRow("window unknown option")
         << true << QStringList{"--colour"} << 2 << "quintarel: Unknown option 'colour'.";
+    QTest::newRow("window --license without its value")
+        << true << QStringList{"--license"} << 2 << "quintarel: Missing value after '--license'.";
+    QTest::newRow("window --license with an empty name")
+        << true << QStringList{"--license="} << 2 << "quintarel: --license needs a file name.";
     QTest::newRow("window Qt option without its value")
         << true << QStringList{"-style"} << 2 << "quintarel: Missing value after '-style'.";
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,11 +60,16 @@ private slots:
     void failures_data();
     void failures();
     void withoutTheLibrary();
+    void licenceLoads_data();
+    void licenceLoads();
+    void startLicence_data();
+    void startLicence();
 };
 
 void TestLister::listsTheDemoFile()
 {
-    const TRun run = RunLister({Samples + "/demo.fob"});
+    // No licence is active by default: the rights come from the demo licence.
+    const TRun run = RunLister({"--license", Samples + "/demo.flf", Samples + "/demo.fob"});
     QCOMPARE(run.ExitCode, 0);
     QCOMPARE(run.Err, QByteArray());
     const QList<QByteArray> lines = run.Lines();
@@ -214,7 +220,8 @@ void TestLister::failures()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, error);
-    const TRun run = RunLister(arguments);
+    // With a licence, so that no note on its absence comes first.
+    const TRun run = RunLister(QStringList{"--license", Samples + "/demo.flf"} + arguments);
     QCOMPARE(run.ExitCode, exitCode);
     QCOMPARE(run.Out, QByteArray());
     QVERIFY2(QString::fromUtf8(run.Err).startsWith(error), run.Err.constData());
@@ -230,6 +237,121 @@ void TestLister::withoutTheLibrary()
     QVERIFY2(run.Err.startsWith("Cannot find the database access library \"libcfront.so\" in " +
                                 dir.path().toUtf8()),
              run.Err.constData());
+}
+
+// The permission column of Table 18 Customer, the first row of its kind.
+QByteArray CustomerRights(const TRun &run)
+{
+    for (const QByteArray &line : run.Lines()) {
+        if (line.startsWith("Table\t18\t"))
+            return Column(line, 6);
+    }
+    return "(not listed)";
+}
+
+// --license FILE: a licence that can't be loaded ends the run with its cause
+// and status 1, listing nothing; one that loads gives the rights, silently.
+void TestLister::licenceLoads_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("licence");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error"); // "%1" stands for the path
+    QTest::addColumn<QByteArray>("rights");
+
+    QTest::newRow("good") << "file" << QByteArray("[Permissions]\nTable 1..99 RIMDX\n") << 0
+                          << QString() << QByteArray("RIMDX");
+    QTest::newRow("indirect letters") << "file" << QByteArray("[Permissions]\nTable 1..99 ri\n")
+                                      << 0 << QString() << QByteArray("RI");
+    QTest::newRow("written by the ERP")
+        << "file" << QByteArray("Licensed to: ERP Customer\r\n\x1a\x01\x02") << 0 << QString()
+        << QByteArray();
+    QTest::newRow("missing") << "missing" << QByteArray() << 1
+                             << "Cannot load licence file \"%1\". No such file or directory.\n"
+                             << QByteArray();
+    QTest::newRow("unreadable: a folder")
+        << "folder" << QByteArray() << 1 << "Cannot load licence file \"%1\". Is a directory.\n"
+        << QByteArray();
+    QTest::newRow("syntax error")
+        << "file" << QByteArray("[Permissions]\nTable 1 RQ\n") << 1
+        << "Cannot load licence file \"%1\". Line 2: expected RIGHTS as letters of R, I, M, D, X "
+           "(lower case: indirect) or \"-\", found \"RQ\"\n"
+        << QByteArray();
+}
+
+void TestLister::licenceLoads()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, licence);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    QFETCH(QByteArray, rights);
+    QTemporaryDir dir;
+    QString path = dir.filePath("licence.flf");
+    if (kind == "file") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(licence);
+    } else if (kind == "folder") {
+        path = dir.path();
+    }
+    const TRun run = RunLister({"--license", path, Samples + "/demo.fob"});
+    QCOMPARE(run.ExitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(run.Err), error.contains("%1") ? error.arg(path) : error);
+    if (exitCode == 0)
+        QCOMPARE(CustomerRights(run), rights);
+    else
+        QCOMPARE(run.Out, QByteArray());
+}
+
+// Without --license: the licence the library starts with. One that grants
+// nothing because there is none or it can't be used is noted in one line on
+// standard error; the listing goes on.
+void TestLister::startLicence_data()
+{
+    QTest::addColumn<bool>("beside");
+    QTest::addColumn<QByteArray>("licence");
+    QTest::addColumn<QString>("note"); // "%1" stands for cfront.flf's path
+    QTest::addColumn<QByteArray>("rights");
+
+    QTest::newRow("no cfront.flf")
+        << false << QByteArray()
+        << "quintarel-cli: note: no licence is active, so no object has permissions; name one "
+           "with --license FILE.\n"
+        << QByteArray();
+    QTest::newRow("broken cfront.flf")
+        << true << QByteArray("[Permissions]\nTable 1 RQ\n")
+        << "quintarel-cli: note: the licence read at start can't be used, so no object has "
+           "permissions: Cannot load licence file \"%1\". Line 2: expected RIGHTS as letters of "
+           "R, I, M, D, X (lower case: indirect) or \"-\", found \"RQ\"\n"
+        << QByteArray();
+    QTest::newRow("good cfront.flf")
+        << true << QByteArray("[Permissions]\nTable 18 RX\n") << QString() << QByteArray("RX");
+}
+
+void TestLister::startLicence()
+{
+    QFETCH(bool, beside);
+    QFETCH(QByteArray, licence);
+    QFETCH(QString, note);
+    QFETCH(QByteArray, rights);
+    // The program and the library in a folder of their own.
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("quintarel-cli");
+    QVERIFY(QFile::copy(Lister, copy));
+    QVERIFY(QFile::copy(QFileInfo(Lister).dir().filePath("libcfront.so"),
+                        dir.filePath("libcfront.so")));
+    if (beside) {
+        QFile file(dir.filePath("cfront.flf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(licence);
+    }
+    const TRun run = RunLister({Samples + "/demo.fob"}, copy);
+    QCOMPARE(run.ExitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.Err),
+             note.contains("%1") ? note.arg(dir.filePath("cfront.flf")) : note);
+    QVERIFY(run.Lines().size() > 50);
+    QCOMPARE(CustomerRights(run), rights);
 }
 
 QTEST_GUILESS_MAIN(TestLister)

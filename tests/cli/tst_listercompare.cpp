@@ -26,9 +26,12 @@ struct TRun {
     }
 };
 
-// Runs the lister under United States regional settings.
-TRun RunLister(const QStringList &arguments)
+// Runs the lister under United States regional settings, with the demo
+// licence unless the arguments name one.
+TRun RunLister(QStringList arguments)
 {
+    if (!arguments.contains("--license"))
+        arguments = QStringList{"--license", Samples + "/demo.flf"} + arguments;
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LC_ALL", "en_US.UTF-8");

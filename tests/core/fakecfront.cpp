@@ -90,8 +90,13 @@ int32_t GetFieldData(void *buffer, int32_t size, CFHandle table, CFHandle record
 int32_t SetLicenseFile(const char *name)
 {
     Log(QStringLiteral("89 %1").arg(QString::fromLocal8Bit(name)));
-    Fake->InfoLines = Fake->Licences.value(QString::fromLocal8Bit(name));
-    return 0;
+    const auto known = Fake->Licences.find(QString::fromLocal8Bit(name));
+    if (Fake->Reporting && known == Fake->Licences.end())
+        return 0;
+    Fake->InfoLines = known == Fake->Licences.end() ? QList<QByteArray>() : *known;
+    Fake->State = CF_LICENCE_LOADED;
+    Fake->ActiveFile = name;
+    return Fake->Reporting ? 1 : 0;
 }
 int32_t FreeRecord(CFHandle record)
 {
@@ -109,9 +114,36 @@ int32_t Done()
     return 0;
 }
 
+int32_t LicenceStatus(int32_t item, char *buffer, int32_t size)
+{
+    const auto copy = [&](const QByteArray &text) {
+        if (buffer && size > 0) {
+            const qsizetype length = std::min<qsizetype>(text.size(), size - 1);
+            std::memcpy(buffer, text.constData(), size_t(length));
+            buffer[length] = '\0';
+        }
+        return int32_t(text.size());
+    };
+    switch (item) {
+    case CF_LICENCE_STATE:
+        return Fake->State;
+    case CF_LICENCE_FILE:
+        return copy(Fake->ActiveFile);
+    case CF_LICENCE_PROBLEM:
+        return copy(QByteArray());
+    case CF_LICENCE_LAST_ERROR:
+        return copy(Fake->LastError);
+    }
+    return -1;
+}
+
 const TCFrontEntryPoints FakeEntryPoints{
     Init,       OpenTable,    AllocRecord,    FieldType,  AssignField, SetSearchMode, FindRecord,
     NextRecord, GetFieldData, SetLicenseFile, FreeRecord, CloseTable,  Done};
+const TCFrontEntryPoints ReportingEntryPoints{Init,         OpenTable,      AllocRecord, FieldType,
+                                              AssignField,  SetSearchMode,  FindRecord,  NextRecord,
+                                              GetFieldData, SetLicenseFile, FreeRecord,  CloseTable,
+                                              Done,         LicenceStatus};
 
 } // namespace
 
@@ -127,6 +159,12 @@ TFakeCFront::~TFakeCFront()
 const TCFrontEntryPoints &TFakeCFront::EntryPoints() const
 {
     return FakeEntryPoints;
+}
+
+const TCFrontEntryPoints &TFakeCFront::EntryPointsWithReport()
+{
+    Reporting = true;
+    return ReportingEntryPoints;
 }
 
 void TFakeCFront::SetRights(int32_t objectType, int32_t id, TFakeRights rights)

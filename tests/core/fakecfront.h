@@ -20,8 +20,10 @@ public:
     TFakeCFront();
     ~TFakeCFront();
 
-    // The table of entry points that leads to this fake.
+    // The table of entry points that leads to this fake; with the licence
+    // report, ordinal 89 answers 0 for a file not in Licences.
     const TCFrontEntryPoints &EntryPoints() const;
+    const TCFrontEntryPoints &EntryPointsWithReport();
 
     void SetRights(int32_t objectType, int32_t id, TFakeRights rights);
     void SetInfoLines(const QList<QByteArray> &lines); // each given to a 251-byte buffer as it is
@@ -29,6 +31,10 @@ public:
     int PermissionLookups = 0;
 
     QMap<QString, QList<QByteArray>> Licences; // licence files known to ordinal 89, by name
+    QByteArray LastError = "No such licence";  // the report's cause of a refused file
+    int32_t State = CF_LICENCE_NONE;
+    QByteArray ActiveFile;
+    bool Reporting = false;
 
     // Internal state used by the entry points.
     QMap<QPair<int32_t, int32_t>, TFakeRights> Rights;

@@ -31,6 +31,8 @@ private slots:
     void informationLines_data();
     void informationLines();
     void changeLicenseFile();
+    void refusedLicenseFile_data();
+    void refusedLicenseFile();
     void infoLineOutOfBounds();
 };
 
@@ -133,9 +135,55 @@ void TestLicenseFile::changeLicenseFile()
     QCOMPARE(licence.GetInfoLineCount(), 2);
     QCOMPARE(licence.GetInfoLine(0), QByteArray("New licence"));
 
-    // A file the library knows nothing of leaves what the library reports.
+    // Without the licence report ordinal 89's answer means nothing: a file
+    // the library knows nothing of leaves what the library reports.
     licence.ChangeLicenseFile("/licences/unknown.flf");
     QCOMPARE(licence.GetInfoLineCount(), 0);
+    QCOMPARE(licence.ActiveLicence().State, TActiveLicence::TState::Unknown);
+}
+
+// With the licence report, a file the library refuses raises the cause and
+// leaves the information lines as they were; the report names the active file.
+void TestLicenseFile::refusedLicenseFile_data()
+{
+    QTest::addColumn<QByteArray>("cause");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("short cause") << QByteArray("No such file or directory")
+                                 << "No such file or directory";
+    QTest::newRow("trailing period and blanks") << QByteArray("Broken. \n") << "Broken";
+    const QByteArray longCause = "Line 3: " + QByteArray(600, 'x');
+    QTest::newRow("longer than the first buffer") << longCause << QString::fromLatin1(longCause);
+    QTest::newRow("cut at a NUL") << QByteArray("Line 2: found \"1\0 R\"", 20)
+                                  << "Line 2: found \"1";
+}
+
+void TestLicenseFile::refusedLicenseFile()
+{
+    QFETCH(QByteArray, cause);
+    QFETCH(QString, shown);
+    TFakeCFront library;
+    library.Licences["/licences/good.flf"] = {QByteArray("Good\0", 5)};
+    TNavisionLicenseFile licence(library.EntryPointsWithReport());
+    QCOMPARE(licence.ActiveLicence().State, TActiveLicence::TState::None);
+    licence.ChangeLicenseFile("/licences/good.flf");
+    QCOMPARE(licence.ActiveLicence().State, TActiveLicence::TState::Loaded);
+    QCOMPARE(licence.ActiveLicence().FileName, QStringLiteral("/licences/good.flf"));
+
+    library.LastError = cause;
+    library.Calls.clear();
+    try {
+        licence.ChangeLicenseFile("/licences/bad.flf");
+        QFAIL("no error");
+    } catch (const TError &error) {
+        QCOMPARE(error.message(),
+                 QStringLiteral("Cannot load licence file \"/licences/bad.flf\". ") + shown);
+    }
+    // The lines are not read again: the licence is the one before.
+    QCOMPARE(library.Calls, QStringList{"89 /licences/bad.flf"});
+    QCOMPARE(licence.GetInfoLineCount(), 1);
+    QCOMPARE(licence.GetInfoLine(0), QByteArray("Good"));
+    QCOMPARE(licence.ActiveLicence().FileName, QStringLiteral("/licences/good.flf"));
 }
 
 void TestLicenseFile::infoLineOutOfBounds()

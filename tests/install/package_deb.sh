@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package `make package` builds: its control fields declare the Qt
-# runtime packages, it holds the programs and desktop files under /usr, and
-# the lister extracted from it into a scratch root lists the demo file.
+# runtime packages, it holds the programs and desktop files under /usr, no
+# licence but the example one, and the lister extracted from it into a
+# scratch root lists the demo file with the example licence.
 #   package_deb.sh BUILD-DIR SAMPLE WORK-DIR APP-ID
 set -euo pipefail
 build=$1 sample=$2 work=$3 id=$4
@@ -33,13 +34,14 @@ for path in ./usr/bin/quintarel ./usr/bin/quintarel-cli \
 done
 grep -qE '^\./usr/lib/(.+/)?quintarel/libcfront\.so$' "$work/contents.txt" ||
     fail "the package lacks the private libcfront.so"
-grep -qE '^\./usr/lib/(.+/)?quintarel/cfront\.flf$' "$work/contents.txt" ||
-    fail "the package lacks the default licence"
+! grep -q 'cfront\.flf$' "$work/contents.txt" || fail "the package brings a licence cfront.flf"
+grep -qxF ./usr/share/quintarel/demo.flf "$work/contents.txt" ||
+    fail "the package lacks the example licence"
 
 dpkg-deb -x "$deb" "$work/root"
 cd "$work/cwd"
-"$work/root/usr/bin/quintarel-cli" "$sample" >listing.txt ||
-    fail "the extracted quintarel-cli failed"
+"$work/root/usr/bin/quintarel-cli" --license "$work/root/usr/share/quintarel/demo.flf" "$sample" \
+    >listing.txt || fail "the extracted quintarel-cli failed"
 grep -qP '^Table\t50000\tDemo Setup\t.*\tRIMDX$' listing.txt ||
     fail "no RIMDX row for Table 50000 from the extracted quintarel-cli"
 echo "the extracted quintarel-cli lists $(wc -l <listing.txt) objects with their rights"

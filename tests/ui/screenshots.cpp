@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -121,7 +122,10 @@ int SaveWindows(const QString &folder, const QString &objectFile, const QString 
     SetExecutableVersionInfo(QuintarelVersionResource());
     const TCFrontEntryPoints &library = LoadCFront();
 
-    TfrmMain mainWindow(library, TRegionalSettings::FromSystem(), {objectFile});
+    // With the licence beside the object file (samples/demo.flf), as make run starts.
+    const QString licence = QFileInfo(objectFile).dir().filePath(QStringLiteral("demo.flf"));
+    TfrmMain mainWindow(library, TRegionalSettings::FromSystem(), {objectFile},
+                        QFileInfo::exists(licence) ? licence : QString());
     TfrmLicense licenseWindow(&mainWindow);
     frmLicense = &licenseWindow;
     mainWindow.actViewSortByName->trigger();

@@ -21,6 +21,8 @@
 
 namespace {
 
+const QString DemoLicence = QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.flf");
+
 // The old file: Table 3 Demo, Table 18 Customer, Codeunit 80 Post, Report 6
 // Trial Balance. The new one keeps Table 3, gives Table 18 another size and
 // name, drops Report 6, changes the version list of Codeunit 80 and adds
@@ -118,7 +120,7 @@ private slots:
 
 void TCompareWindowTest::commandNeedsAnOpenFile()
 {
-    const auto window = CreateMainWindow();
+    const auto window = CreateMainWindow({}, DemoLicence);
     GoIdle();
     QVERIFY(!window->actFileCompareWith->isEnabled());
     TTwoFiles files;
@@ -138,7 +140,7 @@ void TCompareWindowTest::commandNeedsAnOpenFile()
 void TCompareWindowTest::showsDifferencesByDefault()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow();
+    const auto window = CreateMainWindow({}, DemoLicence);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     QVERIFY(compare->isVisible());
@@ -164,7 +166,7 @@ void TCompareWindowTest::showsDifferencesByDefault()
 void TCompareWindowTest::marksChangedCells()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow();
+    const auto window = CreateMainWindow({}, DemoLicence);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
 
@@ -208,7 +210,7 @@ void TCompareWindowTest::marksChangedCells()
 void TCompareWindowTest::showsUnchangedOnRequest()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow();
+    const auto window = CreateMainWindow({}, DemoLicence);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     QVERIFY(!compare->actViewShowUnchanged->isChecked());
@@ -230,7 +232,7 @@ void TCompareWindowTest::showsUnchangedOnRequest()
 void TCompareWindowTest::sortsByClickedColumn()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow();
+    const auto window = CreateMainWindow({}, DemoLicence);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     // The selection stays with its object.
@@ -283,7 +285,7 @@ void TCompareWindowTest::findsRowByTypedText()
     QFETCH(bool, wrap);
     QFETCH(QString, found);
     TTwoFiles files;
-    const auto window = CreateMainWindow();
+    const auto window = CreateMainWindow({}, DemoLicence);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     const int row = compare->lvwCompareDataFind(typed, start, wrap);
@@ -300,7 +302,7 @@ void TCompareWindowTest::findsRowByTypedText()
 void TCompareWindowTest::exportsShownRowsWithHeader()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow();
+    const auto window = CreateMainWindow({}, DemoLicence);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     compare->lvwCompareColumnClick(int(TComparisonColumn::ID));
@@ -336,7 +338,7 @@ void TCompareWindowTest::exportsShownRowsWithHeader()
 void TCompareWindowTest::mainWindowStaysUsable()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow();
+    const auto window = CreateMainWindow({}, DemoLicence);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     // Closing the main window's file or opening another leaves the
@@ -364,7 +366,7 @@ void TCompareWindowTest::mainWindowStaysUsable()
 void TCompareWindowTest::licenceChangeReachesTheComparison()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow();
+    const auto window = CreateMainWindow({}, DemoLicence);
     TfrmLicense license(window.get());
     frmLicense = &license;
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
@@ -387,7 +389,7 @@ void TCompareWindowTest::licenceChangeReachesTheComparison()
 void TCompareWindowTest::unreadableFileShowsErrorAndNoWindow()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow();
+    const auto window = CreateMainWindow({}, DemoLicence);
     TErrorRecorder errors;
     TfrmCompare *compare =
         CompareThroughMenu(*window, files.Old, files.Folder.filePath("missing.fob"));

@@ -2,14 +2,19 @@
 // another licence file, and the main window's lookup of the permissions
 // afterwards, on the real database access library.
 
+#include "cfront.h"
 #include "fonts.h"
+#include "licencestatus.h"
 #include "licensefile.h"
 #include "licform.h"
+#include "rememberedlicence.h"
 #include "uitestsupport.h"
+#include "unprivileged.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -30,6 +35,12 @@ const QByteArray SecondLicence = "[Information]\n"
                                  "Licensed to: Second Licence\n"
                                  "[Permissions]\n"
                                  "Table 1..99 R\n";
+
+// The line the library adds to the text of a licence file written by the ERP.
+const QString ErpNote = QStringLiteral(
+    "The permissions of this licence file, written by the ERP, can't be read here. To use them, "
+    "write them in the text format: [Permissions], then one line per range, such as \"Table "
+    "50000..99999 RIMDX\" (lower-case letters for indirect rights).");
 
 QString WriteObjects(const QTemporaryDir &folder)
 {
@@ -73,8 +84,12 @@ private slots:
     void showsInformationLines_data();
     void showsInformationLines();
     void changeRefreshesPermissions();
-    void hostileLicenceFileShowsWhy_data();
-    void hostileLicenceFileShowsWhy();
+    void licenceLoads_data();
+    void licenceLoads();
+    void startLicence_data();
+    void startLicence();
+    void rememberedLicence_data();
+    void rememberedLicence();
     void cancelRefreshesNothing();
     void changeWithoutFileShowsNothingNew();
     void closeButtonClosesWindow();
@@ -85,8 +100,9 @@ void TLicenseWindowTest::windowIsLaidOut()
     TWindows windows;
     TfrmLicense &window = windows.License;
     QCOMPARE(window.windowTitle(), QStringLiteral("License File"));
-    QCOMPARE(window.minimumSize(), Scaled(QSize(581, 321)));
-    QCOMPARE(window.maximumSize(), Scaled(QSize(581, 321)));
+    // 20 pixels taller than designed, for the active file's path above the text.
+    QCOMPARE(window.minimumSize(), Scaled(QSize(581, 341)));
+    QCOMPARE(window.maximumSize(), Scaled(QSize(581, 341)));
     QCOMPARE(window.cmdChange->text(), QStringLiteral("C&hange..."));
     QCOMPARE(window.cmdClose->text(), QStringLiteral("&Close"));
     QCOMPARE(window.actChange->text(), QStringLiteral("C&hange..."));
@@ -97,13 +113,23 @@ void TLicenseWindowTest::windowIsLaidOut()
     }
     QVERIFY(window.memMain->isReadOnly());
     QCOMPARE(window.memMain->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    QCOMPARE(window.memMain->geometry(), Scaled(QRect(12, 12, 557, 265)));
-    QCOMPARE(window.cmdChange->geometry(), Scaled(QRect(408, 288, 77, 23)));
-    QCOMPARE(window.cmdClose->geometry(), Scaled(QRect(492, 288, 77, 23)));
+    QCOMPARE(window.lblFileName->geometry(), Scaled(QRect(12, 10, 557, 16)));
+    QCOMPARE(window.memMain->geometry(), Scaled(QRect(12, 32, 557, 265)));
+    QCOMPARE(window.cmdChange->geometry(), Scaled(QRect(408, 308, 77, 23)));
+    QCOMPARE(window.cmdClose->geometry(), Scaled(QRect(492, 308, 77, 23)));
     QVERIFY(!(window.windowFlags() & Qt::WindowMinMaxButtonsHint));
 
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // At left 320, top 400, moved up and left only as far as a smaller screen
+    // needs to show the whole window.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // (The frame's margins are not known before the first showing.)
+    const QSize size = window.size();
+    QCOMPARE(window.pos(),
+             QPoint(std::max(screen.left(), std::min(320, screen.right() + 1 - size.width())),
+                    std::max(screen.top(), std::min(400, screen.bottom() + 1 - size.height()))));
+    QVERIFY(window.pos() != QPoint(0, 0));
     QCOMPARE(window.focusWidget(), window.cmdChange);
     QCOMPARE(window.cmdChange->nextInFocusChain(), window.cmdClose);
     QCOMPARE(window.cmdClose->nextInFocusChain(), window.memMain);
@@ -197,44 +223,88 @@ void TLicenseWindowTest::changeRefreshesPermissions()
     QCOMPARE(ColumnTexts(main, 6), (QStringList{"R", "R", ""}));
 }
 
-void TLicenseWindowTest::hostileLicenceFileShowsWhy_data()
+void TLicenseWindowTest::licenceLoads_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("text"); // "%1" stands for the path
+    QTest::addColumn<QString>("error"); // the error box; "%1" stands for the path
+    QTest::addColumn<QString>("lines"); // the licence window's text afterwards
+    QTest::addColumn<QStringList>("permissions");
+    QTest::addColumn<QString>("status"); // the main window's licence section
 
+    const QString first = QStringLiteral("Licensed to: Müller GmbH, Ålesund\nSerial number: 1");
+    const QStringList firstRights{"RIMDX", "RIMDX", "X"};
+    const QString kept = QStringLiteral("Licence: first.flf");
+    const QString cannot = QStringLiteral("Cannot load licence file \"%1\". ");
+
+    QTest::newRow("good") << "good" << QString() << "Licensed to: Second Licence"
+                          << QStringList{"R", "R", ""} << "Licence: chosen.flf";
+    QTest::newRow("indirect letters") << "indirect" << QString() << "Indirect"
+                                      << QStringList{"RI", "RI", "X"} << "Licence: chosen.flf";
+    QTest::newRow("written by the ERP")
+        << "erp" << QString() << "Licensed to: ERP Customer\nProduct: Navision\n" + ErpNote
+        << QStringList{"", "", ""} << "Licence: chosen.flf (information only)";
+    QTest::newRow("information line of a megabyte")
+        << "megabyte" << QString() << QString(250, u'M') << QStringList{"", "", ""}
+        << "Licence: chosen.flf";
+    QTest::newRow("missing") << "missing" << cannot + "No such file or directory." << first
+                             << firstRights << kept;
+    QTest::newRow("unreadable") << "unreadable" << cannot + "Permission denied." << first
+                                << firstRights << kept;
+    QTest::newRow("syntax error")
+        << "syntax"
+        << cannot + R"(Line 2: expected RIGHTS as letters of R, I, M, D, X (lower case: )"
+                    R"(indirect) or "-", found "RQ")"
+        << first << firstRights << kept;
     QTest::newRow("binary garbage")
-        << "garbage"
-        << "%1, line 1: expected UTF-8 text, found bytes that are not UTF-8";
+        << "garbage" << cannot + "Line 1: expected UTF-8 text, found bytes that are not UTF-8."
+        << first << firstRights << kept;
     QTest::newRow("FIFO without a writer")
-        << "fifo"
-        << "Cannot read licence file \"%1\": It is not a regular file";
-    QTest::newRow("endless device") << "/dev/zero"
-                                    << "Cannot read licence file \"%1\": It is not a regular file";
-    QTest::newRow("missing file") << "missing"
-                                  << "Cannot read licence file \"%1\": No such file or directory";
-    QTest::newRow("information line of a megabyte") << "megabyte" << QString(250, u'M');
+        << "fifo" << cannot + "It is not a regular file." << first << firstRights << kept;
+    QTest::newRow("endless device")
+        << "/dev/zero" << cannot + "It is not a regular file." << first << firstRights << kept;
 }
 
-// A file that is no licence takes away every permission and says why in the
-// window, without an error box; the window goes on and a good licence can be
-// loaded again.
-void TLicenseWindowTest::hostileLicenceFileShowsWhy()
+// A licence file loaded through the window: a good one replaces the licence
+// and has the permissions looked up again; one that can't be used is shown
+// in the error box with its cause, and the window, the licence and the list
+// stay as they were.
+void TLicenseWindowTest::licenceLoads()
 {
     QFETCH(QString, kind);
-    QFETCH(QString, text);
+    QFETCH(QString, error);
+    QFETCH(QString, lines);
+    QFETCH(QStringList, permissions);
+    QFETCH(QString, status);
     QTemporaryDir folder;
-    const QString good = WriteLicenceFile(folder, "good.flf", FirstLicence);
-    QString path = folder.filePath("hostile.flf");
-    if (kind == "garbage")
-        WriteLicenceFile(folder, "hostile.flf",
+    const QString good = WriteLicenceFile(folder, "first.flf", FirstLicence);
+    QString path = folder.filePath("chosen.flf");
+    if (kind == "good")
+        WriteLicenceFile(folder, "chosen.flf", SecondLicence);
+    else if (kind == "indirect")
+        WriteLicenceFile(folder, "chosen.flf",
+                         "[Information]\nIndirect\n[Permissions]\nTable 1..99 ri\nCodeunit 80 x\n");
+    else if (kind == "erp")
+        WriteLicenceFile(folder, "chosen.flf",
+                         QByteArray("Licensed to: ERP Customer\r\nProduct: Navision\r\n\x1a") +
+                             QByteArray("\0\x01", 2) + "[Permissions]\r\nTable 1..99 RIMDX\r\n");
+    else if (kind == "megabyte")
+        WriteLicenceFile(folder, "chosen.flf",
+                         "[Information]\n" + QByteArray(1 << 20, 'M') + "\n[Permissions]\n");
+    else if (kind == "unreadable") {
+        QVERIFY(QFile(WriteLicenceFile(folder, "chosen.flf", SecondLicence))
+                    .setPermissions(QFileDevice::Permissions()));
+        const TWithoutRootPrivileges probe;
+        if (!probe.Problem().isEmpty())
+            QSKIP(qPrintable(probe.Problem()));
+    } else if (kind == "syntax")
+        WriteLicenceFile(folder, "chosen.flf", "[Permissions]\nTable 1 RQ\n");
+    else if (kind == "garbage")
+        WriteLicenceFile(folder, "chosen.flf",
                          QByteArray("\x7f"
                                     "ELF\x02\x01\xff\0\x1a",
                                     9));
     else if (kind == "fifo")
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else if (kind == "megabyte")
-        WriteLicenceFile(folder, "hostile.flf",
-                         "[Information]\n" + QByteArray(1 << 20, 'M') + "\n[Permissions]\n");
     else if (kind.startsWith(u'/'))
         path = kind;
 
@@ -246,20 +316,166 @@ void TLicenseWindowTest::hostileLicenceFileShowsWhy()
     main.OpenFile(WriteObjects(folder));
     QCOMPARE(ColumnTexts(main, 6), (QStringList{"RIMDX", "RIMDX", "X"}));
 
-    QString shown;
+    QString shown, label;
+    bool changed = false, open = false;
     dialogs.Answers = {path};
     WithLicenseWindow(main, [&](TfrmLicense &window) {
-        window.actChange->trigger();
+        {
+            std::optional<TWithoutRootPrivileges> unprivileged;
+            if (kind == "unreadable")
+                unprivileged.emplace();
+            window.actChange->trigger();
+        }
         shown = window.memMain->toPlainText();
+        label = window.lblFileName->toolTip();
+        changed = window.Changed;
+        open = window.isVisible();
     });
-    QCOMPARE(errors.Boxes.size(), 0);
-    QCOMPARE(shown, text.contains(QLatin1String("%1")) ? text.arg(path) : text);
-    QCOMPARE(ColumnTexts(main, 6), (QStringList{"", "", ""}));
+    QVERIFY(open);
+    QCOMPARE(errors.Boxes.size(), error.isEmpty() ? 0 : 1);
+    if (!error.isEmpty()) {
+        QCOMPARE(errors.Boxes[0].Text, error.arg(path));
+        QCOMPARE(errors.Boxes[0].Caption, QStringLiteral("objects.fob - Quintarel"));
+    }
+    QCOMPARE(changed, error.isEmpty());
+    QCOMPARE(shown, lines);
+    QVERIFY2(label.startsWith(error.isEmpty() ? path : good), qPrintable(label));
+    QCOMPARE(ColumnTexts(main, 6), permissions);
+    QCOMPARE(main.LicenceStatus->Text(), status);
+    QCOMPARE(main.LicenceStatus->IsWarning(), false);
+    // What the user chose last is what the next start begins with.
+    QCOMPARE(RememberedLicenceFile(), error.isEmpty() ? path : QString());
+    RememberLicenceFile(QString());
+}
 
-    dialogs.Answers = {good};
-    WithLicenseWindow(main, [&](TfrmLicense &window) { window.actChange->trigger(); });
+// A copy of the library in a folder of its own, loaded apart from the built
+// one, which reads the cfront.flf beside it (when given) at start.
+TCFrontEntryPoints LibraryBeside(const QTemporaryDir &folder, const QByteArray *defaultLicence)
+{
+    if (!QFile::copy(QCoreApplication::applicationDirPath() + "/libcfront.so",
+                     folder.filePath("libcfront.so")))
+        qFatal("Cannot copy libcfront.so");
+    if (defaultLicence)
+        WriteLicenceFile(folder, "cfront.flf", *defaultLicence);
+    return LoadCFrontFrom({folder.path()});
+}
+
+void TLicenseWindowTest::startLicence_data()
+{
+    QTest::addColumn<bool>("beside");
+    QTest::addColumn<QByteArray>("licence");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("tip"); // its start; "%1" stands for cfront.flf's path
+    QTest::addColumn<bool>("warning");
+    QTest::addColumn<QString>("caption"); // the licence window's file line
+
+    QTest::newRow("no cfront.flf")
+        << false << QByteArray() << "No licence"
+        << "No licence is active" << false << "No licence file is active.";
+    QTest::newRow("good cfront.flf") << true << FirstLicence << "Licence: cfront.flf"
+                                     << "%1" << false << "%1";
+    QTest::newRow("broken cfront.flf")
+        << true << QByteArray("[Permissions]\nTable 1 RQ\n") << "Licence cfront.flf can't be used"
+        << R"(Cannot load licence file "%1". Line 2: expected RIGHTS as letters of R, I, M, D, X )"
+           R"((lower case: indirect) or "-", found "RQ")"
+        << true << "%1 (can't be used)";
+    QTest::newRow("cfront.flf written by the ERP")
+        << true << QByteArray("Licensed to: ERP\r\n\x1a\x01")
+        << "Licence: cfront.flf (information only)"
+        << "%1\nWritten by the ERP" << false << "%1 (information only)";
+}
+
+// The licence section of the status bar and the licence window name the
+// licence the library read at start.
+void TLicenseWindowTest::startLicence()
+{
+    QFETCH(bool, beside);
+    QFETCH(QByteArray, licence);
+    QFETCH(QString, status);
+    QFETCH(QString, tip);
+    QFETCH(bool, warning);
+    QFETCH(QString, caption);
+    QTemporaryDir folder;
+    const QString defaultFile = folder.filePath("cfront.flf");
+    IsolateSettings();
+    TErrorRecorder errors;
+    // The entry points outlive the window.
+    const TCFrontEntryPoints library = LibraryBeside(folder, beside ? &licence : nullptr);
+    TfrmMain main(library, TestSettings(), {});
+    TfrmLicense window(&main);
+    QCOMPARE(main.LicenceStatus->Text(), status);
+    QVERIFY2(main.LicenceStatus->ToolTip().startsWith(tip.arg(defaultFile)),
+             qPrintable(main.LicenceStatus->ToolTip()));
+    QCOMPARE(main.LicenceStatus->IsWarning(), warning);
     QCOMPARE(errors.Boxes.size(), 0);
-    QCOMPARE(ColumnTexts(main, 6), (QStringList{"RIMDX", "RIMDX", "X"}));
+    // The section sits in the status bar at its right, beside the status text.
+    QCOMPARE(main.LicenceStatus->parentWidget(), main.stbMain);
+
+    window.LicenseFile = &main.BinaryFile().LicenseFile();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.lblFileName->toolTip(), caption.arg(defaultFile));
+}
+
+void TLicenseWindowTest::rememberedLicence_data()
+{
+    QTest::addColumn<QString>("remembered");   // "good", "gone" or none
+    QTest::addColumn<QString>("explicitFile"); // --license: "good", "gone" or none
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("warning");
+    QTest::addColumn<QString>("error"); // the error box; "%1": the file that is gone
+    QTest::addColumn<QStringList>("permissions");
+
+    const QString gone =
+        QStringLiteral("Cannot load licence file \"%1\". No such file or directory.");
+    QTest::newRow("remembered") << "good" << QString() << "Licence: second.flf" << false
+                                << QString() << QStringList{"R", "R", ""};
+    QTest::newRow("remembered, gone since")
+        << "gone" << QString() << "No licence (gone.flf not loaded)" << true << QString()
+        << QStringList{"", "", ""};
+    QTest::newRow("--license, before the remembered one")
+        << "gone"
+        << "good"
+        << "Licence: second.flf" << false << QString() << QStringList{"R", "R", ""};
+    QTest::newRow("--license that can't be loaded")
+        << "good"
+        << "gone"
+        << "No licence (gone.flf not loaded)" << true << gone << QStringList{"", "", ""};
+}
+
+void TLicenseWindowTest::rememberedLicence()
+{
+    QFETCH(QString, remembered);
+    QFETCH(QString, explicitFile);
+    QFETCH(QString, status);
+    QFETCH(bool, warning);
+    QFETCH(QString, error);
+    QFETCH(QStringList, permissions);
+    QTemporaryDir folder;
+    const QString good = WriteLicenceFile(folder, "second.flf", SecondLicence);
+    const QString gone = folder.filePath("gone.flf");
+    const auto fileOf = [&](const QString &which) {
+        return which == "good" ? good : which == "gone" ? gone : QString();
+    };
+    IsolateSettings();
+    RememberLicenceFile(fileOf(remembered));
+    TErrorRecorder errors;
+    // No cfront.flf: out of the box no licence is active.
+    const TCFrontEntryPoints library = LibraryBeside(folder, nullptr);
+    TfrmMain main(library, TestSettings(), {WriteObjects(folder)}, fileOf(explicitFile));
+    QCOMPARE(main.LicenceStatus->Text(), status);
+    QCOMPARE(main.LicenceStatus->IsWarning(), warning);
+    if (warning)
+        QVERIFY(main.LicenceStatus->ToolTip().startsWith(
+            QStringLiteral("Cannot load licence file \"%1\". No such file or directory")
+                .arg(gone)));
+    QCOMPARE(errors.Boxes.size(), error.isEmpty() ? 0 : 1);
+    if (!error.isEmpty())
+        QCOMPARE(errors.Boxes[0].Text, error.arg(gone));
+    QCOMPARE(ColumnTexts(main, 6), permissions);
+    // A licence given on the command line is not remembered.
+    QCOMPARE(RememberedLicenceFile(), fileOf(remembered));
+    RememberLicenceFile(QString());
 }
 
 void TLicenseWindowTest::cancelRefreshesNothing()

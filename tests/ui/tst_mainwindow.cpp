@@ -7,6 +7,7 @@
 #include "codepage.h"
 #include "commandmanager.h"
 #include "fonts.h"
+#include "licencestatus.h"
 #include "ordering.h"
 #include "uitestsupport.h"
 #include "unprivileged.h"
@@ -357,9 +358,11 @@ void TMainWindowTest::opensDemoFile()
     if (demo.isEmpty())
         QSKIP("samples/demo.fob is not there");
     TErrorRecorder errors;
-    const auto window = CreateMainWindow();
+    // With the demo licence, as make run starts the program.
+    const auto window = CreateMainWindow({}, QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.flf"));
     RunCommand([&] { window->OpenFile(demo); });
     QCOMPARE(errors.Boxes.size(), 0);
+    QCOMPARE(window->LicenceStatus->Text(), QStringLiteral("Licence: demo.flf"));
 
     QCOMPARE(window->windowTitle(), QStringLiteral("demo.fob - Quintarel"));
     QCOMPARE(ApplicationTitle(), QStringLiteral("demo.fob - Quintarel"));

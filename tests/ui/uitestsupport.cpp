@@ -3,8 +3,10 @@
 #include "cfront.h"
 #include "ordering.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -84,13 +86,31 @@ TRegionalSettings TestSettings()
     return settings;
 }
 
-std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments)
+void IsolateSettings()
 {
+    // The test mode's settings lie under the home folder: a scratch one,
+    // removed when the test ends.
+    static QTemporaryDir home;
+    static const bool isolated = [] {
+        if (!home.isValid())
+            qFatal("Cannot make a scratch home folder");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Quintarel"));
+        QCoreApplication::setApplicationName(QStringLiteral("quintarel"));
+        return true;
+    }();
+    Q_UNUSED(isolated);
+}
+
+std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments, const QString &licenceFile)
+{
+    IsolateSettings();
     // Sort Key and Sort Direction live as long as the program; each test
     // starts where the program starts.
     StoreSortKey(0);
     StoreSortDirection(0);
-    return std::make_unique<TfrmMain>(LoadCFront(), TestSettings(), arguments);
+    return std::make_unique<TfrmMain>(LoadCFront(), TestSettings(), arguments, licenceFile);
 }
 
 QString CellText(const TfrmMain &window, int row, int column)

@@ -76,9 +76,15 @@ private:
 // Regional settings of their own, so dates read the same everywhere.
 TRegionalSettings TestSettings();
 
+// Settings (QSettings) under the program's names, in a folder of the test's
+// own that lives until the test ends, and empty at first; CreateMainWindow
+// calls it, so no window test reads or writes the user's settings.
+void IsolateSettings();
+
 // A main window on the real library; the sort order starts at Type,
 // ascending, as at every program start.
-std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments = {});
+std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments = {},
+                                           const QString &licenceFile = QString());
 
 // The text of one cell of the list, as the view asks for it.
 QString CellText(const TfrmMain &window, int row, int column);

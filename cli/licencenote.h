@@ -1,0 +1,11 @@
+// The one line the lister writes to standard error when, without --license,
+// the licence the library started with grants nothing: so an empty
+// permission column is never taken for a licence that grants nothing.
+#pragma once
+
+#include "licensefile.h"
+
+#include <QString>
+
+// Empty when the licence needs no note.
+QString StartLicenceNote(const TActiveLicence &active);
