@@ -21,14 +21,30 @@ void PrintError(const QString &message)
     std::fputc('\n', stderr);
 }
 
+// One line when the file's dates were read in another order than the user's.
+void NoteDateOrder(const TNavisionBinaryFile &model)
+{
+    const TDateOrder own = model.Settings().ReadDateOrder();
+    if (model.DateOrderUsed() == own)
+        return;
+    PrintError(
+        QStringLiteral("quintarel-cli: note: dates in \"%1\" read as %2; the regional "
+                       "settings' order is %3.")
+            .arg(model.FileName(), DateOrderText(model.DateOrderUsed()), DateOrderText(own)));
+}
+
 // Both files read as the window reads one, the second model borrowing the
-// first one's licence reader; the exit status of the comparison.
+// first one's licence reader and taking its date order; the exit status of
+// the comparison.
 int Compare(TNavisionBinaryFile &model, const TListerOptions &options)
 {
     TNavisionBinaryFile newModel(model.LicenseFile(), model.Settings());
     newModel.SetHideSystemObjects(options.HideSystemObjects);
+    newModel.SetDateOrderChoice(model.DateOrderChoice());
     model.LoadFromFile(options.Files.at(0));
+    NoteDateOrder(model);
     newModel.LoadFromFile(options.Files.at(1));
+    NoteDateOrder(newModel);
     return WriteComparison(model, newModel, options.All, stdout) ? ExitDifferences : 0;
 }
 
@@ -46,9 +62,11 @@ int Run(const TListerOptions &options)
         PrintError(note);
     if (options.HideSystemObjects)
         model.SetHideSystemObjects(true);
+    model.SetDateOrderChoice(options.DateOrder);
     if (options.Compare)
         return Compare(model, options);
     model.LoadFromFile(options.Files.constFirst());
+    NoteDateOrder(model);
     if (options.Descending)
         model.SetSortDirection(1);
     model.SetSortKey(options.SortKey);

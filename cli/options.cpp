@@ -3,6 +3,7 @@
 #include <QCommandLineOption>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -20,6 +21,23 @@ std::optional<int32_t> SortKeyFromText(const QString &text)
     const int number = text.toInt(&isNumber);
     if (isNumber && number >= 0 && number < int(SortKeyNames.size()))
         return number;
+    return std::nullopt;
+}
+
+// The date order choices by name.
+constexpr std::array<std::pair<const char *, TDateOrderChoice>, 5> DateOrderNames{
+    {{"auto", TDateOrderChoice::Automatic},
+     {"locale", TDateOrderChoice::RegionalSettings},
+     {"dmy", TDateOrderChoice::DMY},
+     {"mdy", TDateOrderChoice::MDY},
+     {"ymd", TDateOrderChoice::YMD}}};
+
+std::optional<TDateOrderChoice> DateOrderFromText(const QString &text)
+{
+    for (const auto &[name, choice] : DateOrderNames) {
+        if (text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return choice;
+    }
     return std::nullopt;
 }
 
@@ -60,6 +78,13 @@ struct TListerParser {
         QStringLiteral("Write the list to OUT as the program's Export List does (code page "
                        "850, CR LF, no permissions) and print nothing."),
         QStringLiteral("OUT")};
+    QCommandLineOption DateOrder{
+        QStringLiteral("date-order"),
+        QStringLiteral("Read dates in ORDER: auto (the regional settings' order; where a date "
+                       "doesn't convert in it, the first of dmy, mdy and ymd that reads the whole "
+                       "file), locale (the regional settings' order alone), dmy, mdy or ymd; auto "
+                       "by default."),
+        QStringLiteral("ORDER")};
 
     QCommandLineOption Compare{
         QStringLiteral("compare"),
@@ -72,7 +97,7 @@ struct TListerParser {
     {
         QCommandLineParser &parser = CommandLine.Parser();
         for (const QCommandLineOption *option :
-             {&Sort, &Descending, &HideSystem, &License, &Export, &Compare, &All})
+             {&Sort, &Descending, &HideSystem, &License, &Export, &DateOrder, &Compare, &All})
             parser.addOption(*option);
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
@@ -89,6 +114,13 @@ struct TListerParser {
             if (!key)
                 return QStringLiteral("Unknown sort key \"%1\"").arg(text);
             options.SortKey = *key;
+        }
+        if (parser.isSet(DateOrder)) {
+            const QString text = parser.value(DateOrder);
+            const auto choice = DateOrderFromText(text);
+            if (!choice)
+                return QStringLiteral("Unknown date order \"%1\"").arg(text);
+            options.DateOrder = *choice;
         }
         options.Descending = parser.isSet(Descending);
         options.HideSystemObjects = parser.isSet(HideSystem);

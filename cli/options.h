@@ -2,6 +2,7 @@
 #pragma once
 
 #include "commandline.h"
+#include "dateorder.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,8 +14,9 @@ struct TListerOptions {
     int32_t SortKey = 0;
     bool Descending = false;
     bool HideSystemObjects = false;
-    QString LicenseFile;  // empty: the licence the library starts with
-    QString ExportFile;   // empty: list on standard output
+    QString LicenseFile; // empty: the licence the library starts with
+    QString ExportFile;  // empty: list on standard output
+    TDateOrderChoice DateOrder = TDateOrderChoice::Automatic;
     bool Compare = false; // the two files compared, the old one first
     bool All = false;     // with Compare: the unchanged objects too
     QStringList Files;

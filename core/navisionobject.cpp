@@ -167,8 +167,9 @@ TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSetting
     if (!dateTime.IsEmpty()) {
         const auto value = ParseDateTime(dateTime.View(), settings);
         if (!value)
-            throw TError(QStringLiteral("'%1' is not a valid date and time")
-                             .arg(QString(dateTime.View().constData(), dateTime.View().size())));
+            throw TDateTimeConversionError(
+                QStringLiteral("'%1' is not a valid date and time")
+                    .arg(QString(dateTime.View().constData(), dateTime.View().size())));
         FDateTime = *value;
         FHasDateTime = true;
     }

@@ -149,7 +149,7 @@ void TfrmCompare::SetUpCommands()
 }
 
 void TfrmCompare::Compare(const QString &oldFileName, const QString &newFileName,
-                          bool hideSystemObjects)
+                          bool hideSystemObjects, TDateOrderChoice dateOrder)
 {
     TBusyCursor busy;
     FModel->SetComparison(nullptr, nullptr);
@@ -162,6 +162,8 @@ void TfrmCompare::Compare(const QString &oldFileName, const QString &newFileName
     auto newFile = std::make_unique<TNavisionBinaryFile>(FLicenseFile, FSettings);
     oldFile->SetHideSystemObjects(hideSystemObjects);
     newFile->SetHideSystemObjects(hideSystemObjects);
+    oldFile->SetDateOrderChoice(dateOrder);
+    newFile->SetDateOrderChoice(dateOrder);
     oldFile->LoadFromFile(oldFileName);
     newFile->LoadFromFile(newFileName);
     FComparison = std::make_unique<TObjectComparison>(*oldFile, *newFile);

@@ -29,9 +29,11 @@ public:
     ~TfrmCompare() override;
 
     // Reads both files and shows what the new one adds, removes and changes.
-    // With hideSystemObjects, system objects are left out of both. Throws
+    // With hideSystemObjects, system objects are left out of both; the dates
+    // of both are read as the date order choice says. Throws
     // TError when a file can't be read; the window then shows nothing.
-    void Compare(const QString &oldFileName, const QString &newFileName, bool hideSystemObjects);
+    void Compare(const QString &oldFileName, const QString &newFileName, bool hideSystemObjects,
+                 TDateOrderChoice dateOrder = TDateOrderChoice::Automatic);
 
     const TObjectComparison *Comparison() const { return FComparison.get(); }
     TComparisonModel &Model() const { return *FModel; }

@@ -13,6 +13,7 @@
 #include "keysearch.h"
 #include "licencestatus.h"
 #include "licform.h"
+#include "readdatesas.h"
 #include "uistrings.h"
 
 #include <QApplication>
@@ -101,6 +102,11 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     SetUpList();
     SetUpCommands();
     FormCreate(library, settings, arguments, licenceFile);
+    // Another order reopens the loaded file, its dates read in that order.
+    ReadDatesAs = new TReadDatesAsMenu(*mnuView, *acmMain, *FBinaryFile, [this] {
+        if (!FBinaryFile->FileName().isEmpty())
+            RunCommand([&] { OpenFile(QString(FBinaryFile->FileName())); });
+    });
     acmMain->UpdateAll();
 }
 
@@ -252,6 +258,7 @@ void TfrmMain::UpdateStatus()
     QString text = UiStrings::ObjectCount.arg(FListModel->ItemCount());
     if (FBinaryFile->HideSystemObjects())
         text += UiStrings::SystemObjectsHidden;
+    text += DatesReadAsStatusText(*FBinaryFile);
     stbMain->SetSimpleText(text);
 }
 
@@ -332,7 +339,7 @@ void TfrmMain::actFileCompareWithExecute()
         std::make_unique<TfrmCompare>(FBinaryFile->LicenseFile(), FBinaryFile->Settings(), this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Compare(FBinaryFile->FileName(), dlgCompareWith.FileName,
-                    FBinaryFile->HideSystemObjects());
+                    FBinaryFile->HideSystemObjects(), FBinaryFile->DateOrderChoice());
     window.release()->show();
 }
 

@@ -19,6 +19,7 @@
 class TAboutBox;
 class TCommandManager;
 class TLicenceStatus;
+class TReadDatesAsMenu;
 
 class TfrmMain : public QMainWindow, public Ui::TfrmMain {
     Q_OBJECT
@@ -74,6 +75,7 @@ public:
     TFileDialog dlgExportList;
     TAboutBox *dlgAbout;
     TLicenceStatus *LicenceStatus;
+    TReadDatesAsMenu *ReadDatesAs; // the View menu's Read Dates As
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -19,6 +19,15 @@ inline const QString AboutOK = QStringLiteral("OK");
 inline const QString MemoryKilobytes = QStringLiteral("%1 KB");
 inline const QString MemoryFreeShare = QStringLiteral("%1% Free");
 
+// The dates of a file read in another order than the user's, and the choice of order.
+inline const QString DatesReadAs = QStringLiteral("; dates read as %1"); // "month/day/year"
+inline const QString ReadDatesAs = QStringLiteral("Read Dates &As");
+inline const QString ReadDatesAsAutomatic = QStringLiteral("&Automatic");
+inline const QString ReadDatesAsRegionalSettings = QStringLiteral("&Regional Settings");
+inline const QString ReadDatesAsDayMonthYear = QStringLiteral("&Day/Month/Year");
+inline const QString ReadDatesAsMonthDayYear = QStringLiteral("&Month/Day/Year");
+inline const QString ReadDatesAsYearMonthDay = QStringLiteral("&Year/Month/Day");
+
 inline const QString FolderMissing = QStringLiteral("The folder \"%1\" does not exist");
 
 } // namespace UiStrings

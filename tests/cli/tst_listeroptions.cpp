@@ -9,6 +9,8 @@ class TestListerOptions : public QObject {
 private slots:
     void parses_data();
     void parses();
+    void dateOrders_data();
+    void dateOrders();
     void refuses_data();
     void refuses();
 };
@@ -77,6 +79,31 @@ void TestListerOptions::parses()
     QCOMPARE(options.Files, QStringList{file});
 }
 
+Q_DECLARE_METATYPE(TDateOrderChoice)
+
+void TestListerOptions::dateOrders_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<TDateOrderChoice>("choice");
+    QTest::newRow("default") << QStringList{"a.fob"} << TDateOrderChoice::Automatic;
+    QTest::newRow("auto") << QStringList{"--date-order", "auto", "a.fob"}
+                          << TDateOrderChoice::Automatic;
+    QTest::newRow("locale") << QStringList{"--date-order=locale", "a.fob"}
+                            << TDateOrderChoice::RegionalSettings;
+    QTest::newRow("dmy") << QStringList{"a.fob", "--date-order", "dmy"} << TDateOrderChoice::DMY;
+    QTest::newRow("MDY") << QStringList{"--date-order", "MDY", "a.fob"} << TDateOrderChoice::MDY;
+    QTest::newRow("ymd") << QStringList{"--date-order", "ymd", "a.fob"} << TDateOrderChoice::YMD;
+}
+
+void TestListerOptions::dateOrders()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(TDateOrderChoice, choice);
+    const TListerCommandLine commandLine = ParseListerArguments(arguments);
+    QVERIFY2(commandLine.Options.has_value(), qPrintable(commandLine.Exit.Text));
+    QCOMPARE(commandLine.Options->DateOrder, choice);
+}
+
 void TestListerOptions::refuses_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -97,6 +124,8 @@ void TestListerOptions::refuses_data()
         << QStringList{"--export=", "a.fob"} << "--export needs a file name.";
     QTest::newRow("unknown option")
         << QStringList{"--colour", "a.fob"} << "Unknown option 'colour'.";
+    QTest::newRow("unknown date order")
+        << QStringList{"--date-order", "dym", "a.fob"} << "Unknown date order \"dym\".";
     QTest::newRow("flag with a value")
         << QStringList{"--descending=yes", "a.fob"} << "Unexpected value after '--descending'.";
 }

@@ -149,6 +149,14 @@ void TestCompare::pairsObjects_data()
     QTest::addRow("the same date written otherwise")
         << TEntries{customerEntry} << TEntries{With(customer, &TEntryFields::Date, "1/2/2003")}
         << QStringList{"unchanged Table 18 Customer"};
+    // Each file's dates read in the order that file was written in.
+    TEntryFields dayFirst = customer, monthFirst = customer;
+    dayFirst.Date = "31.12.08";
+    monthFirst.Date = "12/31/08";
+    QTest::addRow("files read in different date orders")
+        << TEntries{Entry(dayFirst), Entry(Fields("Table", "3", "Demo"))}
+        << TEntries{Entry(monthFirst)}
+        << QStringList{"removed Table 3 Demo", "unchanged Table 18 Customer"};
     QTest::addRow("size") << TEntries{customerEntry}
                           << TEntries{With(customer, &TEntryFields::Size, "1235")}
                           << QStringList{"changed:size Table 18 Customer"};

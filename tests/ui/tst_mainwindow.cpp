@@ -298,7 +298,9 @@ void TMainWindowTest::menusListCommandsInOrder_data()
                                          "Sort by &Version List",
                                          "Sort by License &Permissions",
                                          "-",
-                                         "&Hide System Objects"};
+                                         "&Hide System Objects",
+                                         "-",
+                                         "Read Dates &As"};
     QTest::newRow("tools") << "mnuTools"
                            << "&Tools" << QStringList{"&License File..."};
     QTest::newRow("help") << "mnuHelp"
@@ -505,7 +507,9 @@ void TMainWindowTest::failedOpenLeavesNoFile()
                        .arg(QDir::current().absoluteFilePath(path));
     } else if (kind == "broken") {
         path = WriteBrokenFile(folder);
-        expected = QStringLiteral("'18        ' is not a valid integer value.");
+        expected = QStringLiteral("'18        ' is not a valid integer value. Entry 3 at byte 322 "
+                                  "of \"%1\".")
+                       .arg(path);
     } else if (kind == "folder") {
         path = folder.filePath("folder.fob");
         QVERIFY(QDir().mkdir(path));
@@ -526,15 +530,18 @@ void TMainWindowTest::failedOpenLeavesNoFile()
         expected = QStringLiteral("Cannot open file \"%1\". Permission denied.").arg(path);
     } else {
         QByteArray contents = IndexEntry("Table", 3, "Demo") + IndexEntry("Table", 27, "Item");
+        path = folder.filePath(kind + ".fob");
         if (kind == "cut short") {
             contents += IndexEntry("Table", 28, "Cut").left(100);
-            expected = QStringLiteral("The object entry at byte 322 is cut short: the file ends "
-                                      "after 100 of its 161 bytes.");
+            expected = QStringLiteral("The object entry is cut short: the file ends after 100 of "
+                                      "its 161 bytes. Entry 3 at byte 322 of \"%1\".")
+                           .arg(path);
         } else {
             contents += QByteArray("no index here, just text. ").repeated(8);
-            expected = QStringLiteral("'ere, just ' is not a valid integer value.");
+            expected = QStringLiteral("'ere, just ' is not a valid integer value. Entry 3 at byte "
+                                      "322 of \"%1\".")
+                           .arg(path);
         }
-        path = folder.filePath(kind + ".fob");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(contents);
@@ -817,9 +824,13 @@ void TMainWindowTest::dropOpensFirstFileOnly()
     QCOMPARE(errors.Boxes.size(), 0);
 
     // A dropped file that fails shows the error box.
-    QVERIFY(Drop(*window, {QUrl::fromLocalFile(WriteBrokenFile(folder))}));
+    const QString broken = WriteBrokenFile(folder);
+    QVERIFY(Drop(*window, {QUrl::fromLocalFile(broken)}));
     QTRY_COMPARE(errors.Boxes.size(), 1);
-    QCOMPARE(errors.Boxes[0].Text, QStringLiteral("'18        ' is not a valid integer value."));
+    QCOMPARE(errors.Boxes[0].Text,
+             QStringLiteral("'18        ' is not a valid integer value. Entry 3 at byte 322 of "
+                            "\"%1\".")
+                 .arg(broken));
     QCOMPARE(window->ListModel().rowCount(), 0);
 }
 
