@@ -109,6 +109,11 @@ void PrintTargets(const TTargetReporter &report)
     targets.push_back({"OpenFile in the window", "BM_WindowOpenFile",
                        ms("BM_WindowOpenFile") < 0 ? -1 : ms("BM_WindowOpenFile") / loadAndSort,
                        1.5, "x (load + sort)"});
+    const double readBoth = ms("BM_ReadBothFiles");
+    targets.push_back(
+        {"compare two files (read both, pair, order)", "BM_CompareFiles",
+         ms("BM_CompareFiles") < 0 || readBoth <= 0 ? -1 : ms("BM_CompareFiles") / readBoth, 2,
+         "x reading both"});
     targets.push_back(
         {"resident memory", "BM_ResidentMemoryPerObject",
          Find(report.Counters, "BM_ResidentMemoryPerObject:resident_bytes_per_object"), 300,

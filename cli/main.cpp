@@ -1,5 +1,6 @@
 // quintarel-cli: lists object files for scripts and machines without a
 // display, the way the desktop program reads, sorts and exports it.
+#include "comparing.h"
 #include "formats.h"
 #include "licencenote.h"
 #include "options.h"
@@ -88,6 +89,22 @@ bool ListFile(TNavisionBinaryFile &model, const TListerOptions &options, const Q
     }
 }
 
+
+// Both files read as the window reads one, the second model borrowing the
+// first one's licence reader and taking its date order; the exit status of
+// the comparison.
+int Compare(TNavisionBinaryFile &model, const TListerOptions &options)
+{
+    TNavisionBinaryFile newModel(model.LicenseFile(), model.Settings());
+    newModel.SetHideSystemObjects(options.HideSystemObjects);
+    newModel.SetDateOrderChoice(model.DateOrderChoice());
+    Load(model, options.Files.at(0));
+    NoteDateOrder(model, options.Files.at(0));
+    Load(newModel, options.Files.at(1));
+    NoteDateOrder(newModel, options.Files.at(1));
+    return WriteComparison(model, newModel, options.All, stdout) ? ExitDifferences : 0;
+}
+
 // Takes the desktop program's road for each file: licence, hiding,
 // loading, direction, key. Returns the exit status.
 int Run(const TListerOptions &options)
@@ -104,6 +121,8 @@ int Run(const TListerOptions &options)
     if (options.HideSystemObjects)
         model.SetHideSystemObjects(true);
     model.SetDateOrderChoice(options.DateOrder);
+    if (options.Compare)
+        return Compare(model, options);
 
     QFile out;
     if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))

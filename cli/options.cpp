@@ -46,8 +46,14 @@ const QString Description =
                    "licence grants: type, ID, name, date/time, size, version list and permission\n"
                    "letters, separated by TAB, one object a line, in UTF-8.\n"
                    "\n"
-                   "Exit status: 0 on success, 1 when a file can't be read or written, 2 for a\n"
-                   "wrong command line.");
+                   "With --compare OLD NEW, one line per object that NEW adds, removes or\n"
+                   "changes against OLD: added, removed or changed; the changed fields (name,\n"
+                   "datetime, size, version); type; ID; old and new name, date/time, size and\n"
+                   "version list; the permission letters of NEW's object.\n"
+                   "\n"
+                   "Exit status: 0 on success (with --compare: the files hold the same\n"
+                   "objects), 3 with --compare when they differ, 1 when a file can't be read\n"
+                   "or written, 2 for a wrong command line.");
 
 // Every option of the lister. An option is declared here, read into
 // TListerOptions in ReadOptions, and documented in the manual page.
@@ -90,16 +96,23 @@ struct TListerParser {
         QStringLiteral("iso-dates"),
         QStringLiteral("Write date-times as ISO 8601 (2015-09-15T12:00:00) in TSV too.")};
 
+    QCommandLineOption Compare{
+        QStringLiteral("compare"),
+        QStringLiteral("Compare two files, FILE OLD and NEW: print what NEW adds, removes and "
+                       "changes; exit status 3 when they differ.")};
+    QCommandLineOption All{QStringLiteral("all"),
+                           QStringLiteral("With --compare, print the unchanged objects too.")};
+
     TListerParser()
     {
         QCommandLineParser &parser = CommandLine.Parser();
         for (const QCommandLineOption *option :
              {&Sort, &Descending, &HideSystem, &License, &Export, &DateOrder, &Format, &Header,
-              &IsoDates})
+              &IsoDates, &Compare, &All})
             parser.addOption(*option);
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
-            QStringLiteral("Object (.fob) or backup (.fbk) files; - for standard input."),
+            QStringLiteral("Object (.fob) or backup (.fbk) files; - for standard input; two with --compare."),
             QStringLiteral("FILE..."));
     }
 
@@ -133,7 +146,13 @@ struct TListerParser {
         }
         if (const auto problem = ReadOutput(options))
             return problem;
+        options.Compare = parser.isSet(Compare);
+        options.All = parser.isSet(All);
         options.Files = parser.positionalArguments();
+        if (options.Compare)
+            return ComparisonProblem(options);
+        if (options.All)
+            return QStringLiteral("--all goes only with --compare");
         if (options.Files.isEmpty())
             return QStringLiteral("No object file given");
         if (options.Files.count(QStringLiteral("-")) > 1)
@@ -164,6 +183,23 @@ struct TListerParser {
             (parser.isSet(Format) || parser.isSet(Header) || parser.isSet(IsoDates)))
             return QStringLiteral("--export writes the Export List's own format; --format, "
                                   "--header and --iso-dates don't apply to it");
+        return std::nullopt;
+    }
+
+    // A comparison prints its own order and nothing else.
+    std::optional<QString> ComparisonProblem(const TListerOptions &options) const
+    {
+        const QCommandLineParser &parser = CommandLine.Parser();
+        for (const QCommandLineOption *option :
+             {&Sort, &Descending, &Export, &Format, &Header, &IsoDates}) {
+            if (parser.isSet(*option))
+                return QStringLiteral("--%1 does not go with --compare")
+                    .arg(option->names().constFirst());
+        }
+        if (options.Files.size() != 2)
+            return QStringLiteral("--compare needs two object files, the old and the new");
+        if (options.Files.count(QStringLiteral("-")) > 1)
+            return QStringLiteral("Standard input (-) can be read only once");
         return std::nullopt;
     }
 };

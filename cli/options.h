@@ -19,7 +19,9 @@ struct TListerOptions {
     QString ExportFile;  // empty: list on standard output; "-": export to standard output
     TListFormatOptions Output;
     TDateOrderChoice DateOrder = TDateOrderChoice::Automatic;
-    QStringList Files; // "-" is standard input
+    bool Compare = false; // the two files compared, the old one first
+    bool All = false;     // with Compare: the unchanged objects too
+    QStringList Files;    // "-" is standard input
 };
 
 struct TListerCommandLine {

@@ -118,13 +118,23 @@ TNavisionBinaryFile::TNavisionBinaryFile(const TCFrontEntryPoints &library,
       FHiddenObjects(std::make_unique<TObjectList>(settings.Locale)),
       FDateOrderUsed(settings.ReadDateOrder())
 {
-    FLicenseFile = std::make_unique<TNavisionLicenseFile>(library);
+    FOwnLicenseFile = std::make_unique<TNavisionLicenseFile>(library);
+    FLicenseFile = FOwnLicenseFile.get();
+}
+
+TNavisionBinaryFile::TNavisionBinaryFile(TNavisionLicenseFile &licenseFile,
+                                         const TRegionalSettings &settings)
+    : FSettings(settings), FLicenseFile(&licenseFile),
+      FObjects(std::make_unique<TObjectList>(settings.Locale)),
+      FHiddenObjects(std::make_unique<TObjectList>(settings.Locale))
+{
 }
 
 TNavisionBinaryFile::~TNavisionBinaryFile()
 {
     Clear();
-    FLicenseFile.reset();
+    FLicenseFile = nullptr;
+    FOwnLicenseFile.reset();
     FHiddenObjects.reset();
     FObjects.reset();
 }

@@ -19,6 +19,10 @@ public:
         std::function<void(TNavisionBinaryFile &sender, const TNavisionObject &object)>;
 
     TNavisionBinaryFile(const TCFrontEntryPoints &library, const TRegionalSettings &settings);
+    // A second model in the same program borrows the first one's licence
+    // reader: the library is started once, and its tables stay those of the
+    // first model. The reader must outlive this model.
+    TNavisionBinaryFile(TNavisionLicenseFile &licenseFile, const TRegionalSettings &settings);
     virtual ~TNavisionBinaryFile();
     TNavisionBinaryFile(const TNavisionBinaryFile &) = delete;
     TNavisionBinaryFile &operator=(const TNavisionBinaryFile &) = delete;
@@ -79,7 +83,8 @@ private:
 
     TRegionalSettings FSettings;
     QString FFileName;
-    std::unique_ptr<TNavisionLicenseFile> FLicenseFile;
+    std::unique_ptr<TNavisionLicenseFile> FOwnLicenseFile; // none when borrowed
+    TNavisionLicenseFile *FLicenseFile = nullptr;
     std::unique_ptr<TObjectList> FObjects;
     std::unique_ptr<TObjectList> FHiddenObjects;
     bool FHideSystemObjects = false;

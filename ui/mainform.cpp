@@ -5,6 +5,7 @@
 #include "busycursor.h"
 #include "codepage.h"
 #include "commandmanager.h"
+#include "compareform.h"
 #include "errorbox.h"
 #include "errors.h"
 #include "fonts.h"
@@ -80,6 +81,7 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
       dlgOpen(TFileDialog::TKind::Open, QString(),
               {QStringLiteral("Navision Object File (*.fob)"),
                QStringLiteral("Navision Backup File (*.fbk)"), QStringLiteral("All Files (*)")}),
+      dlgCompareWith(TFileDialog::TKind::Open, tr("Compare With"), dlgOpen.Filters),
       dlgExportList(TFileDialog::TKind::Save, QStringLiteral("Export List"),
                     {QStringLiteral("Text (Tab Delimited) (*.txt)")}, QStringLiteral("txt"))
 {
@@ -173,6 +175,8 @@ void TfrmMain::SetUpCommands()
         });
     };
     add(actFileOpen, &TfrmMain::actFileOpenExecute);
+    add(actFileCompareWith, &TfrmMain::actFileCompareWithExecute,
+        &TfrmMain::actFileCompareWithUpdate);
     add(actFileClose, &TfrmMain::actFileCloseExecute, &TfrmMain::actFileCloseUpdate);
     add(actFileExportList, &TfrmMain::actFileExportListExecute, &TfrmMain::actFileExportListUpdate);
     add(actFileExit, &TfrmMain::actFileExitExecute);
@@ -325,6 +329,25 @@ void TfrmMain::actFileOpenExecute()
         OpenFile(dlgOpen.FileName);
 }
 
+// The open file is the old one; the comparison window reads both anew and
+// lives beside the main window until it is closed.
+void TfrmMain::actFileCompareWithExecute()
+{
+    if (!dlgCompareWith.Execute(this))
+        return;
+    auto window =
+        std::make_unique<TfrmCompare>(FBinaryFile->LicenseFile(), FBinaryFile->Settings(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->Compare(FBinaryFile->FileName(), dlgCompareWith.FileName,
+                    FBinaryFile->HideSystemObjects(), FBinaryFile->DateOrderChoice());
+    window.release()->show();
+}
+
+void TfrmMain::actFileCompareWithUpdate(QAction &action)
+{
+    action.setEnabled(!FBinaryFile->FileName().isEmpty());
+}
+
 void TfrmMain::actFileCloseExecute()
 {
     FBinaryFile->Clear();
@@ -404,6 +427,8 @@ void TfrmMain::actToolsLicenseFileExecute()
     if (frmLicense->Changed) {
         FBinaryFile->RefreshPermissions();
         FListModel->RepaintAll();
+        for (TfrmCompare *comparison : findChildren<TfrmCompare *>())
+            comparison->RefreshPermissions();
     }
 }
 

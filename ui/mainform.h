@@ -53,6 +53,8 @@ public:
 
     // The commands.
     void actFileOpenExecute();
+    void actFileCompareWithExecute();
+    void actFileCompareWithUpdate(QAction &action);
     void actFileCloseExecute();
     void actFileCloseUpdate(QAction &action);
     void actFileExportListExecute();
@@ -69,6 +71,7 @@ public:
     QList<QIcon> imlToolbar;
     QList<QIcon> imlListView;
     TFileDialog dlgOpen;
+    TFileDialog dlgCompareWith;
     TFileDialog dlgExportList;
     TAboutBox *dlgAbout;
     TLicenceStatus *LicenceStatus;

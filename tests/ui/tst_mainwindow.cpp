@@ -199,6 +199,10 @@ void TMainWindowTest::commandsCarryTheirSettings_data()
                           << "&Open..."
                           << "Open"
                           << "Ctrl+O" << -1 << true;
+    QTest::newRow("compare") << "actFileCompareWith"
+                             << "Compare &With..."
+                             << ""
+                             << "Ctrl+D" << -1 << false;
     QTest::newRow("close") << "actFileClose"
                            << "&Close"
                            << ""
@@ -281,8 +285,9 @@ void TMainWindowTest::menusListCommandsInOrder_data()
     QTest::addColumn<QStringList>("entries");
 
     QTest::newRow("file") << "mnuFile"
-                          << "&File" << QStringList{"&Open...",        "&Close", "-",
-                                                    "&Export List...", "-",      "E&xit"};
+                          << "&File" << QStringList{"&Open...", "Compare &With...", "&Close",
+                                                    "-",        "&Export List...",  "-",
+                                                    "E&xit"};
     QTest::newRow("view") << "mnuView"
                           << "&View"
                           << QStringList{"Sort by &Type",
