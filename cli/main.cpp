@@ -32,12 +32,10 @@ void NoteDateOrder(const TNavisionBinaryFile &model, const QString &file)
     const TDateOrder own = model.Settings().ReadDateOrder();
     if (model.DateOrderUsed() == own)
         return;
-    PrintError(
-        QStringLiteral("quintarel-cli: note: dates in \"%1\" read as %2; the regional "
-                       "settings' order is %3.")
-            .arg(file, DateOrderText(model.DateOrderUsed()), DateOrderText(own)));
+    PrintError(QStringLiteral("quintarel-cli: note: dates in \"%1\" read as %2; the regional "
+                              "settings' order is %3.")
+                   .arg(file, DateOrderText(model.DateOrderUsed()), DateOrderText(own)));
 }
-
 
 const QString StandardStream = QStringLiteral("-");
 
@@ -88,7 +86,6 @@ bool ListFile(TNavisionBinaryFile &model, const TListerOptions &options, const Q
         return false;
     }
 }
-
 
 // Both files read as the window reads one, the second model borrowing the
 // first one's licence reader and taking its date order; the exit status of

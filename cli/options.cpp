@@ -112,7 +112,8 @@ struct TListerParser {
             parser.addOption(*option);
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
-            QStringLiteral("Object (.fob) or backup (.fbk) files; - for standard input; two with --compare."),
+            QStringLiteral(
+                "Object (.fob) or backup (.fbk) files; - for standard input; two with --compare."),
             QStringLiteral("FILE..."));
     }
 
