@@ -99,10 +99,23 @@ void PrintTargets(const TTargetReporter &report)
                        20, "x floor"});
     targets.push_back({"RefreshPermissions", "BM_RefreshPermissions",
                        ratio(ms("BM_RefreshPermissions")), 10, "x floor"});
+    // Read again month first after the day-first try failed: at most twice the reading of
+    // the same file where it converts at once.
+    targets.push_back(
+        {"month-first file under en_GB", "BM_LoadMonthFirstUnderEnGb/" + n,
+         ms("BM_LoadMonthFirstUnderEnUs/" + n) <= 0
+             ? -1
+             : ms("BM_LoadMonthFirstUnderEnGb/" + n) / ms("BM_LoadMonthFirstUnderEnUs/" + n),
+         2.2, "x the same under en_US"});
     const double loadAndSort = ms("BM_LoadFromStream/" + n) + ms("BM_Sort/key:0/descending:0");
     targets.push_back({"OpenFile in the window", "BM_WindowOpenFile",
                        ms("BM_WindowOpenFile") < 0 ? -1 : ms("BM_WindowOpenFile") / loadAndSort,
                        1.5, "x (load + sort)"});
+    const double readBoth = ms("BM_ReadBothFiles");
+    targets.push_back(
+        {"compare two files (read both, pair, order)", "BM_CompareFiles",
+         ms("BM_CompareFiles") < 0 || readBoth <= 0 ? -1 : ms("BM_CompareFiles") / readBoth, 2,
+         "x reading both"});
     targets.push_back(
         {"resident memory", "BM_ResidentMemoryPerObject",
          Find(report.Counters, "BM_ResidentMemoryPerObject:resident_bytes_per_object"), 300,

@@ -16,6 +16,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_set>
 
 namespace {
 
@@ -90,6 +91,17 @@ qint64 ReadUpTo(QIODevice &stream, char *data, qint64 size)
     return total;
 }
 
+// Whether the bytes are text: no control characters but tab and line breaks.
+bool IsText(QByteArrayView bytes)
+{
+    for (const char c : bytes) {
+        const uchar byte = uchar(c);
+        if ((byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7F)
+            return false;
+    }
+    return true;
+}
+
 // An open file descriptor, closed when it goes out of scope.
 class TFileDescriptor {
 public:
@@ -112,15 +124,26 @@ private:
 TNavisionBinaryFile::TNavisionBinaryFile(const TCFrontEntryPoints &library,
                                          const TRegionalSettings &settings)
     : FSettings(settings), FObjects(std::make_unique<TObjectList>(settings.Locale)),
+      FHiddenObjects(std::make_unique<TObjectList>(settings.Locale)),
+      FDateOrderUsed(settings.ReadDateOrder())
+{
+    FOwnLicenseFile = std::make_unique<TNavisionLicenseFile>(library);
+    FLicenseFile = FOwnLicenseFile.get();
+}
+
+TNavisionBinaryFile::TNavisionBinaryFile(TNavisionLicenseFile &licenseFile,
+                                         const TRegionalSettings &settings)
+    : FSettings(settings), FLicenseFile(&licenseFile),
+      FObjects(std::make_unique<TObjectList>(settings.Locale)),
       FHiddenObjects(std::make_unique<TObjectList>(settings.Locale))
 {
-    FLicenseFile = std::make_unique<TNavisionLicenseFile>(library);
 }
 
 TNavisionBinaryFile::~TNavisionBinaryFile()
 {
     Clear();
-    FLicenseFile.reset();
+    FLicenseFile = nullptr;
+    FOwnLicenseFile.reset();
     FHiddenObjects.reset();
     FObjects.reset();
 }
@@ -145,6 +168,7 @@ void TNavisionBinaryFile::Clear()
     FHiddenObjects->Clear();
     FFileName.clear();
     FVersionLists.Clear();
+    FDateOrderUsed = FSettings.ReadDateOrder();
 }
 
 void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
@@ -172,44 +196,87 @@ void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
     QFile file;
     if (!file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         throw OpenError(fileName, file.errorString());
-    LoadFromStream(file);
+    try {
+        LoadFromStream(file);
+    } catch (TError &error) {
+        error.SetFileName(FullPath(fileName));
+        throw;
+    }
     FFileName = fileName;
 }
 
 void TNavisionBinaryFile::LoadFromStream(QIODevice &stream)
 {
-    FObjects->Clear();
-    FVersionLists.Clear();
-    ReadIndex(stream);
+    const qint64 start = stream.pos();
+    const int hiddenBefore = FHiddenObjects->Count();
+    FDateOrderUsed = FSettings.ReadDateOrder();
+    // Reading again needs the start once more; a pipe has it no longer.
+    const TDateOrderChoice choice =
+        stream.isSequential() && FDateOrderChoice == TDateOrderChoice::Automatic
+            ? TDateOrderChoice::RegionalSettings
+            : FDateOrderChoice;
+    bool again = false;
+    const TDateOrder used =
+        ReadInDateOrder(FSettings, choice, [&](const TRegionalSettings &settings) {
+            if (again) {
+                if (!stream.seek(start))
+                    throw TError(QCoreApplication::translate("TNavisionBinaryFile",
+                                                             "Cannot read the index again. %1")
+                                     .arg(CleanCause(stream.errorString())));
+                DropHiddenAfter(hiddenBefore);
+            }
+            again = true;
+            FObjects->Clear();
+            FVersionLists.Clear();
+            ReadIndex(stream, settings);
+        });
+    FDateOrderUsed = used;
 }
 
-void TNavisionBinaryFile::ReadIndex(QIODevice &stream)
+void TNavisionBinaryFile::DropHiddenAfter(int count)
+{
+    if (FHiddenObjects->Count() <= count)
+        return;
+    std::unordered_set<const TNavisionObject *> added;
+    for (int i = count; i < FHiddenObjects->Count(); ++i)
+        added.insert(&FHiddenObjects->Object(i));
+    FHiddenObjects->TakeReversed(
+        [&](const TNavisionObject &object) { return added.count(&object) > 0; });
+}
+
+void TNavisionBinaryFile::ReadIndex(QIODevice &stream, const TRegionalSettings &settings)
 {
     char entry[TNavisionObject::EntrySize];
+    int number = 0;
     while (!stream.atEnd()) {
         const qint64 entryStart = stream.pos();
-        const qint64 tagLength = ReadUpTo(stream, entry, TagSize);
-        if (tagLength == 0 || entry[0] == EndOfIndex)
-            return;
-        if (TrimmedRight(QByteArrayView(entry, tagLength)) == QByteArrayView("TableData")) {
-            // Table data is skipped; one cut short by the end of the stream ends the index.
-            ReadUpTo(stream, entry + TagSize, TableDataSize - TagSize);
-            continue;
+        ++number;
+        qint64 length = 0;
+        std::unique_ptr<TNavisionObject> object;
+        try {
+            length = ReadUpTo(stream, entry, TagSize);
+            if (length == 0 || entry[0] == EndOfIndex)
+                return;
+            if (TrimmedRight(QByteArrayView(entry, length)) == QByteArrayView("TableData")) {
+                // Table data is skipped; one cut short by the end of the stream ends the index.
+                ReadUpTo(stream, entry + TagSize, TableDataSize - TagSize);
+                continue;
+            }
+            length += ReadUpTo(stream, entry + length, TNavisionObject::EntrySize - length);
+            if (length < TNavisionObject::EntrySize) {
+                throw TError(QCoreApplication::translate("TNavisionBinaryFile",
+                                                         "The object entry is cut short: the "
+                                                         "file ends after %1 of its %2 bytes")
+                                 .arg(length)
+                                 .arg(TNavisionObject::EntrySize));
+            }
+            object = std::make_unique<TNavisionObject>(
+                QByteArray::fromRawData(entry, TNavisionObject::EntrySize), settings,
+                &FVersionLists);
+        } catch (TError &error) {
+            error.SetPlace({number, entryStart, IsText(QByteArrayView(entry, length))});
+            throw;
         }
-        const qint64 length =
-            tagLength + ReadUpTo(stream, entry + tagLength, TNavisionObject::EntrySize - tagLength);
-        if (length < TNavisionObject::EntrySize) {
-            throw TError(QCoreApplication::translate(
-                             "TNavisionBinaryFile",
-                             "The object entry at byte %1 is cut short: the file ends "
-                             "after %2 of its %3 bytes")
-                             .arg(entryStart)
-                             .arg(length)
-                             .arg(TNavisionObject::EntrySize));
-        }
-
-        auto object = std::make_unique<TNavisionObject>(
-            QByteArray::fromRawData(entry, TNavisionObject::EntrySize), FSettings, &FVersionLists);
         object->SetPermissions(FLicenseFile->GetPermissions(object->ObjectType(), object->ID()));
         const TNavisionObject &loaded = *object;
         AddObject(object);

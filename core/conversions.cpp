@@ -114,15 +114,15 @@ public:
         }
         SkipBlanks();
 
-        const TDateOrder order = DateOrder(Settings.ShortDateFormat);
+        const TDateOrder order = Settings.ReadDateOrder();
         int year, month, day;
         if (threeNumbers) {
             int yearDigits;
             switch (order) {
-            case doDMY:
+            case TDateOrder::DMY:
                 day = n1, month = n2, year = n3, yearDigits = l3;
                 break;
-            case doMDY:
+            case TDateOrder::MDY:
                 month = n1, day = n2, year = n3, yearDigits = l3;
                 break;
             default:
@@ -133,7 +133,7 @@ public:
                 year = InCenturyWindow(year);
         } else {
             year = Settings.CurrentYear;
-            if (order == doDMY)
+            if (order == TDateOrder::DMY)
                 day = n1, month = n2;
             else
                 month = n1, day = n2;
@@ -174,34 +174,6 @@ public:
     }
 
 private:
-    enum TDateOrder { doMDY, doDMY, doYMD };
-
-    // The first of d, m, y and e in the format decides; quoted text doesn't count.
-    static TDateOrder DateOrder(const QString &format)
-    {
-        bool quoted = false;
-        for (QChar c : format) {
-            if (c == u'\'') {
-                quoted = !quoted;
-                continue;
-            }
-            if (quoted)
-                continue;
-            switch (c.toLower().unicode()) {
-            case u'd':
-                return doDMY;
-            case u'm':
-                return doMDY;
-            case u'y':
-            case u'e':
-                return doYMD;
-            default:
-                break;
-            }
-        }
-        return doMDY;
-    }
-
     int InCenturyWindow(int year) const
     {
         const int windowStart = Settings.CurrentYear - 50;

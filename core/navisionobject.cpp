@@ -169,7 +169,7 @@ TNavisionObject::TNavisionObject(const QByteArray &entry, const TRegionalSetting
     if (!dateTime.IsEmpty()) {
         const auto value = ParseDateTime(dateTime.View(), settings);
         if (!value)
-            throw TError(
+            throw TDateTimeConversionError(
                 QCoreApplication::translate("TNavisionObject", "'%1' is not a valid date and time")
                     .arg(QString(dateTime.View().constData(), dateTime.View().size())));
         FDateTime = *value;

@@ -17,6 +17,111 @@
     </message>
 </context>
 <context>
+    <name>TComparisonModel</name>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Entfernt</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (vorher %2)</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Old Date/Time</source>
+        <translation>Datum/Zeit alt</translation>
+    </message>
+    <message>
+        <source>New Date/Time</source>
+        <translation>Datum/Zeit neu</translation>
+    </message>
+    <message>
+        <source>Old Size</source>
+        <translation>Größe alt</translation>
+    </message>
+    <message>
+        <source>New Size</source>
+        <translation>Größe neu</translation>
+    </message>
+    <message>
+        <source>Old Version List</source>
+        <translation>Versionsliste alt</translation>
+    </message>
+    <message>
+        <source>New Version List</source>
+        <translation>Versionsliste neu</translation>
+    </message>
+    <message>
+        <source>License Permissions</source>
+        <translation>Lizenzberechtigungen</translation>
+    </message>
+</context>
+<context>
+    <name>TDateOrder</name>
+    <message>
+        <source>day/month/year</source>
+        <translation>Tag/Monat/Jahr</translation>
+    </message>
+    <message>
+        <source>month/day/year</source>
+        <translation>Monat/Tag/Jahr</translation>
+    </message>
+    <message>
+        <source>year/month/day</source>
+        <translation>Jahr/Monat/Tag</translation>
+    </message>
+</context>
+<context>
+    <name>TError</name>
+    <message>
+        <source>The index</source>
+        <translation>Der Index</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot;</source>
+        <translation>Die Datei „%1“</translation>
+    </message>
+    <message>
+        <source>%1 does not look like an object file: its first entry is not text. %2</source>
+        <translation>%1 sieht nicht wie eine Objektdatei aus: Der erste Eintrag ist kein Text. %2</translation>
+    </message>
+    <message>
+        <source> Entry %1 at byte %2</source>
+        <translation> Eintrag %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source> of &quot;%1&quot;.</source>
+        <translation> in „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>TFilterBar</name>
     <message>
         <source>Filter by name, version list or ID, or an ID range such as 50000..99999</source>
@@ -139,12 +244,16 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <translation>Es ist keine reguläre Datei</translation>
     </message>
     <message>
-        <source>The object entry at byte %1 is cut short: the file ends after %2 of its %3 bytes</source>
-        <translation>Der Objekteintrag bei Byte %1 ist abgeschnitten: Die Datei endet nach %2 seiner %3 Bytes</translation>
-    </message>
-    <message>
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the index again. %1</source>
+        <translation>Der Index kann nicht erneut gelesen werden. %1</translation>
+    </message>
+    <message>
+        <source>The object entry is cut short: the file ends after %1 of its %2 bytes</source>
+        <translation>Der Objekteintrag ist abgeschnitten: Die Datei endet nach %1 seiner %2 Bytes</translation>
     </message>
 </context>
 <context>
@@ -167,6 +276,17 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>&apos;%1&apos; is not a valid date and time</source>
         <translation>„%1“ ist kein gültiger Wert für Datum und Uhrzeit</translation>
+    </message>
+</context>
+<context>
+    <name>TObjectComparison</name>
+    <message>
+        <source>Cannot write the comparison. %1</source>
+        <translation>Der Vergleich kann nicht geschrieben werden. %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
@@ -205,6 +325,69 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>&amp;Clear List</source>
         <translation>Liste &amp;leeren</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmCompare</name>
+    <message>
+        <source>Export Comparison</source>
+        <translation>Vergleich exportieren</translation>
+    </message>
+    <message>
+        <source>Text (Tab Delimited) (*.txt)</source>
+        <translation>Text (Tabulatorgetrennt) (*.txt)</translation>
+    </message>
+    <message>
+        <source>Old file:</source>
+        <translation>Alte Datei:</translation>
+    </message>
+    <message>
+        <source>New file:</source>
+        <translation>Neue Datei:</translation>
+    </message>
+    <message>
+        <source>Show &amp;unchanged objects</source>
+        <translation>&amp;Unveränderte Objekte anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Show &amp;Unchanged Objects</source>
+        <translation>&amp;Unveränderte Objekte anzeigen</translation>
+    </message>
+    <message>
+        <source>%1 → %2 - %3</source>
+        <translation>%1 → %2 - %3</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 changed, %4 unchanged</source>
+        <translation>%1 hinzugefügt, %2 entfernt, %3 geändert, %4 unverändert</translation>
+    </message>
+    <message>
+        <source> (unchanged objects are hidden)</source>
+        <translation> (unveränderte Objekte sind ausgeblendet)</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
 </context>
 <context>
@@ -396,6 +579,18 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <source>Select &amp;All</source>
         <translation>&amp;Alles auswählen</translation>
     </message>
+    <message>
+        <source>Compare &amp;With...</source>
+        <translation>&amp;Vergleichen mit...</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
+    </message>
 </context>
 <context>
     <name>UiStrings</name>
@@ -450,6 +645,34 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>The folder &quot;%1&quot; does not exist</source>
         <translation>Der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>; dates read as %1</source>
+        <translation>; Datumsangaben gelesen als %1</translation>
+    </message>
+    <message>
+        <source>Read Dates &amp;As</source>
+        <translation>Datumsangaben &amp;lesen als</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automatisch</translation>
+    </message>
+    <message>
+        <source>&amp;Regional Settings</source>
+        <translation>&amp;Regionale Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Day/Month/Year</source>
+        <translation>&amp;Tag/Monat/Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Month/Day/Year</source>
+        <translation>&amp;Monat/Tag/Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Year/Month/Day</source>
+        <translation>&amp;Jahr/Monat/Tag</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "busycursor.h"
 #include "codepage.h"
 #include "commandmanager.h"
+#include "compareform.h"
 #include "errorbox.h"
 #include "errors.h"
 #include "filterbar.h"
@@ -14,6 +15,7 @@
 #include "licencestatus.h"
 #include "licform.h"
 #include "listselection.h"
+#include "readdatesas.h"
 #include "screenfit.h"
 #include "uistrings.h"
 
@@ -69,6 +71,7 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
       dlgOpen(TFileDialog::TKind::Open, QString(),
               {tr("Object and Backup Files (*.fob *.fbk)"), tr("Navision Object File (*.fob)"),
                tr("Navision Backup File (*.fbk)"), tr("All Files (*)")}),
+      dlgCompareWith(TFileDialog::TKind::Open, tr("Compare With"), dlgOpen.Filters),
       dlgExportList(TFileDialog::TKind::Save, tr("Export List"),
                     {tr("Text (Tab Delimited) (*.txt)")}, QStringLiteral("txt"))
 {
@@ -94,6 +97,11 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     SetUpDesktopCommands();
     FormCreate(library, settings, arguments, licenceFile);
     ShowSortOrder();
+    // Another order reopens the loaded file, its dates read in that order.
+    ReadDatesAs = new TReadDatesAsMenu(*mnuView, *acmMain, *FBinaryFile, [this] {
+        if (!FBinaryFile->FileName().isEmpty())
+            RunCommand([&] { OpenFile(QString(FBinaryFile->FileName())); });
+    });
     acmMain->UpdateAll();
 }
 
@@ -162,6 +170,8 @@ void TfrmMain::SetUpCommands()
         });
     };
     add(actFileOpen, &TfrmMain::actFileOpenExecute);
+    add(actFileCompareWith, &TfrmMain::actFileCompareWithExecute,
+        &TfrmMain::actFileCompareWithUpdate);
     add(actFileClose, &TfrmMain::actFileCloseExecute, &TfrmMain::actFileCloseUpdate);
     add(actFileExportList, &TfrmMain::actFileExportListExecute, &TfrmMain::actFileExportListUpdate);
     add(actFileExit, &TfrmMain::actFileExitExecute);
@@ -249,6 +259,7 @@ void TfrmMain::UpdateStatus()
             : UiStrings::ObjectCount().arg(FListModel->ItemCount());
     if (FBinaryFile->HideSystemObjects())
         text += UiStrings::SystemObjectsHidden();
+    text += DatesReadAsStatusText(*FBinaryFile);
     stbMain->SetSimpleText(text);
 }
 
@@ -317,6 +328,25 @@ void TfrmMain::actFileOpenExecute()
 {
     if (dlgOpen.Execute(this))
         OpenFile(dlgOpen.FileName);
+}
+
+// The open file is the old one; the comparison window reads both anew and
+// lives beside the main window until it is closed.
+void TfrmMain::actFileCompareWithExecute()
+{
+    if (!dlgCompareWith.Execute(this))
+        return;
+    auto window =
+        std::make_unique<TfrmCompare>(FBinaryFile->LicenseFile(), FBinaryFile->Settings(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->Compare(FBinaryFile->FileName(), dlgCompareWith.FileName,
+                    FBinaryFile->HideSystemObjects(), FBinaryFile->DateOrderChoice());
+    window.release()->show();
+}
+
+void TfrmMain::actFileCompareWithUpdate(QAction &action)
+{
+    action.setEnabled(!FBinaryFile->FileName().isEmpty());
 }
 
 void TfrmMain::actFileCloseExecute()
@@ -404,6 +434,8 @@ void TfrmMain::actToolsLicenseFileExecute()
     if (frmLicense->Changed) {
         FBinaryFile->RefreshPermissions();
         RelistRows();
+        for (TfrmCompare *comparison : findChildren<TfrmCompare *>())
+            comparison->RefreshPermissions();
     }
 }
 

@@ -22,6 +22,7 @@ class TCommandManager;
 class TFilterBar;
 class TRecentFiles;
 class TLicenceStatus;
+class TReadDatesAsMenu;
 
 class TfrmMain : public QMainWindow, public Ui::TfrmMain {
     Q_OBJECT
@@ -57,6 +58,8 @@ public:
 
     // The commands.
     void actFileOpenExecute();
+    void actFileCompareWithExecute();
+    void actFileCompareWithUpdate(QAction &action);
     void actFileCloseExecute();
     void actFileCloseUpdate(QAction &action);
     void actFileExportListExecute();
@@ -81,6 +84,7 @@ public:
     QList<QIcon> imlToolbar;
     QList<QIcon> imlListView;
     TFileDialog dlgOpen;
+    TFileDialog dlgCompareWith;
     TFileDialog dlgExportList;
     TAboutBox *dlgAbout;
     TFilterBar *barFilter;
@@ -90,6 +94,7 @@ public:
     QAction *actFileReload;
     QMenu *mnuFileRecent;
     TLicenceStatus *LicenceStatus;
+    TReadDatesAsMenu *ReadDatesAs; // the View menu's Read Dates As
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -49,7 +49,7 @@ void TfrmMain::SetUpDesktopCommands()
     acmMain->Add(actFileReload, [this](QAction &action) {
         action.setEnabled(!FBinaryFile->FileName().isEmpty());
     });
-    mnuFile->insertAction(actFileClose, actFileReload);
+    mnuFile->insertAction(actFileCompareWith, actFileReload);
 
     mnuFileRecent = new QMenu(tr("Recent &Files"), mnuFile);
     mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));

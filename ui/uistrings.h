@@ -60,6 +60,37 @@ inline QString MemoryFreeShare()
     return QCoreApplication::translate("UiStrings", "%1% Free");
 }
 
+// The dates of a file read in another order than the user's, and the choice of order.
+// "month/day/year"
+inline QString DatesReadAs()
+{
+    return QCoreApplication::translate("UiStrings", "; dates read as %1");
+}
+inline QString ReadDatesAs()
+{
+    return QCoreApplication::translate("UiStrings", "Read Dates &As");
+}
+inline QString ReadDatesAsAutomatic()
+{
+    return QCoreApplication::translate("UiStrings", "&Automatic");
+}
+inline QString ReadDatesAsRegionalSettings()
+{
+    return QCoreApplication::translate("UiStrings", "&Regional Settings");
+}
+inline QString ReadDatesAsDayMonthYear()
+{
+    return QCoreApplication::translate("UiStrings", "&Day/Month/Year");
+}
+inline QString ReadDatesAsMonthDayYear()
+{
+    return QCoreApplication::translate("UiStrings", "&Month/Day/Year");
+}
+inline QString ReadDatesAsYearMonthDay()
+{
+    return QCoreApplication::translate("UiStrings", "&Year/Month/Day");
+}
+
 inline QString FolderMissing()
 {
     return QCoreApplication::translate("UiStrings", "The folder \"%1\" does not exist");

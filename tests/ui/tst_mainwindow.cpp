@@ -203,6 +203,10 @@ void TMainWindowTest::commandsCarryTheirSettings_data()
                           << "&Open..."
                           << "Open"
                           << "Ctrl+O" << -1 << true;
+    QTest::newRow("compare") << "actFileCompareWith"
+                             << "Compare &With..."
+                             << ""
+                             << "Ctrl+D" << -1 << false;
     QTest::newRow("close") << "actFileClose"
                            << "&Close"
                            << ""
@@ -297,9 +301,15 @@ void TMainWindowTest::menusListCommandsInOrder_data()
     QTest::addColumn<QStringList>("entries");
 
     QTest::newRow("file") << "mnuFile"
-                          << "&File"
-                          << QStringList{"&Open...", "Recent &Files",   "&Reload", "&Close",
-                                         "-",        "&Export List...", "-",       "E&xit"};
+                          << "&File" << QStringList{"&Open...",
+                                                    "Recent &Files",
+                                                    "&Reload",
+                                                    "Compare &With...",
+                                                    "&Close",
+                                                    "-",
+                                                    "&Export List...",
+                                                    "-",
+                                                    "E&xit"};
     QTest::newRow("view") << "mnuView"
                           << "&View"
                           << QStringList{"Sort by &Type",
@@ -312,7 +322,9 @@ void TMainWindowTest::menusListCommandsInOrder_data()
                                          "-",
                                          "&Hide System Objects",
                                          "-",
-                                         "&Filter..."};
+                                         "&Filter...",
+                                         "-",
+                                         "Read Dates &As"};
     QTest::newRow("tools") << "mnuTools"
                            << "&Tools" << QStringList{"&License File..."};
     QTest::newRow("help") << "mnuHelp"
@@ -522,7 +534,9 @@ void TMainWindowTest::failedOpenLeavesNoFile()
                        .arg(QDir::current().absoluteFilePath(path));
     } else if (kind == "broken") {
         path = WriteBrokenFile(folder);
-        expected = QStringLiteral("'18        ' is not a valid integer value.");
+        expected = QStringLiteral("'18        ' is not a valid integer value. Entry 3 at byte 322 "
+                                  "of \"%1\".")
+                       .arg(path);
     } else if (kind == "folder") {
         path = folder.filePath("folder.fob");
         QVERIFY(QDir().mkdir(path));
@@ -543,15 +557,18 @@ void TMainWindowTest::failedOpenLeavesNoFile()
         expected = QStringLiteral("Cannot open file \"%1\". Permission denied.").arg(path);
     } else {
         QByteArray contents = IndexEntry("Table", 3, "Demo") + IndexEntry("Table", 27, "Item");
+        path = folder.filePath(kind + ".fob");
         if (kind == "cut short") {
             contents += IndexEntry("Table", 28, "Cut").left(100);
-            expected = QStringLiteral("The object entry at byte 322 is cut short: the file ends "
-                                      "after 100 of its 161 bytes.");
+            expected = QStringLiteral("The object entry is cut short: the file ends after 100 of "
+                                      "its 161 bytes. Entry 3 at byte 322 of \"%1\".")
+                           .arg(path);
         } else {
             contents += QByteArray("no index here, just text. ").repeated(8);
-            expected = QStringLiteral("'ere, just ' is not a valid integer value.");
+            expected = QStringLiteral("'ere, just ' is not a valid integer value. Entry 3 at byte "
+                                      "322 of \"%1\".")
+                           .arg(path);
         }
-        path = folder.filePath(kind + ".fob");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(contents);
@@ -837,9 +854,13 @@ void TMainWindowTest::dropOpensFirstFileOnly()
     QCOMPARE(errors.Boxes.size(), 0);
 
     // A dropped file that fails shows the error box.
-    QVERIFY(Drop(*window, {QUrl::fromLocalFile(WriteBrokenFile(folder))}));
+    const QString broken = WriteBrokenFile(folder);
+    QVERIFY(Drop(*window, {QUrl::fromLocalFile(broken)}));
     QTRY_COMPARE(errors.Boxes.size(), 1);
-    QCOMPARE(errors.Boxes[0].Text, QStringLiteral("'18        ' is not a valid integer value."));
+    QCOMPARE(errors.Boxes[0].Text,
+             QStringLiteral("'18        ' is not a valid integer value. Entry 3 at byte 322 of "
+                            "\"%1\".")
+                 .arg(broken));
     QCOMPARE(window->ListModel().rowCount(), 0);
 }
 

@@ -2,6 +2,9 @@
 // written; under German the program's own translation and Qt's (qtbase)
 // are loaded, for the windows' captions and for the messages alike.
 
+#include "comparemodel.h"
+#include "dateorder.h"
+#include "errors.h"
 #include "translations.h"
 #include "uistrings.h"
 #include "uitestsupport.h"
@@ -55,6 +58,19 @@ void TTranslationTest::germanTranslatesCaptionsAndMessages()
                                                             "werden. ")
                                                  .arg(missing)),
              qPrintable(errors.Boxes[0].Text));
+
+    // The date order, the comparison and where reading stopped, in German too.
+    const auto *readDatesAs = window->findChild<QMenu *>(QStringLiteral("mnuViewReadDatesAs"));
+    QVERIFY(readDatesAs);
+    QCOMPARE(readDatesAs->title(), QStringLiteral("Datumsangaben &lesen als"));
+    QCOMPARE(DateOrderText(TDateOrder::DMY), QStringLiteral("Tag/Monat/Jahr"));
+    QCOMPARE(window->actFileCompareWith->text(), QStringLiteral("&Vergleichen mit..."));
+    QCOMPARE(TComparisonModel().headerData(4, Qt::Horizontal).toString(),
+             QStringLiteral("Datum/Zeit alt"));
+    TError error(QStringLiteral("Kaputt"));
+    error.SetPlace({3, 322, true});
+    error.SetFileName(QStringLiteral("/tmp/a.fob"));
+    QCOMPARE(error.message(), QStringLiteral("Kaputt. Eintrag 3 bei Byte 322 in „/tmp/a.fob“."));
 
     // Qt's own texts, as its standard dialogs show them.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
