@@ -126,7 +126,7 @@ void TDesktopHabitsTest::filterBarNarrowsListAndStatus()
     QFETCH(int, typeIndex);
     QFETCH(bool, missingRights);
     QTemporaryDir folder;
-    const auto window = CreateMainWindow();
+    const auto window = CreateMainWindow({}, QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.flf"));
     window->OpenFile(WriteFiveObjects(folder));
     QCOMPARE(Status(*window), QStringLiteral("5 object(s)"));
 
