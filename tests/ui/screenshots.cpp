@@ -124,6 +124,14 @@ bool SaveComparison(TfrmMain &mainWindow, const QString &newerFile, const QDir &
     return ok;
 }
 
+// The licence beside the object file (samples/demo.flf), as make run starts
+// with it; empty when there is none.
+QString LicenceBeside(const QString &objectFile)
+{
+    const QString licence = QFileInfo(objectFile).dir().filePath(QStringLiteral("demo.flf"));
+    return QFileInfo::exists(licence) ? licence : QString();
+}
+
 int SaveWindows(const QString &folder, const QString &objectFile, const QString &newerFile)
 {
     QDir().mkpath(folder);
@@ -134,10 +142,8 @@ int SaveWindows(const QString &folder, const QString &objectFile, const QString 
     SetExecutableVersionInfo(QuintarelVersionResource());
     const TCFrontEntryPoints &library = LoadCFront();
 
-    // With the licence beside the object file (samples/demo.flf), as make run starts.
-    const QString licence = QFileInfo(objectFile).dir().filePath(QStringLiteral("demo.flf"));
     TfrmMain mainWindow(library, TRegionalSettings::FromSystem(), {objectFile},
-                        QFileInfo::exists(licence) ? licence : QString());
+                        LicenceBeside(objectFile));
     TfrmLicense licenseWindow(&mainWindow);
     frmLicense = &licenseWindow;
     mainWindow.actViewSortByName->trigger();
@@ -178,7 +184,8 @@ int SaveFilteredWindow(const QString &folder, const QString &objectFile)
     const bool german = InstallTranslations();
     SetApplicationTitle(UiStrings::ApplicationTitle());
     QApplication::setWindowIcon(ApplicationIcon());
-    TfrmMain mainWindow(LoadCFront(), TRegionalSettings::FromSystem(), {objectFile});
+    TfrmMain mainWindow(LoadCFront(), TRegionalSettings::FromSystem(), {objectFile},
+                        LicenceBeside(objectFile));
     mainWindow.actViewFilter->trigger();
     mainWindow.barFilter->edtFilterText->setText(QStringLiteral("sales"));
     mainWindow.lvwMain->setCurrentIndex(mainWindow.ListModel().index(1, 0));
