@@ -1,5 +1,5 @@
 # Quintarel: set-up, build, tests and the demo run on Debian 12.
-#   make run    install what is missing, build, open the demo file
+#   make run    install what the programs need, build them, open the demo file
 #   make test   install what is missing, build, run every test
 #   make package  the Debian package, BUILD_DIR/quintarel_<version>_<arch>.deb
 #   make bench    the benchmark in a Release build, its figures in BUILD_DIR/bench.json
@@ -9,32 +9,48 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-# Debian packages the build, the tests and the demo run need.
-PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
-            libgl-dev libbenchmark-dev fonts-dejavu-core xvfb xauth \
-            dpkg-dev file desktop-file-utils appstream shared-mime-info libxml2-utils
+# Debian packages the two programs and the library need to build and run
+# (libxkbcommon-dev only silences CMake's "Could NOT find XKB" from Qt's Gui
+# module; nothing here uses it).
+RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
+                qt6-l10n-tools qt6-translations-l10n libgl-dev libxkbcommon-dev
+# Further, for the tests, the benchmark, the package and its checks.
+TEST_PACKAGES := libbenchmark-dev fonts-dejavu-core xvfb xauth \
+                 dpkg-dev file desktop-file-utils appstream shared-mime-info libxml2-utils \
+                 scdoc lintian man-db python3
+PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 missing = $(shell for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
                   | grep -q '^install ok installed' || echo $$p; done)
 
-.PHONY: all deps build test package bench run fuzz-deps fuzz sanitize screenshots format clean
+.PHONY: all deps deps-run build test package bench run fuzz-deps fuzz sanitize screenshots format clean
 
 all: build
 
-deps:
-	@todo="$(call missing,$(PACKAGES))"; \
+install_missing = todo="$(call missing,$(1))"; \
 	if [ -n "$$todo" ]; then \
 	  echo "Installing $$todo"; \
 	  $(SUDO) apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$todo; \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $(2) $$todo; \
 	fi
 
-$(BUILD_DIR)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+deps:
+	@$(call install_missing,$(PACKAGES))
 
-build: deps $(BUILD_DIR)/CMakeCache.txt
+# Without the packages Qt only recommends (Vulkan drivers, the GTK theme, Qt's
+# translations): the programs neither build with them nor need them to run.
+deps-run:
+	@$(call install_missing,$(RUN_PACKAGES),--no-install-recommends)
+
+configure = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Everything; a build folder that `make run` configured without the
+# benchmark gets it now.
+build: deps
+	@grep -qs '^QUINTAREL_BUILD_BENCH:BOOL=ON$$' $(BUILD_DIR)/CMakeCache.txt || \
+	  $(configure) -DQUINTAREL_BUILD_BENCH=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 test: build
@@ -58,7 +74,10 @@ bench: deps
 display_reachable = { [ -n "$$WAYLAND_DISPLAY" ] || { [ -n "$$DISPLAY" ] && \
   case "$$DISPLAY" in :*) n=$${DISPLAY\#:}; [ -S /tmp/.X11-unix/X$${n%%.*} ];; *) true;; esac; }; }
 
-run: build
+# Only the two programs and the library, with only the packages they need.
+run: deps-run
+	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || $(configure) -DQUINTAREL_BUILD_BENCH=OFF
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target quintarel quintarel-cli cfront
 	@if [ -x $(BUILD_DIR)/bin/quintarel ] && $(display_reachable); then \
 	  $(BUILD_DIR)/bin/quintarel --license samples/demo.flf samples/demo.fob; \
 	else \

@@ -1,8 +1,11 @@
 // The main window at N objects: opening the file end to end with its
 // status bar, painting one screen of rows, and find-by-typing at its worst.
 #include "benchcontext.h"
+#include "filterbar.h"
 #include "freshprocess.h"
 #include "mainform.h"
+
+#include <QLineEdit>
 
 #include <QApplication>
 #include <QEvent>
@@ -102,6 +105,25 @@ public:
 private:
     const TfrmMain &Window;
 };
+
+// One keystroke in the filter bar over N objects: the rows kept, the list
+// reset and the screen of rows and the status bar painted. Typing goes on
+// and back over "Sales", so each step narrows or widens the list.
+void BM_WindowFilterKeystroke(benchmark::State &state)
+{
+    auto window = ShownWindow();
+    window->OpenFile(BenchIndexFile());
+    window->actViewFilter->trigger();
+    QApplication::processEvents();
+    const QStringList typed = {"S", "Sa", "Sal", "Sale", "Sales", "Sale", "Sal", "Sa"};
+    int step = 0;
+    for (auto _ : state) {
+        window->barFilter->edtFilterText->setText(typed[step++ % typed.size()]);
+        QApplication::processEvents();
+    }
+    state.counters["objects"] = window->BinaryFile().GetCount();
+}
+BENCHMARK(BM_WindowFilterKeystroke)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -94,6 +94,36 @@ QByteArray MakeBenchIndex(int objects)
     return index + '\x1A';
 }
 
+QByteArray MakeBenchUpdateIndex(const QByteArray &index, int objects)
+{
+    QByteArray update;
+    update.reserve(index.size());
+    constexpr qsizetype SizeField = 81, SizeLength = 20;
+    int entry = 0;
+    for (qsizetype at = 0; at < index.size() && index[at] != '\x1A';) {
+        const bool tableData = index.mid(at, 9) == "TableData";
+        const qsizetype length = tableData ? 108 : 161;
+        QByteArray bytes = index.mid(at, length);
+        at += length;
+        if (!tableData) {
+            ++entry;
+            if (entry % 100 == 42)
+                continue;
+            if (entry % 20 == 3)
+                bytes.replace(SizeField, SizeLength, Field(QByteArray::number(entry), 20, true));
+        }
+        update += bytes;
+    }
+    // IDs above those of the first release: new objects.
+    TSequence random;
+    for (int i = 0; i < objects / 100; ++i) {
+        TEntryFields f = ObjectFields(i, random);
+        f.ID = QByteArray::number(100000 + i);
+        update += Entry(f);
+    }
+    return update + '\x1A';
+}
+
 QByteArray MakeBenchLicence()
 {
     TSequence random;

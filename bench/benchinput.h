@@ -10,5 +10,9 @@
 // table-data entry after every 50 objects, then the end byte 0x1A.
 QByteArray MakeBenchIndex(int objects);
 
+// A later release of that index: every 20th object of another size, every
+// 100th gone, and one new object for every 100; the rest the same bytes.
+QByteArray MakeBenchUpdateIndex(const QByteArray &index, int objects);
+
 // The text of a licence file of about 200 permission ranges over every type.
 QByteArray MakeBenchLicence();

@@ -69,10 +69,3 @@ void TListingWriter::Append(QByteArray &line, const TNavisionObject &object) con
     line.append(letters.Text, letters.Length);
     line.append('\n');
 }
-
-QByteArray ListingLine(const TNavisionObject &object, const TRegionalSettings &settings)
-{
-    QByteArray line;
-    TListingWriter(settings).Append(line, object);
-    return line;
-}

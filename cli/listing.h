@@ -30,6 +30,3 @@ private:
     bool WritesDateTimesDirectly = false;
     std::array<QByteArray, 256> Utf8; // each code page 850 byte's UTF-8 bytes
 };
-
-// The same line for one object.
-QByteArray ListingLine(const TNavisionObject &object, const TRegionalSettings &settings);

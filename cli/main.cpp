@@ -1,16 +1,22 @@
-// quintarel-cli: lists an object file for scripts and machines without a
+// quintarel-cli: lists object files for scripts and machines without a
 // display, the way the desktop program reads, sorts and exports it.
+#include "comparing.h"
+#include "formats.h"
 #include "licencenote.h"
-#include "listing.h"
 #include "options.h"
 
 #include "binaryfile.h"
 #include "cfront.h"
 #include "errors.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cstdio>
+#include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -20,8 +26,85 @@ void PrintError(const QString &message)
     std::fputc('\n', stderr);
 }
 
-// Takes the desktop program's road: licence, hiding, loading, direction, key.
-void Run(const TListerOptions &options)
+// One line when the file's dates were read in another order than the user's.
+void NoteDateOrder(const TNavisionBinaryFile &model, const QString &file)
+{
+    const TDateOrder own = model.Settings().ReadDateOrder();
+    if (model.DateOrderUsed() == own)
+        return;
+    PrintError(QStringLiteral("quintarel-cli: note: dates in \"%1\" read as %2; the regional "
+                              "settings' order is %3.")
+                   .arg(file, DateOrderText(model.DateOrderUsed()), DateOrderText(own)));
+}
+
+const QString StandardStream = QStringLiteral("-");
+
+// Reads the index from the named file, or from standard input for "-".
+void Load(TNavisionBinaryFile &model, const QString &file)
+{
+    if (file != StandardStream) {
+        model.LoadFromFile(file);
+        return;
+    }
+    // Read whole first: the reader needs a stream that knows its position
+    // and its end, which a pipe doesn't.
+    QFile input;
+    if (!input.open(STDIN_FILENO, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        throw TError(QStringLiteral("Cannot read standard input. %1").arg(input.errorString()));
+    QByteArray bytes = input.readAll();
+    if (input.error() != QFileDevice::NoError)
+        throw TError(QStringLiteral("Cannot read standard input. %1").arg(input.errorString()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    model.LoadFromStream(buffer);
+}
+
+// Lists or exports one file; its failure is reported and the run goes on.
+bool ListFile(TNavisionBinaryFile &model, const TListerOptions &options, const QString &file,
+              TListWriter *writer, QIODevice &out)
+{
+    try {
+        model.Clear();
+        Load(model, file);
+        NoteDateOrder(model, file);
+        if (options.Descending)
+            model.SetSortDirection(1);
+        model.SetSortKey(options.SortKey);
+        if (options.ExportFile == StandardStream)
+            model.SaveListToStream(out);
+        else if (!options.ExportFile.isEmpty())
+            model.SaveListToFile(options.ExportFile);
+        else {
+            for (int i = 0; i < model.GetCount(); ++i)
+                writer->Write(file, model.GetObject(i));
+        }
+        return true;
+    } catch (const TError &error) {
+        // With several files, the line says which one failed.
+        PrintError(options.Files.size() > 1 ? file + QStringLiteral(": ") + error.message()
+                                            : error.message());
+        return false;
+    }
+}
+
+// Both files read as the window reads one, the second model borrowing the
+// first one's licence reader and taking its date order; the exit status of
+// the comparison.
+int Compare(TNavisionBinaryFile &model, const TListerOptions &options)
+{
+    TNavisionBinaryFile newModel(model.LicenseFile(), model.Settings());
+    newModel.SetHideSystemObjects(options.HideSystemObjects);
+    newModel.SetDateOrderChoice(model.DateOrderChoice());
+    Load(model, options.Files.at(0));
+    NoteDateOrder(model, options.Files.at(0));
+    Load(newModel, options.Files.at(1));
+    NoteDateOrder(newModel, options.Files.at(1));
+    return WriteComparison(model, newModel, options.All, stdout) ? ExitDifferences : 0;
+}
+
+// Takes the desktop program's road for each file: licence, hiding,
+// loading, direction, key. Returns the exit status.
+int Run(const TListerOptions &options)
 {
     const TCFrontEntryPoints &library = LoadCFront();
     TNavisionBinaryFile model(library, TRegionalSettings::FromSystem());
@@ -34,27 +117,28 @@ void Run(const TListerOptions &options)
         PrintError(note);
     if (options.HideSystemObjects)
         model.SetHideSystemObjects(true);
-    model.LoadFromFile(options.Files.constFirst());
-    if (options.Descending)
-        model.SetSortDirection(1);
-    model.SetSortKey(options.SortKey);
+    model.SetDateOrderChoice(options.DateOrder);
+    if (options.Compare)
+        return Compare(model, options);
 
-    if (!options.ExportFile.isEmpty()) {
-        model.SaveListToFile(options.ExportFile);
-        return;
+    QFile out;
+    if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        throw TError(QStringLiteral("Cannot write to standard output. %1").arg(out.errorString()));
+    std::unique_ptr<TListWriter> writer;
+    if (options.ExportFile.isEmpty()) {
+        writer = TListWriter::Create(options.Output, model.Settings(), out);
+        writer->Begin();
     }
-    // The lines gather in one buffer, written out a block at a time.
-    const TListingWriter writer(model.Settings());
-    QByteArray lines;
-    for (int i = 0; i < model.GetCount(); ++i) {
-        writer.Append(lines, model.GetObject(i));
-        if (lines.size() >= 1 << 16 || i + 1 == model.GetCount()) {
-            std::fwrite(lines.constData(), 1, size_t(lines.size()), stdout);
-            lines.resize(0);
-        }
+    int status = 0;
+    for (const QString &file : options.Files) {
+        if (!ListFile(model, options, file, writer.get(), out))
+            status = 1;
     }
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        throw TError(QStringLiteral("Cannot write the list to standard output"));
+    if (writer)
+        writer->End();
+    if (!out.flush())
+        throw TError(QStringLiteral("Cannot write the list. %1").arg(out.errorString()));
+    return status;
 }
 
 } // namespace
@@ -66,10 +150,9 @@ int main(int argc, char *argv[])
     if (!commandLine.Options)
         return PrintCommandLineExit(commandLine.Exit);
     try {
-        Run(*commandLine.Options);
+        return Run(*commandLine.Options);
     } catch (const TError &error) {
         PrintError(error.message());
         return 1;
     }
-    return 0;
 }

@@ -3,6 +3,7 @@
 #include <QCommandLineOption>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -23,13 +24,36 @@ std::optional<int32_t> SortKeyFromText(const QString &text)
     return std::nullopt;
 }
 
+// The date order choices by name.
+constexpr std::array<std::pair<const char *, TDateOrderChoice>, 5> DateOrderNames{
+    {{"auto", TDateOrderChoice::Automatic},
+     {"locale", TDateOrderChoice::RegionalSettings},
+     {"dmy", TDateOrderChoice::DMY},
+     {"mdy", TDateOrderChoice::MDY},
+     {"ymd", TDateOrderChoice::YMD}}};
+
+std::optional<TDateOrderChoice> DateOrderFromText(const QString &text)
+{
+    for (const auto &[name, choice] : DateOrderNames) {
+        if (text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return choice;
+    }
+    return std::nullopt;
+}
+
 const QString Description =
     QStringLiteral("Lists the objects of Navision object or backup files with the rights that the\n"
                    "licence grants: type, ID, name, date/time, size, version list and permission\n"
                    "letters, separated by TAB, one object a line, in UTF-8.\n"
                    "\n"
-                   "Exit status: 0 on success, 1 when a file can't be read or written, 2 for a\n"
-                   "wrong command line.");
+                   "With --compare OLD NEW, one line per object that NEW adds, removes or\n"
+                   "changes against OLD: added, removed or changed; the changed fields (name,\n"
+                   "datetime, size, version); type; ID; old and new name, date/time, size and\n"
+                   "version list; the permission letters of NEW's object.\n"
+                   "\n"
+                   "Exit status: 0 on success (with --compare: the files hold the same\n"
+                   "objects), 3 with --compare when they differ, 1 when a file can't be read\n"
+                   "or written, 2 for a wrong command line.");
 
 // Every option of the lister. An option is declared here, read into
 // TListerOptions in ReadOptions, and documented in the manual page.
@@ -51,18 +75,46 @@ struct TListerParser {
                                QStringLiteral("FILE")};
     QCommandLineOption Export{
         QStringLiteral("export"),
-        QStringLiteral("Write the list to OUT as the program's Export List does (code page "
-                       "850, CR LF, no permissions) and print nothing."),
+        QStringLiteral("Write the list to OUT (- for standard output) as the program's Export "
+                       "List does (code page 850, CR LF, no permissions) and print nothing else."),
         QStringLiteral("OUT")};
+    QCommandLineOption DateOrder{
+        QStringLiteral("date-order"),
+        QStringLiteral("Read dates in ORDER: auto (the regional settings' order; where a date "
+                       "doesn't convert in it, the first of dmy, mdy and ymd that reads the whole "
+                       "file), locale (the regional settings' order alone), dmy, mdy or ymd; auto "
+                       "by default."),
+        QStringLiteral("ORDER")};
+    QCommandLineOption Format{
+        QStringLiteral("format"),
+        QStringLiteral("Output format: tsv (by default), csv (RFC 4180, with a header line) or "
+                       "json (one array of objects). CSV and JSON give ISO 8601 date-times."),
+        QStringLiteral("FORMAT")};
+    QCommandLineOption Header{QStringLiteral("header"),
+                              QStringLiteral("Begin the TSV output with a line of field names.")};
+    QCommandLineOption IsoDates{
+        QStringLiteral("iso-dates"),
+        QStringLiteral("Write date-times as ISO 8601 (2015-09-15T12:00:00) in TSV too.")};
+
+    QCommandLineOption Compare{
+        QStringLiteral("compare"),
+        QStringLiteral("Compare two files, FILE OLD and NEW: print what NEW adds, removes and "
+                       "changes; exit status 3 when they differ.")};
+    QCommandLineOption All{QStringLiteral("all"),
+                           QStringLiteral("With --compare, print the unchanged objects too.")};
 
     TListerParser()
     {
         QCommandLineParser &parser = CommandLine.Parser();
         for (const QCommandLineOption *option :
-             {&Sort, &Descending, &HideSystem, &License, &Export})
+             {&Sort, &Descending, &HideSystem, &License, &Export, &DateOrder, &Format, &Header,
+              &IsoDates, &Compare, &All})
             parser.addOption(*option);
-        parser.addPositionalArgument(QStringLiteral("FILE"),
-                                     QStringLiteral("The object (.fob) or backup (.fbk) file."));
+        parser.addPositionalArgument(
+            QStringLiteral("FILE"),
+            QStringLiteral(
+                "Object (.fob) or backup (.fbk) files; - for standard input; two with --compare."),
+            QStringLiteral("FILE..."));
     }
 
     // The options' values; the problem of the first that makes no sense.
@@ -76,6 +128,13 @@ struct TListerParser {
                 return QStringLiteral("Unknown sort key \"%1\"").arg(text);
             options.SortKey = *key;
         }
+        if (parser.isSet(DateOrder)) {
+            const QString text = parser.value(DateOrder);
+            const auto choice = DateOrderFromText(text);
+            if (!choice)
+                return QStringLiteral("Unknown date order \"%1\"").arg(text);
+            options.DateOrder = *choice;
+        }
         options.Descending = parser.isSet(Descending);
         options.HideSystemObjects = parser.isSet(HideSystem);
         for (const auto &[option, target] :
@@ -86,11 +145,62 @@ struct TListerParser {
             if (target->isEmpty())
                 return QStringLiteral("--%1 needs a file name").arg(option->names().constFirst());
         }
+        if (const auto problem = ReadOutput(options))
+            return problem;
+        options.Compare = parser.isSet(Compare);
+        options.All = parser.isSet(All);
         options.Files = parser.positionalArguments();
+        if (options.Compare)
+            return ComparisonProblem(options);
+        if (options.All)
+            return QStringLiteral("--all goes only with --compare");
         if (options.Files.isEmpty())
             return QStringLiteral("No object file given");
-        if (options.Files.size() > 1)
-            return QStringLiteral("Only one object file can be listed");
+        if (options.Files.count(QStringLiteral("-")) > 1)
+            return QStringLiteral("Standard input (-) can be read only once");
+        if (options.Files.size() > 1 && !options.ExportFile.isEmpty() && options.ExportFile != u"-")
+            return QStringLiteral("--export to a file takes one object file; --export - writes "
+                                  "the exports of several one after the other");
+        options.Output.FileColumn = options.Files.size() > 1; // JSON names it always
+        return std::nullopt;
+    }
+
+    std::optional<QString> ReadOutput(TListerOptions &options) const
+    {
+        const QCommandLineParser &parser = CommandLine.Parser();
+        TListFormatOptions &output = options.Output;
+        if (parser.isSet(Format)) {
+            const auto format = ListFormatFromName(parser.value(Format));
+            if (!format)
+                return QStringLiteral("Unknown format \"%1\"").arg(parser.value(Format));
+            output.Format = *format;
+        }
+        output.Header = parser.isSet(Header) || output.Format == TListFormat::Csv;
+        output.IsoDates = parser.isSet(IsoDates) || output.Format != TListFormat::Tsv;
+        if (output.Format == TListFormat::Json && parser.isSet(Header))
+            return QStringLiteral("--header is for the tsv and csv formats");
+        // The export is the window's Export List, byte for byte.
+        if (!options.ExportFile.isEmpty() &&
+            (parser.isSet(Format) || parser.isSet(Header) || parser.isSet(IsoDates)))
+            return QStringLiteral("--export writes the Export List's own format; --format, "
+                                  "--header and --iso-dates don't apply to it");
+        return std::nullopt;
+    }
+
+    // A comparison prints its own order and nothing else.
+    std::optional<QString> ComparisonProblem(const TListerOptions &options) const
+    {
+        const QCommandLineParser &parser = CommandLine.Parser();
+        for (const QCommandLineOption *option :
+             {&Sort, &Descending, &Export, &Format, &Header, &IsoDates}) {
+            if (parser.isSet(*option))
+                return QStringLiteral("--%1 does not go with --compare")
+                    .arg(option->names().constFirst());
+        }
+        if (options.Files.size() != 2)
+            return QStringLiteral("--compare needs two object files, the old and the new");
+        if (options.Files.count(QStringLiteral("-")) > 1)
+            return QStringLiteral("Standard input (-) can be read only once");
         return std::nullopt;
     }
 };

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "commandline.h"
+#include "dateorder.h"
+#include "formats.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,8 +16,12 @@ struct TListerOptions {
     bool Descending = false;
     bool HideSystemObjects = false;
     QString LicenseFile; // empty: the licence the library starts with
-    QString ExportFile;  // empty: list on standard output
-    QStringList Files;
+    QString ExportFile;  // empty: list on standard output; "-": export to standard output
+    TListFormatOptions Output;
+    TDateOrderChoice DateOrder = TDateOrderChoice::Automatic;
+    bool Compare = false; // the two files compared, the old one first
+    bool All = false;     // with Compare: the unchanged objects too
+    QStringList Files;    // "-" is standard input
 };
 
 struct TListerCommandLine {

@@ -7,6 +7,7 @@
 #include "indexreader.h"
 #include "ordering.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,19 +15,12 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-// A cause without trailing blanks, line breaks and full stops.
-QString CleanCause(QString text)
-{
-    while (!text.isEmpty() && (text.back().unicode() <= u' ' || text.back() == u'.'))
-        text.chop(1);
-    return text.isEmpty() ? QStringLiteral("Unknown error") : text;
-}
 
 // The system's text for an error code.
 QString SystemMessage(int error)
@@ -36,13 +30,16 @@ QString SystemMessage(int error)
 
 QString HeldByAnotherProgram()
 {
-    return QStringLiteral("Another program holds the file locked");
+    return QCoreApplication::translate("TNavisionBinaryFile",
+                                       "Another program holds the file locked");
 }
 
 // A line of the export that could not be written whole, with the cause.
 struct TWriteError : TError {
     explicit TWriteError(const QString &cause)
-        : TError(QStringLiteral("Cannot write the list. %1").arg(CleanCause(cause))), Cause(cause)
+        : TError(QCoreApplication::translate("TNavisionBinaryFile", "Cannot write the list. %1")
+                     .arg(CleanCause(cause))),
+          Cause(cause)
     {
     }
     QString Cause;
@@ -55,12 +52,15 @@ QString FullPath(const QString &fileName)
 
 TError OpenError(const QString &fileName, const QString &cause)
 {
-    return TError(QStringLiteral("Cannot open file \"%1\". %2").arg(FullPath(fileName), cause));
+    return TError(QCoreApplication::translate("TNavisionBinaryFile", "Cannot open file \"%1\". %2")
+                      .arg(FullPath(fileName), cause));
 }
 
 TError CreateError(const QString &path, const QString &cause)
 {
-    return TError(QStringLiteral("Cannot create file \"%1\". %2").arg(FullPath(path), cause));
+    return TError(
+        QCoreApplication::translate("TNavisionBinaryFile", "Cannot create file \"%1\". %2")
+            .arg(FullPath(path), cause));
 }
 
 // An open file descriptor, closed when it goes out of scope.
@@ -85,15 +85,26 @@ private:
 TNavisionBinaryFile::TNavisionBinaryFile(const TCFrontEntryPoints &library,
                                          const TRegionalSettings &settings)
     : FSettings(settings), FObjects(std::make_unique<TObjectList>(settings.Locale)),
+      FHiddenObjects(std::make_unique<TObjectList>(settings.Locale)),
+      FDateOrderUsed(settings.ReadDateOrder())
+{
+    FOwnLicenseFile = std::make_unique<TNavisionLicenseFile>(library);
+    FLicenseFile = FOwnLicenseFile.get();
+}
+
+TNavisionBinaryFile::TNavisionBinaryFile(TNavisionLicenseFile &licenseFile,
+                                         const TRegionalSettings &settings)
+    : FSettings(settings), FLicenseFile(&licenseFile),
+      FObjects(std::make_unique<TObjectList>(settings.Locale)),
       FHiddenObjects(std::make_unique<TObjectList>(settings.Locale))
 {
-    FLicenseFile = std::make_unique<TNavisionLicenseFile>(library);
 }
 
 TNavisionBinaryFile::~TNavisionBinaryFile()
 {
     Clear();
-    FLicenseFile.reset();
+    FLicenseFile = nullptr;
+    FOwnLicenseFile.reset();
     FHiddenObjects.reset();
     FObjects.reset();
 }
@@ -106,7 +117,9 @@ int TNavisionBinaryFile::GetCount() const
 TNavisionObject &TNavisionBinaryFile::GetObject(int index) const
 {
     if (index < 0 || index >= FObjects->Count())
-        throw TError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw TError(
+            QCoreApplication::translate("TNavisionBinaryFile", "List index out of bounds (%1)")
+                .arg(index));
     return FObjects->Object(index);
 }
 
@@ -116,6 +129,7 @@ void TNavisionBinaryFile::Clear()
     FHiddenObjects->Clear();
     FFileName.clear();
     FVersionLists.Clear();
+    FDateOrderUsed = FSettings.ReadDateOrder();
 }
 
 void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
@@ -131,7 +145,8 @@ void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
     if (S_ISDIR(status.st_mode))
         throw OpenError(fileName, SystemMessage(EISDIR));
     if (!S_ISREG(status.st_mode))
-        throw OpenError(fileName, QStringLiteral("It is not a regular file"));
+        throw OpenError(fileName, QCoreApplication::translate("TNavisionBinaryFile",
+                                                              "It is not a regular file"));
     // Others may read the file while it is read, but a writer holding an
     // exclusive lock keeps it from being opened (advisory, as Linux has no
     // sharing modes).
@@ -142,27 +157,68 @@ void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
     QFile file;
     if (!file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         throw OpenError(fileName, file.errorString());
-    LoadFromStream(file);
+    try {
+        LoadFromStream(file);
+    } catch (TError &error) {
+        error.SetFileName(FullPath(fileName));
+        throw;
+    }
     FFileName = fileName;
 }
 
 void TNavisionBinaryFile::LoadFromStream(QIODevice &stream)
 {
-    FObjects->Clear();
-    FVersionLists.Clear();
-    ReadIndex(stream);
+    const qint64 start = stream.pos();
+    const int hiddenBefore = FHiddenObjects->Count();
+    FDateOrderUsed = FSettings.ReadDateOrder();
+    // Reading again needs the start once more; a pipe has it no longer.
+    const TDateOrderChoice choice =
+        stream.isSequential() && FDateOrderChoice == TDateOrderChoice::Automatic
+            ? TDateOrderChoice::RegionalSettings
+            : FDateOrderChoice;
+    bool again = false;
+    const TDateOrder used =
+        ReadInDateOrder(FSettings, choice, [&](const TRegionalSettings &settings) {
+            if (again) {
+                if (!stream.seek(start))
+                    throw TError(QCoreApplication::translate("TNavisionBinaryFile",
+                                                             "Cannot read the index again. %1")
+                                     .arg(CleanCause(stream.errorString())));
+                DropHiddenAfter(hiddenBefore);
+            }
+            again = true;
+            FObjects->Clear();
+            FVersionLists.Clear();
+            ReadIndex(stream, settings);
+        });
+    FDateOrderUsed = used;
 }
 
-void TNavisionBinaryFile::ReadIndex(QIODevice &stream)
+void TNavisionBinaryFile::DropHiddenAfter(int count)
+{
+    if (FHiddenObjects->Count() <= count)
+        return;
+    // A try only appends, so what it added stands after the first count.
+    FHiddenObjects->Truncate(count);
+}
+
+void TNavisionBinaryFile::ReadIndex(QIODevice &stream, const TRegionalSettings &settings)
 {
     // Room for as many objects as the bytes left could hold, so that nothing
     // grows while they are read.
     if (!stream.isSequential())
         FObjects->Reserve(size_t(std::max<qint64>(0, stream.size() - stream.pos())) /
                           TNavisionObject::EntrySize);
-    TIndexReader reader(stream);
+    TIndexEntryReader reader(stream);
     for (QByteArrayView entry; !(entry = reader.NextObjectEntry()).isEmpty();) {
-        TNavisionObject object(entry, FSettings, &FVersionLists);
+        std::optional<TNavisionObject> converted;
+        try {
+            converted.emplace(entry, settings, &FVersionLists);
+        } catch (TError &error) {
+            reader.SetPlace(error, entry);
+            throw;
+        }
+        TNavisionObject &object = *converted;
         TObjectList &target = TargetList(object);
         // The key's place in the index is fetched while the licence is asked.
         const TObjectList::TPreparedKey key = target.PrepareKey(object);
@@ -243,12 +299,23 @@ void TNavisionBinaryFile::Sort()
 
 void TNavisionBinaryFile::SaveListToStream(QIODevice &stream) const
 {
+    WriteListLines(stream, GetCount(), [](int i) { return i; });
+}
+
+void TNavisionBinaryFile::SavePositionsToStream(QIODevice &stream,
+                                                const std::vector<int> &positions) const
+{
+    WriteListLines(stream, int(positions.size()), [&](int i) { return positions[size_t(i)]; });
+}
+
+void TNavisionBinaryFile::WriteListLines(QIODevice &stream, int count,
+                                         const std::function<int(int)> &positionOf) const
+{
     const TDateTimeTextWriter dateTimes(FSettings);
-    const int count = GetCount();
     QByteArray line;
     for (int i = 0; i < count; ++i) {
         line.resize(0); // keeps its capacity for the next line
-        GetObject(i).AppendListLine(line, dateTimes);
+        GetObject(positionOf(i)).AppendListLine(line, dateTimes);
         // One write per line; only what a short write left over is written again,
         // so a full disk ends with the system's cause rather than silently.
         for (qsizetype written = 0; written < line.size();) {
@@ -261,6 +328,18 @@ void TNavisionBinaryFile::SaveListToStream(QIODevice &stream) const
 }
 
 void TNavisionBinaryFile::SaveListToFile(const QString &path) const
+{
+    WriteFile(path, [this](QIODevice &file) { SaveListToStream(file); });
+}
+
+void TNavisionBinaryFile::SavePositionsToFile(const QString &path,
+                                              const std::vector<int> &positions) const
+{
+    WriteFile(path, [&](QIODevice &file) { SavePositionsToStream(file, positions); });
+}
+
+void TNavisionBinaryFile::WriteFile(const QString &path,
+                                    const std::function<void(QIODevice &)> &write) const
 {
     const QByteArray name = QFile::encodeName(path);
     TFileDescriptor fd(::open(name.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
@@ -284,9 +363,10 @@ void TNavisionBinaryFile::SaveListToFile(const QString &path) const
                    QFileDevice::DontCloseHandle))
         throw CreateError(path, file.errorString());
     try {
-        SaveListToStream(file);
+        write(file);
     } catch (const TWriteError &error) {
-        throw TError(QStringLiteral("Cannot write file \"%1\". %2")
-                         .arg(FullPath(path), CleanCause(error.Cause)));
+        throw TError(
+            QCoreApplication::translate("TNavisionBinaryFile", "Cannot write file \"%1\". %2")
+                .arg(FullPath(path), CleanCause(error.Cause)));
     }
 }

@@ -44,7 +44,8 @@ TCFrontEntryPoints ResolveCFront(QLibrary &library)
         reinterpret_cast<CFLicenceStatusFn>(library.resolve("cfront_LicenceStatus"));
     if (!missing.isEmpty()) {
         throw TError(
-            QStringLiteral("The database access library \"%1\" lacks the entry point(s) %2")
+            QCoreApplication::translate(
+                "TCFront", "The database access library \"%1\" lacks the entry point(s) %2")
                 .arg(library.fileName(), missing.join(QStringLiteral(", "))));
     }
     return entries;
@@ -62,7 +63,8 @@ TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders)
         static auto *const loaded = new std::vector<std::unique_ptr<QLibrary>>;
         auto library = std::make_unique<QLibrary>(path);
         if (!library->load()) {
-            throw TError(QStringLiteral("Cannot load the database access library \"%1\". %2")
+            throw TError(QCoreApplication::translate(
+                             "TCFront", "Cannot load the database access library \"%1\". %2")
                              .arg(path, library->errorString()));
         }
         loaded->push_back(std::move(library));
@@ -71,7 +73,8 @@ TCFrontEntryPoints LoadCFrontFrom(const QStringList &folders)
     for (const QString &folder : folders)
         tried << QDir(folder).absolutePath();
     throw TError(
-        QStringLiteral("Cannot find the database access library \"%1\" in %2")
+        QCoreApplication::translate("TCFront",
+                                    "Cannot find the database access library \"%1\" in %2")
             .arg(QString::fromLatin1(CFrontLibraryName), tried.join(QStringLiteral(", "))));
 }
 

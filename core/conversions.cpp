@@ -32,34 +32,6 @@ int HexValue(char c)
     return -1;
 }
 
-enum TDateOrder { doMDY, doDMY, doYMD };
-
-// The first of d, m, y and e in the format decides; quoted text doesn't count.
-TDateOrder DateOrder(const QString &format)
-{
-    bool quoted = false;
-    for (QChar c : format) {
-        if (c == u'\'') {
-            quoted = !quoted;
-            continue;
-        }
-        if (quoted)
-            continue;
-        switch (c.toLower().unicode()) {
-        case u'd':
-            return doDMY;
-        case u'm':
-            return doMDY;
-        case u'y':
-        case u'e':
-            return doYMD;
-        default:
-            break;
-        }
-    }
-    return doMDY;
-}
-
 // The designators a time may carry: the settings' own, then the English ones.
 enum TDesignator { dsSettingsAm, dsAm, dsSettingsPm, dsPm, DesignatorCount };
 
@@ -102,7 +74,7 @@ public:
         return 0;
     }
     const TRegionalSettings &RegionalSettings() const { return Settings; }
-    TDateOrder Order() const { return DateOrder(Settings.ShortDateFormat); }
+    TDateOrder Order() const { return Settings.ReadDateOrder(); }
 
 private:
     const QString &Text;
@@ -141,7 +113,7 @@ public:
         return qsizetype(letters.size());
     }
     const TRegionalSettings &RegionalSettings() const { return Classes.Settings; }
-    TDateOrder Order() const { return TDateOrder(Classes.Order); }
+    TDateOrder Order() const { return Classes.Order; }
 
 private:
     QByteArrayView Text;
@@ -232,10 +204,10 @@ public:
         if (threeNumbers) {
             int yearDigits;
             switch (order) {
-            case doDMY:
+            case TDateOrder::DMY:
                 day = n1, month = n2, year = n3, yearDigits = l3;
                 break;
-            case doMDY:
+            case TDateOrder::MDY:
                 month = n1, day = n2, year = n3, yearDigits = l3;
                 break;
             default:
@@ -246,7 +218,7 @@ public:
                 year = InCenturyWindow(year);
         } else {
             year = Settings.CurrentYear;
-            if (order == doDMY)
+            if (order == TDateOrder::DMY)
                 day = n1, month = n2;
             else
                 month = n1, day = n2;
@@ -400,7 +372,7 @@ std::optional<double> ParseDateTime(const QString &text, const TRegionalSettings
 }
 
 TDateTimeBytes::TDateTimeBytes(const TRegionalSettings &settings)
-    : Settings(settings), Order(DateOrder(settings.ShortDateFormat))
+    : Settings(settings), Order(settings.ReadDateOrder())
 {
     for (int byte = 0; byte < 256; ++byte) {
         const QChar c = DecodeByte(char(byte));
@@ -436,7 +408,7 @@ bool TDateTimeBytes::SameSettings(const TRegionalSettings &settings) const
            settings.AmDesignator == Settings.AmDesignator &&
            settings.PmDesignator == Settings.PmDesignator &&
            settings.ShortDateFormat == Settings.ShortDateFormat &&
-           settings.CurrentYear == Settings.CurrentYear;
+           settings.DateOrder == Settings.DateOrder && settings.CurrentYear == Settings.CurrentYear;
 }
 
 const TDateTimeBytes &TDateTimeBytes::For(const TRegionalSettings &settings)

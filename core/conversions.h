@@ -46,7 +46,7 @@ public:
     bool Is(char byte, TKind kind) const { return Kinds[uchar(byte)] & kind; }
 
     TRegionalSettings Settings;
-    int Order; // the date order from the short date format
+    TDateOrder Order; // the order dates are read in
     std::array<uint8_t, 256> Kinds{};
     // For each designator, for each of its letters, the bytes that match it
     // without regard to case.

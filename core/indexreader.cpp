@@ -4,6 +4,8 @@
 #include "errors.h"
 #include "navisionobject.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 
@@ -14,25 +16,41 @@ constexpr qint64 TagSize = 10;
 constexpr qint64 TableDataSize = 108;
 constexpr qint64 EntrySize = TNavisionObject::EntrySize;
 
-QString CleanCause(QString text)
+// Whether the bytes are text: no control characters but tab and line breaks.
+bool IsText(QByteArrayView bytes)
 {
-    while (!text.isEmpty() && (text.back().unicode() <= u' ' || text.back() == u'.'))
-        text.chop(1);
-    return text.isEmpty() ? QStringLiteral("Unknown error") : text;
+    for (const char c : bytes) {
+        const uchar byte = uchar(c);
+        if ((byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7F)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
 
-TIndexReader::TIndexReader(QIODevice &stream) : Stream(stream), BufferOffset(stream.pos())
+TIndexEntryReader::TIndexEntryReader(QIODevice &stream) : Stream(stream), BufferOffset(stream.pos())
 {
-    // A small stream needs no block of a mebibyte.
+    // A small stream needs no large block.
     Capacity = BlockSize;
     if (!stream.isSequential())
         Capacity = std::clamp(stream.size() - stream.pos(), EntrySize, BlockSize);
     Buffer = std::make_unique<char[]>(size_t(Capacity));
 }
 
-qint64 TIndexReader::Available(qint64 count)
+void TIndexEntryReader::SetPlace(TError &error, QByteArrayView bytes) const
+{
+    error.SetPlace({Number, Offset, IsText(bytes)});
+}
+
+void TIndexEntryReader::Fail(const QString &cause, QByteArrayView bytes) const
+{
+    TError error(cause);
+    SetPlace(error, bytes);
+    throw error;
+}
+
+qint64 TIndexEntryReader::Available(qint64 count)
 {
     if (End - Begin >= count)
         return count;
@@ -44,8 +62,9 @@ qint64 TIndexReader::Available(qint64 count)
     while (End < count) {
         const qint64 got = Stream.read(Buffer.get() + End, Capacity - End);
         if (got < 0)
-            throw TError(
-                QStringLiteral("Cannot read the index. %1").arg(CleanCause(Stream.errorString())));
+            Fail(QCoreApplication::translate("TNavisionBinaryFile", "Cannot read the index. %1")
+                     .arg(CleanCause(Stream.errorString())),
+                 QByteArrayView(Buffer.get(), End));
         if (got == 0)
             break;
         End += got;
@@ -53,10 +72,11 @@ qint64 TIndexReader::Available(qint64 count)
     return std::min(count, End - Begin);
 }
 
-QByteArrayView TIndexReader::NextObjectEntry()
+QByteArrayView TIndexEntryReader::NextObjectEntry()
 {
     for (;;) {
         Offset = BufferOffset + Begin;
+        ++Number;
         const qint64 tagLength = Available(TagSize);
         const char *entry = Buffer.get() + Begin;
         if (tagLength == 0 || entry[0] == EndOfIndex)
@@ -67,13 +87,13 @@ QByteArrayView TIndexReader::NextObjectEntry()
             continue;
         }
         const qint64 length = Available(EntrySize);
-        if (length < EntrySize) {
-            throw TError(QStringLiteral("The object entry at byte %1 is cut short: the file ends "
-                                        "after %2 of its %3 bytes")
-                             .arg(Offset)
-                             .arg(length)
-                             .arg(EntrySize));
-        }
+        if (length < EntrySize)
+            Fail(QCoreApplication::translate("TNavisionBinaryFile",
+                                             "The object entry is cut short: the "
+                                             "file ends after %1 of its %2 bytes")
+                     .arg(length)
+                     .arg(EntrySize),
+                 QByteArrayView(Buffer.get() + Begin, length));
         const QByteArrayView result(Buffer.get() + Begin, EntrySize);
         Begin += EntrySize;
         return result;

@@ -2,6 +2,7 @@
 
 #include "errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -47,7 +48,9 @@ int TNavisionLicenseFile::GetInfoLineCount() const
 QByteArray TNavisionLicenseFile::GetInfoLine(int index) const
 {
     if (index < 0 || index >= InfoLines.size())
-        throw TError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw TError(
+            QCoreApplication::translate("TNavisionLicenseFile", "List index out of bounds (%1)")
+                .arg(index));
     return InfoLines[index];
 }
 
@@ -75,7 +78,8 @@ void TNavisionLicenseFile::ChangeLicenseFile(const QString &fileName)
         QString cause = QString::fromUtf8(StatusText(CF_LICENCE_LAST_ERROR));
         while (!cause.isEmpty() && (cause.back().isSpace() || cause.back() == u'.'))
             cause.chop(1);
-        throw TError(QStringLiteral("Cannot load licence file \"%1\". %2")
+        throw TError(QCoreApplication::translate("TNavisionLicenseFile",
+                                                 "Cannot load licence file \"%1\". %2")
                          .arg(QFileInfo(fileName).absoluteFilePath(), cause));
     }
     ReadInformation();

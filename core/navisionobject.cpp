@@ -5,6 +5,7 @@
 #include "datetimetext.h"
 #include "errors.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -75,7 +76,8 @@ int32_t ConvertInteger(QByteArrayView field)
 {
     if (const auto value = ParseInteger(field))
         return *value;
-    throw TError(QStringLiteral("'%1' is not a valid integer value").arg(DecodeText(field)));
+    throw TError(QCoreApplication::translate("TNavisionObject", "'%1' is not a valid integer value")
+                     .arg(DecodeText(field)));
 }
 
 // The separator as its code page 850 byte ('?' where the code page lacks it).
@@ -190,8 +192,9 @@ TNavisionObject::TNavisionObject(QByteArrayView entry, const TRegionalSettings &
     if (!dateTime.IsEmpty()) {
         const auto value = ParseDateTime(dateTime.View(), TDateTimeBytes::For(settings));
         if (!value)
-            throw TError(QStringLiteral("'%1' is not a valid date and time")
-                             .arg(DecodeText(dateTime.View())));
+            throw TDateTimeConversionError(
+                QCoreApplication::translate("TNavisionObject", "'%1' is not a valid date and time")
+                    .arg(DecodeText(dateTime.View())));
         FDateTime = *value;
         FHasDateTime = true;
     }
@@ -281,6 +284,13 @@ void WriteKey(const TNavisionObject &object, TKeyBuffer &key, qsizetype limit)
     append(typeName.data(), typeName.size()) && append(" ", 1) &&
         append(number, numberEnd - number) && append(" ", 1) &&
         append(object.Name().data(), object.Name().size());
+}
+
+QByteArrayView ObjectTypeName(TNavisionObjectType type)
+{
+    if (type <= otNone || type > otMenuSuite)
+        return {};
+    return TypeTable[size_t(type)].Name;
 }
 
 QByteArray TNavisionObject::GetTypeName() const

@@ -27,6 +27,9 @@ enum TNavisionObjectType : int32_t {
     otMenuSuite = 7,
 };
 
+// The display name of a recognised type; empty for otNone.
+QByteArrayView ObjectTypeName(TNavisionObjectType type);
+
 // What the licence grants for an object: pfNoRecord alone, or the OR of the rights.
 using TPermissionFlags = uint8_t;
 inline constexpr TPermissionFlags pfNoRecord = 1;

@@ -185,6 +185,14 @@ void TObjectList::Reorder(const std::vector<uint32_t> &formerPositions)
     IndexStale = true;
 }
 
+void TObjectList::Truncate(int count)
+{
+    if (size_t(count) >= Objects.size())
+        return;
+    Objects.erase(Objects.begin() + count, Objects.end());
+    IndexStale = true;
+}
+
 void TObjectList::Clear()
 {
     // The memory goes too: a list of a million objects is large.

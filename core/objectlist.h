@@ -61,6 +61,8 @@ public:
     void Exchange(int a, int b);
     // Puts the objects into the order given as their former positions.
     void Reorder(const std::vector<uint32_t> &formerPositions);
+    // Drops the objects after the first count ones.
+    void Truncate(int count);
     void Clear();
 
 private:

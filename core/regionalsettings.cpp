@@ -51,6 +51,31 @@ TRegionalSettings TRegionalSettings::FromLocale(const QLocale &locale, int curre
     return settings;
 }
 
+TDateOrder TRegionalSettings::FormatDateOrder() const
+{
+    bool quoted = false;
+    for (QChar c : ShortDateFormat) {
+        if (c == u'\'') {
+            quoted = !quoted;
+            continue;
+        }
+        if (quoted)
+            continue;
+        switch (c.toLower().unicode()) {
+        case u'd':
+            return TDateOrder::DMY;
+        case u'm':
+            return TDateOrder::MDY;
+        case u'y':
+        case u'e':
+            return TDateOrder::YMD;
+        default:
+            break;
+        }
+    }
+    return TDateOrder::MDY;
+}
+
 TRegionalSettings TRegionalSettings::FromSystem()
 {
     return FromLocale(QLocale::system(), QDate::currentDate().year());

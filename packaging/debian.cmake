@@ -20,12 +20,26 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUINTAREL_HOMEPAGE})
-# Named as well as found by dpkg-shlibdeps: the SVG icon engine and the
-# platform plugins are loaded at run time, so no linker dependency shows them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4)")
+# dpkg-shlibdeps finds every run-time dependency: the programs link the Qt
+# libraries, and the platform plugins ship in libqt6gui6 itself. Naming them
+# here as well would list each twice.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Windows under Wayland without falling back to X11.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+
+# What Debian asks of every package: the copyright in the machine-readable
+# format, the changelog (this is a native package: changelog.gz), both under
+# /usr/share/doc/quintarel.
+set(QUINTAREL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quintarel)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${QUINTAREL_DOC_DIR})
+set(QUINTAREL_CHANGELOG ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${QUINTAREL_CHANGELOG}
+    COMMAND sh -c "gzip -9n < \"$0\" > \"$1\"" ${CMAKE_CURRENT_LIST_DIR}/changelog
+        ${QUINTAREL_CHANGELOG}
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog
+    COMMENT "Compressing the changelog"
+    VERBATIM)
+add_custom_target(changelog ALL DEPENDS ${QUINTAREL_CHANGELOG})
+install(FILES ${QUINTAREL_CHANGELOG} DESTINATION ${QUINTAREL_DOC_DIR})
 
 include(CPack)

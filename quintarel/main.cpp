@@ -9,6 +9,8 @@
 #include "licform.h"
 #include "mainform.h"
 #include "regionalsettings.h"
+#include "screenfit.h"
+#include "translations.h"
 #include "uistrings.h"
 #include "versionresource.h"
 #include "windowoptions.h"
@@ -36,10 +38,14 @@ int main(int argc, char *argv[])
         return PrintCommandLineExit(commandLine.Exit);
 
     QApplication application(argc, argv);
-    // Where QSettings keeps what the program remembers between runs.
+    // Where the settings live: ~/.config/Quintarel/quintarel.conf.
     QCoreApplication::setOrganizationName(QStringLiteral("Quintarel"));
     QCoreApplication::setApplicationName(QStringLiteral("quintarel"));
-    SetApplicationTitle(UiStrings::ApplicationTitle);
+    // Before any window exists, so every text is taken in the user's language.
+    InstallTranslations();
+    // Every window and dialog, Qt's own too, is kept inside the screen.
+    application.installEventFilter(new TScreenFitter(&application));
+    SetApplicationTitle(UiStrings::ApplicationTitle());
     QApplication::setWindowIcon(ApplicationIcon());
     // Lets the desktop match the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUINTAREL_APP_ID));

@@ -1,9 +1,10 @@
 // makesamples OUTDIR
 //
-// Writes the demo object file OUTDIR/demo.fob and the demo licence
-// OUTDIR/demo.flf. Everything in them comes from this file, so every run
-// gives the same bytes; samples/ holds the committed copies and a test checks
-// that they still equal what this program writes. samples/README.md tells
+// Writes the demo object file OUTDIR/demo.fob, a later release of it
+// OUTDIR/demo-update.fob and the demo licence OUTDIR/demo.flf. Everything
+// in them comes from this file, so every run gives the same bytes; samples/
+// holds the committed copies and a test checks that they still equal what
+// this program writes. samples/README.md tells
 // what is special in each entry.
 
 #include "fobentry.h"
@@ -139,6 +140,46 @@ const std::vector<TDemoEntry> &DemoIndex() {
     return index;
 }
 
+// A later release of the demo customer's add-on, for comparing with
+// demo.fob: the standard objects and the duplicates as they were, three of
+// the customer's objects changed (one of them renamed), two gone and three
+// new, among them a Page.
+std::vector<TDemoEntry> UpdateIndex() {
+    constexpr const char *Date = "02.01.12";
+    constexpr const char *Release = "DEMO1.10";
+    std::vector<TDemoEntry> index;
+    for (TDemoEntry entry : DemoIndex()) {
+        auto *object = std::get_if<TDemoObject>(&entry);
+        const auto is = [&](const char *type, int32_t id) {
+            return object && QByteArrayView(object->TypeName) == QByteArrayView(type) &&
+                   object->ID == id;
+        };
+        if (is("Report", 50000) || is("XMLport", 50000))
+            continue;
+        if (is("Table", 50001)) {
+            *object = {"Table", 50001, object->Name, Date, "10:12:44", 7480, Release};
+        } else if (is("Form", 50001)) {
+            *object = {"Form", 50001, "Kundeoversikt Ålesund/Molde", Date, "10:12:44", 12406,
+                       Release};
+        } else if (is("Codeunit", 50000)) {
+            *object = {"Codeunit", 50000, object->Name, Date, "10:14:02", 13408, Release};
+        } else if (is("MenuSuite", 70)) {
+            object->Size = 3402;
+        }
+        index.push_back(entry);
+        if (is("Table", 50002))
+            index.push_back(TDemoObject{"Table", 50003, "Demo Log Entry", Date, "10:12:44", 2215,
+                                        Release});
+        if (is("Codeunit", 50000))
+            index.push_back(TDemoObject{"Codeunit", 50001, "Demo Notification Mgmt.", Date,
+                                        "10:14:02", 8734, Release});
+        if (is("Page", 22))
+            index.push_back(TDemoObject{"Page", 50000, "Demo Setup Card", Date, "10:15:30", 6120,
+                                        Release});
+    }
+    return index;
+}
+
 // The licence text, UTF-8.
 constexpr const char *DemoLicence =
     R"(; Demo licence for Quintarel's samples. Made up: it names no real customer
@@ -242,11 +283,11 @@ void AppendLittleEndian(QByteArray &bytes, uint32_t value) {
         bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-QByteArray BuildObjectFile() {
+QByteArray BuildObjectFile(const std::vector<TDemoEntry> &entries) {
     QByteArray index;
     QByteArray bodies;
     TFiller filler;
-    for (const TDemoEntry &entry : DemoIndex()) {
+    for (const TDemoEntry &entry : entries) {
         if (const auto *data = std::get_if<TDemoTableData>(&entry)) {
             index += LayOutTableDataEntry(data->TableID, data->RecordCount, data->DataSize);
             continue;
@@ -287,7 +328,8 @@ void WriteFile(const QString &path, const QByteArray &bytes) {
 int main(int argc, char **argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: makesamples OUTDIR\n"
-                             "Writes OUTDIR/demo.fob and OUTDIR/demo.flf.\n");
+                             "Writes OUTDIR/demo.fob, OUTDIR/demo-update.fob and "
+                             "OUTDIR/demo.flf.\n");
         return 2;
     }
     try {
@@ -295,7 +337,9 @@ int main(int argc, char **argv) {
         if (!QDir().mkpath(outDir))
             throw std::runtime_error("cannot create " + outDir.toStdString());
         const QDir dir(outDir);
-        WriteFile(dir.filePath(QStringLiteral("demo.fob")), BuildObjectFile());
+        WriteFile(dir.filePath(QStringLiteral("demo.fob")), BuildObjectFile(DemoIndex()));
+        WriteFile(dir.filePath(QStringLiteral("demo-update.fob")),
+                  BuildObjectFile(UpdateIndex()));
         WriteFile(dir.filePath(QStringLiteral("demo.flf")), QByteArray(DemoLicence));
     } catch (const std::exception &error) {
         std::fprintf(stderr, "makesamples: %s\n", error.what());

@@ -96,23 +96,24 @@ std::unique_ptr<QDialog> TAboutBox::BuildDialog() const
                                                      Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                      Qt::WindowCloseButtonHint);
     dialog->setObjectName(QStringLiteral("dlgAbout"));
-    dialog->setWindowTitle(UiStrings::AboutCaption.arg(version.ProductName));
+    dialog->setWindowTitle(UiStrings::AboutCaption().arg(version.ProductName));
     dialog->setFixedSize(Scaled(ClientSize));
     const QFont font = WindowFont();
     if (font != QApplication::font())
         dialog->setFont(font);
 
     AddLabel(*dialog, "lblProductName", version.ProductName, TextLeft, 16);
-    AddLabel(*dialog, "lblVersion", UiStrings::AboutVersion.arg(version.FileVersion), TextLeft, 32);
+    AddLabel(*dialog, "lblVersion", UiStrings::AboutVersion().arg(version.FileVersion), TextLeft,
+             32);
     AddLabel(*dialog, "lblCopyright", version.LegalCopyright, TextLeft, 48);
     QLabel *memoryCaption =
-        AddLabel(*dialog, "lblPhysicalMemory", UiStrings::AboutPhysicalMemory, TextLeft, 168);
+        AddLabel(*dialog, "lblPhysicalMemory", UiStrings::AboutPhysicalMemory(), TextLeft, 168);
     const TMemoryStatus memory = MemorySource ? MemorySource() : TMemoryStatus{};
     QLabel *memoryFigure =
         AddFigure(*dialog, "lblPhysicalMemoryValue",
                   FormatTotalMemory(memory.TotalPhysical, ThousandSeparator), FiguresRight, 168);
     QLabel *resourcesCaption =
-        AddLabel(*dialog, "lblSystemResources", UiStrings::AboutSystemResources, TextLeft, 190);
+        AddLabel(*dialog, "lblSystemResources", UiStrings::AboutSystemResources(), TextLeft, 190);
     QLabel *resourcesFigure = AddFigure(*dialog, "lblSystemResourcesValue",
                                         FormatFreeShare(memory.MemoryLoad), FiguresRight, 190);
 
@@ -131,7 +132,7 @@ std::unique_ptr<QDialog> TAboutBox::BuildDialog() const
     if (!applicationIcon.isNull())
         icon->setPixmap(applicationIcon.pixmap(32, 32));
 
-    auto *ok = new QPushButton(UiStrings::AboutOK, dialog.get());
+    auto *ok = new QPushButton(UiStrings::AboutOK(), dialog.get());
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(Scaled(QRect(252, 220, 77, 25)));
     ok->setDefault(true);

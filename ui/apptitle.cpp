@@ -6,7 +6,7 @@ namespace {
 
 QString &Title()
 {
-    static QString title = UiStrings::ApplicationTitle;
+    static QString title = UiStrings::ApplicationTitle();
     return title;
 }
 

@@ -33,6 +33,8 @@ public:
             const QFileInfo proposed(setup.FileName);
             setDirectory(proposed.absolutePath());
             selectFile(proposed.fileName());
+        } else if (!setup.Folder.isEmpty() && QFileInfo(setup.Folder).isDir()) {
+            setDirectory(setup.Folder);
         }
     }
 
@@ -42,9 +44,9 @@ public:
             const QString chosen = selectedFiles().value(0);
             const QDir folder = QFileInfo(chosen).absoluteDir();
             if (!chosen.isEmpty() && !folder.exists()) {
-                QMessageBox::warning(
-                    this, windowTitle(),
-                    UiStrings::FolderMissing.arg(QDir::toNativeSeparators(folder.absolutePath())));
+                QMessageBox::warning(this, windowTitle(),
+                                     UiStrings::FolderMissing().arg(
+                                         QDir::toNativeSeparators(folder.absolutePath())));
                 return;
             }
         }
@@ -83,6 +85,9 @@ bool TFileDialog::Execute(QWidget *parent)
     if (!chosen)
         return false;
     FileName = *chosen;
+    Folder = QFileInfo(FileName).absolutePath();
+    if (OnConfirmed)
+        OnConfirmed(FileName);
     return true;
 }
 

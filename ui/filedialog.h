@@ -33,6 +33,10 @@ public:
     QStringList Filters;
     QString DefaultSuffix;
     QString FileName; // proposed at the next use; empty before the first
+    // Where the dialog starts while it proposes no file; empty: the current folder.
+    QString Folder;
+    // Told of every confirmed choice, before Execute returns.
+    std::function<void(const QString &path)> OnConfirmed;
 
     // Puts another runner in place and returns the one before; an empty
     // runner brings back the real dialog.

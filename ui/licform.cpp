@@ -6,6 +6,8 @@
 #include "fonts.h"
 #include "licencestatus.h"
 #include "licensefile.h"
+#include "screenfit.h"
+#include "windowmemory.h"
 
 #include <QApplication>
 #include <QScopeGuard>
@@ -16,29 +18,17 @@ TfrmLicense *frmLicense = nullptr;
 
 namespace {
 
-// Where the window opens: the designed place, moved up and left as far as
-// needed to keep the whole window on a smaller screen.
+// Where the window opens where the screen has room for it (see FitToScreen).
 constexpr QPoint LicenseWindowPosition(320, 400);
-
-QPoint KeptOnScreen(const QPoint &designed, const QSize &size)
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return designed;
-    const QRect available = screen->availableGeometry();
-    return {
-        std::max(available.left(), std::min(designed.x(), available.right() + 1 - size.width())),
-        std::max(available.top(), std::min(designed.y(), available.bottom() + 1 - size.height()))};
-}
 
 } // namespace
 
 TfrmLicense::TfrmLicense(QWidget *parent)
-    : QDialog(parent), dlgLoadLicense(TFileDialog::TKind::Open, QStringLiteral("Load License File"),
-                                      {QStringLiteral("Navision License Files (*.flf)"),
-                                       QStringLiteral("All Files (*)")})
+    : QDialog(parent), dlgLoadLicense(TFileDialog::TKind::Open, tr("Load License File"),
+                                      {tr("Navision License Files (*.flf)"), tr("All Files (*)")})
 {
     setupUi(this);
+    TWindowMemory::RememberFolder(dlgLoadLicense, QStringLiteral("licence"));
     // A dialog frame the user can't resize, with only a close button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -47,7 +37,8 @@ TfrmLicense::TfrmLicense(QWidget *parent)
         child->setGeometry(Scaled(child->geometry()));
     setFixedSize(Scaled(size()));
     // Designer writes no position for a window of its own: it is placed here.
-    move(KeptOnScreen(LicenseWindowPosition, size()));
+    move(LicenseWindowPosition);
+    DesignedGeometry = geometry();
 
     const QFont buttonFont = WindowFont();
     if (buttonFont != QApplication::font()) {
@@ -74,8 +65,42 @@ void TfrmLicense::LinkButton(QPushButton *button, QAction *action, void (TfrmLic
             [this, execute] { RunCommand([&] { (this->*execute)(); }); });
 }
 
+// The designed size where the screen has room for it; on a smaller screen
+// the text box gives up what is missing and the buttons keep their place at
+// the bottom right. At the designed place where it fits there, else centred
+// over the main window.
+void TfrmLicense::FitToScreen()
+{
+    const QRect available = AvailableArea(*this).marginsRemoved(FrameMargins(*this));
+    if (available.isEmpty())
+        return;
+    const QSize designed = DesignedGeometry.size();
+    const QSize fitted = designed.boundedTo(available.size());
+    const QSize shrink = designed - fitted;
+    const QSize previousShrink = designed - size();
+    const QPoint shift(shrink.width() - previousShrink.width(),
+                       shrink.height() - previousShrink.height());
+    if (!shift.isNull()) {
+        for (QWidget *button :
+             {static_cast<QWidget *>(cmdChange), static_cast<QWidget *>(cmdClose)})
+            button->move(button->pos() - shift);
+        memMain->resize(memMain->size() - QSize(shift.x(), shift.y()));
+        lblFileName->resize(lblFileName->width() - shift.x(), lblFileName->height());
+        setFixedSize(fitted);
+    }
+    QRect client(DesignedGeometry.topLeft(), fitted);
+    if (!IsOnScreen(*this, client)) {
+        const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+        client.moveCenter(owner ? owner->frameGeometry().center() : available.center());
+    }
+    move(client.topLeft());
+    KeepOnScreen(*this);
+}
+
 void TfrmLicense::showEvent(QShowEvent *event)
 {
+    if (!event->spontaneous())
+        FitToScreen();
     QDialog::showEvent(event);
     // FormShow: every showing starts from the licence active now. A window
     // restored by the desktop is no new showing.

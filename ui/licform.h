@@ -37,6 +37,9 @@ protected:
 private:
     void ShowActiveFile();
     void LinkButton(QPushButton *button, QAction *action, void (TfrmLicense::*execute)());
+    void FitToScreen();
+
+    QRect DesignedGeometry; // place and size of the design, scaled to the font
 };
 
 // The program's one licence window, created at start right after the main

@@ -5,13 +5,18 @@
 #include "busycursor.h"
 #include "codepage.h"
 #include "commandmanager.h"
+#include "compareform.h"
 #include "errorbox.h"
 #include "errors.h"
+#include "filterbar.h"
 #include "fonts.h"
 #include "imagelists.h"
 #include "keysearch.h"
 #include "licencestatus.h"
 #include "licform.h"
+#include "listselection.h"
+#include "readdatesas.h"
+#include "screenfit.h"
 #include "uistrings.h"
 
 #include <QApplication>
@@ -52,19 +57,6 @@ constexpr qint64 StatusPaintInterval = 40; // milliseconds
 // Where the window opens; its size is the form's.
 constexpr QPoint MainWindowPosition(266, 264);
 
-// The designed place, moved up and left as far as needed to keep the whole
-// window on a smaller screen.
-QPoint PlaceOnScreen(const QPoint &designed, const QSize &size)
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return designed;
-    const QRect available = screen->availableGeometry();
-    return {
-        std::max(available.left(), std::min(designed.x(), available.right() + 1 - size.width())),
-        std::max(available.top(), std::min(designed.y(), available.bottom() + 1 - size.height()))};
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
@@ -77,14 +69,18 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
                    const QStringList &arguments, const QString &licenceFile, QWidget *parent)
     : QMainWindow(parent),
       dlgOpen(TFileDialog::TKind::Open, QString(),
-              {QStringLiteral("Navision Object File (*.fob)"),
-               QStringLiteral("Navision Backup File (*.fbk)"), QStringLiteral("All Files (*)")}),
-      dlgExportList(TFileDialog::TKind::Save, QStringLiteral("Export List"),
-                    {QStringLiteral("Text (Tab Delimited) (*.txt)")}, QStringLiteral("txt"))
+              {tr("Object and Backup Files (*.fob *.fbk)"), tr("Navision Object File (*.fob)"),
+               tr("Navision Backup File (*.fbk)"), tr("All Files (*)")}),
+      dlgCompareWith(TFileDialog::TKind::Open, tr("Compare With"), dlgOpen.Filters),
+      dlgExportList(TFileDialog::TKind::Save, tr("Export List"),
+                    {tr("Text (Tab Delimited) (*.txt)")}, QStringLiteral("txt"))
 {
     setupUi(this);
     resize(Scaled(size()));
-    move(PlaceOnScreen(MainWindowPosition, size()));
+    // The designed place and size, kept inside the screen's available area.
+    const QRect placed = FitClientRect(QRect(MainWindowPosition, size()), {}, AvailableArea(*this));
+    resize(placed.size());
+    move(placed.topLeft());
     const QFont font = WindowFont();
     if (font != QApplication::font()) {
         setFont(font);
@@ -98,7 +94,14 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     stbMain->addPermanentWidget(LicenceStatus);
     SetUpList();
     SetUpCommands();
+    SetUpDesktopCommands();
     FormCreate(library, settings, arguments, licenceFile);
+    ShowSortOrder();
+    // Another order reopens the loaded file, its dates read in that order.
+    ReadDatesAs = new TReadDatesAsMenu(*mnuView, *acmMain, *FBinaryFile, [this] {
+        if (!FBinaryFile->FileName().isEmpty())
+            RunCommand([&] { OpenFile(QString(FBinaryFile->FileName())); });
+    });
     acmMain->UpdateAll();
 }
 
@@ -167,6 +170,8 @@ void TfrmMain::SetUpCommands()
         });
     };
     add(actFileOpen, &TfrmMain::actFileOpenExecute);
+    add(actFileCompareWith, &TfrmMain::actFileCompareWithExecute,
+        &TfrmMain::actFileCompareWithUpdate);
     add(actFileClose, &TfrmMain::actFileCloseExecute, &TfrmMain::actFileCloseUpdate);
     add(actFileExportList, &TfrmMain::actFileExportListExecute, &TfrmMain::actFileExportListUpdate);
     add(actFileExit, &TfrmMain::actFileExitExecute);
@@ -227,27 +232,34 @@ void TfrmMain::OpenFile(const QString &fileName)
     UpdateTitle();
     UpdateListCount();
     UpdateStatus();
+    FileOpened(fileName);
 }
 
 void TfrmMain::UpdateTitle()
 {
-    QString title = UiStrings::ApplicationTitle;
+    QString title = UiStrings::ApplicationTitle();
     if (!FBinaryFile->FileName().isEmpty())
-        title = UiStrings::TitleWithFile.arg(QFileInfo(FBinaryFile->FileName()).fileName(), title);
+        title =
+            UiStrings::TitleWithFile().arg(QFileInfo(FBinaryFile->FileName()).fileName(), title);
     SetApplicationTitle(title);
     setWindowTitle(LiteralCaption(ApplicationTitle()));
 }
 
 void TfrmMain::UpdateListCount()
 {
-    FListModel->SetItemCount(FBinaryFile->GetCount());
+    FListed.Refresh(*FBinaryFile);
+    FListModel->SetItemCount(FListed.Count());
 }
 
 void TfrmMain::UpdateStatus()
 {
-    QString text = UiStrings::ObjectCount.arg(FListModel->ItemCount());
+    QString text =
+        FListed.IsFiltering()
+            ? UiStrings::FilteredObjectCount().arg(FListModel->ItemCount()).arg(FListed.Total())
+            : UiStrings::ObjectCount().arg(FListModel->ItemCount());
     if (FBinaryFile->HideSystemObjects())
-        text += UiStrings::SystemObjectsHidden;
+        text += UiStrings::SystemObjectsHidden();
+    text += DatesReadAsStatusText(*FBinaryFile);
     stbMain->SetSimpleText(text);
 }
 
@@ -291,7 +303,7 @@ void TfrmMain::FilesDropped(const QStringList &files)
 
 void TfrmMain::lvwMainData(TListItem &item)
 {
-    const TNavisionObject &object = FBinaryFile->GetObject(item.Index);
+    const TNavisionObject &object = FBinaryFile->GetObject(FListed.Position(item.Index));
     item.Caption = DecodeText(object.GetTypeName());
     item.ImageIndex = int(object.ObjectType()) - 1;
     item.SubItems = {QString::number(object.ID()),
@@ -307,7 +319,7 @@ int TfrmMain::lvwMainDataFind(const QString &findString, int startIndex, bool wr
     return FindKeyPrefix(
         FListModel->ItemCount(),
         [this](int row, TKeyBuffer &key, qsizetype length) {
-            WriteKey(FBinaryFile->GetObject(row), key, length);
+            WriteKey(FBinaryFile->GetObject(FListed.Position(row)), key, length);
         },
         EncodeText(findString), startIndex, wrap);
 }
@@ -325,6 +337,25 @@ void TfrmMain::actFileOpenExecute()
         OpenFile(dlgOpen.FileName);
 }
 
+// The open file is the old one; the comparison window reads both anew and
+// lives beside the main window until it is closed.
+void TfrmMain::actFileCompareWithExecute()
+{
+    if (!dlgCompareWith.Execute(this))
+        return;
+    auto window =
+        std::make_unique<TfrmCompare>(FBinaryFile->LicenseFile(), FBinaryFile->Settings(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->Compare(FBinaryFile->FileName(), dlgCompareWith.FileName,
+                    FBinaryFile->HideSystemObjects(), FBinaryFile->DateOrderChoice());
+    window.release()->show();
+}
+
+void TfrmMain::actFileCompareWithUpdate(QAction &action)
+{
+    action.setEnabled(!FBinaryFile->FileName().isEmpty());
+}
+
 void TfrmMain::actFileCloseExecute()
 {
     FBinaryFile->Clear();
@@ -340,7 +371,12 @@ void TfrmMain::actFileCloseUpdate(QAction &action)
 
 void TfrmMain::actFileExportListExecute()
 {
-    if (dlgExportList.Execute(this))
+    if (!dlgExportList.Execute(this))
+        return;
+    // What the list shows: with a filter, only the rows it keeps.
+    if (FListed.IsFiltering())
+        FBinaryFile->SavePositionsToFile(dlgExportList.FileName, FListed.Positions());
+    else
         FBinaryFile->SaveListToFile(dlgExportList.FileName);
 }
 
@@ -373,7 +409,8 @@ void TfrmMain::SortBy(int key)
             FBinaryFile->SetSortDirection(0);
     }
     FBinaryFile->SetSortKey(key);
-    FListModel->RepaintAll();
+    ShowSortOrder();
+    RelistRows();
 }
 
 void TfrmMain::actViewHideSysObjectsExecute()
@@ -403,7 +440,9 @@ void TfrmMain::actToolsLicenseFileExecute()
     UpdateLicenceStatus();
     if (frmLicense->Changed) {
         FBinaryFile->RefreshPermissions();
-        FListModel->RepaintAll();
+        RelistRows();
+        for (TfrmCompare *comparison : findChildren<TfrmCompare *>())
+            comparison->RefreshPermissions();
     }
 }
 

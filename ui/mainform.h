@@ -5,6 +5,7 @@
 
 #include "binaryfile.h"
 #include "filedialog.h"
+#include "objectfilter.h"
 #include "objectlistmodel.h"
 #include "rememberedlicence.h"
 #include "ui_mainform.h"
@@ -18,7 +19,10 @@
 
 class TAboutBox;
 class TCommandManager;
+class TFilterBar;
+class TRecentFiles;
 class TLicenceStatus;
+class TReadDatesAsMenu;
 
 class TfrmMain : public QMainWindow, public Ui::TfrmMain {
     Q_OBJECT
@@ -35,6 +39,8 @@ public:
 
     TNavisionBinaryFile &BinaryFile() const { return *FBinaryFile; }
     TObjectListModel &ListModel() const { return *FListModel; }
+    // The rows the list shows: the visible list, or what the filter keeps of it.
+    const TListedObjects &Listed() const { return FListed; }
 
     void OpenFile(const QString &fileName);
     void UpdateTitle();
@@ -52,6 +58,8 @@ public:
 
     // The commands.
     void actFileOpenExecute();
+    void actFileCompareWithExecute();
+    void actFileCompareWithUpdate(QAction &action);
     void actFileCloseExecute();
     void actFileCloseUpdate(QAction &action);
     void actFileExportListExecute();
@@ -63,14 +71,30 @@ public:
     void actViewHideSysObjectsUpdate(QAction &action);
     void actToolsLicenseFileExecute();
     void actHelpAboutExecute();
+    // Additions: the filter bar, copying rows, reading the file again.
+    void actViewFilterExecute();
+    void actEditCopyExecute();
+    void actEditCopyUpdate(QAction &action);
+    void actFileReloadExecute();
+    // The filter bar's filter over the list; listChanged: the model's list
+    // was sorted, reloaded or its rights changed since the rows were taken.
+    void ApplyFilter(bool listChanged = false);
 
     TCommandManager *acmMain;
     QList<QIcon> imlToolbar;
     QList<QIcon> imlListView;
     TFileDialog dlgOpen;
+    TFileDialog dlgCompareWith;
     TFileDialog dlgExportList;
     TAboutBox *dlgAbout;
+    TFilterBar *barFilter;
+    QAction *actViewFilter;
+    QAction *actEditCopy;
+    QAction *actEditSelectAll;
+    QAction *actFileReload;
+    QMenu *mnuFileRecent;
     TLicenceStatus *LicenceStatus;
+    TReadDatesAsMenu *ReadDatesAs; // the View menu's Read Dates As
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -82,10 +106,19 @@ private:
     void SetUpCommands();
     void SetUpList();
     void SortBy(int key);
+    void SetUpDesktopCommands();
+    // After the model's list changed its order or its objects' rights: the
+    // filtered rows afresh, or a repaint where nothing is filtered.
+    void RelistRows();
+    void ShowSortOrder();
+    // Every successful open goes to the front of the recent files.
+    void FileOpened(const QString &fileName);
     void ShowStatusNow();
 
     std::unique_ptr<TNavisionBinaryFile> FBinaryFile;
     TObjectListModel *FListModel;
+    TListedObjects FListed;
+    TRecentFiles *FRecentFiles = nullptr;
     QElapsedTimer StatusPaintClock;
     static constexpr int EntriesPerClockRead = 256;
     int EntriesSinceClockRead = 0;

@@ -69,10 +69,10 @@ QString FormatTotalMemory(uint64_t bytes, const QString &thousandSeparator)
 {
     // The nearest whole kilobyte; the sum can't overflow below 2^64 - 512.
     const uint64_t kilobytes = bytes / 1024 + (bytes % 1024 >= 512 ? 1 : 0);
-    return UiStrings::MemoryKilobytes.arg(GroupThousands(kilobytes, thousandSeparator));
+    return UiStrings::MemoryKilobytes().arg(GroupThousands(kilobytes, thousandSeparator));
 }
 
 QString FormatFreeShare(int memoryLoad)
 {
-    return UiStrings::MemoryFreeShare.arg(100 - memoryLoad);
+    return UiStrings::MemoryFreeShare().arg(100 - memoryLoad);
 }

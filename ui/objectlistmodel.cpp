@@ -38,6 +38,13 @@ void TObjectListModel::SetItemCount(int count)
     RepaintAll();
 }
 
+void TObjectListModel::ResetItemCount(int count)
+{
+    beginResetModel();
+    Count = std::max(count, 0);
+    endResetModel();
+}
+
 void TObjectListModel::RepaintAll()
 {
     if (Count > 0)
@@ -113,7 +120,7 @@ QVariant TObjectListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(ListColumns[size_t(section)].Caption);
+        return tr(ListColumns[size_t(section)].Caption);
     if (role == Qt::TextAlignmentRole)
         return int(ListColumns[size_t(section)].Alignment | Qt::AlignVCenter);
     return {};

@@ -27,13 +27,13 @@ struct TListColumn {
 
 // Their positions are the Sort Keys.
 inline constexpr std::array<TListColumn, 7> ListColumns{{
-    {"Type", 80, Qt::AlignLeft},
-    {"ID", 80, Qt::AlignRight},
-    {"Name", 160, Qt::AlignLeft},
-    {"Date/Time", 120, Qt::AlignRight},
-    {"Size", 60, Qt::AlignRight},
-    {"Version List", 240, Qt::AlignLeft},
-    {"License Permissions", 60, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "Type"), 80, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "ID"), 80, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "Name"), 160, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "Date/Time"), 120, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "Size"), 60, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "Version List"), 240, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "License Permissions"), 60, Qt::AlignLeft},
 }};
 
 class TObjectListModel : public QAbstractTableModel {
@@ -51,6 +51,9 @@ public:
     // Rows beyond the new count go, new ones are added at the end; the rows
     // that stay keep their selection. Every row is then painted afresh.
     void SetItemCount(int count);
+    // All rows anew, as for another list: no selection is kept. Cheaper for
+    // the view than removing and inserting rows when most of them change.
+    void ResetItemCount(int count);
     // Has every row asked for again, the count unchanged.
     void RepaintAll();
 

@@ -12,7 +12,7 @@ TObjectListView::TObjectListView(QWidget *parent) : QTreeView(parent)
     setItemsExpandable(false);
     setUniformRowHeights(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAllColumnsShowFocus(true);
     setSortingEnabled(false);
@@ -20,7 +20,8 @@ TObjectListView::TObjectListView(QWidget *parent) : QTreeView(parent)
 
     QHeaderView *columns = header();
     columns->setSectionsClickable(true);
-    columns->setSortIndicatorShown(false);
+    columns->setSortIndicatorShown(true);
+    columns->setSortIndicator(-1, Qt::AscendingOrder);
     columns->setSectionsMovable(false);
     columns->setStretchLastSection(false);
     columns->setHighlightSections(false);
@@ -39,6 +40,14 @@ void TObjectListView::ApplyColumnLayout()
         header()->setSectionResizeMode(int(column), QHeaderView::Interactive);
         header()->resizeSection(int(column), Scaled(ListColumns[column].Width));
     }
+}
+
+void TObjectListView::ShowSortOrder(int key, int direction)
+{
+    // Only direction 1 sorts descending; a key without a column shows no mark.
+    const bool hasColumn = model() && key >= 0 && key < model()->columnCount();
+    header()->setSortIndicator(hasColumn ? key : -1,
+                               direction == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void TObjectListView::SetFindHandler(TFindHandler handler)

@@ -1,5 +1,5 @@
-// The report-style object list: whole-row single selection, no editing, a
-// clickable header without sort mark. Typed text goes to a find handler,
+// The report-style object list: whole-row extended selection, no editing, a
+// clickable header that marks the column of the sort order. Typed text goes to a find handler,
 // and a header click is reported with the column's position.
 #pragma once
 
@@ -20,6 +20,8 @@ public:
 
     void setModel(QAbstractItemModel *model) override;
     void SetFindHandler(TFindHandler handler);
+    // Marks the header column of the Sort Key with the Sort Direction.
+    void ShowSortOrder(int key, int direction);
 
     // Characters typed in quick succession build one search text, as in
     // every Qt view; the search starts at the current row, or at the top.

@@ -1,24 +1,99 @@
 // The texts the windows show to people, kept together as the program's
 // string table; captions and hints of commands live in the form files.
+// Each is looked up in the translation of the user's language when asked.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace UiStrings {
 
-inline const QString ApplicationTitle = QStringLiteral("Quintarel");
-inline const QString TitleWithFile = QStringLiteral("%1 - %2"); // file name, title
-inline const QString ObjectCount = QStringLiteral("%1 object(s)");
-inline const QString SystemObjectsHidden = QStringLiteral(" (system objects are hidden)");
+inline QString ApplicationTitle()
+{
+    return QCoreApplication::translate("UiStrings", "Quintarel");
+}
+// The file name, then the title.
+inline QString TitleWithFile()
+{
+    return QCoreApplication::translate("UiStrings", "%1 - %2");
+}
+inline QString ObjectCount()
+{
+    return QCoreApplication::translate("UiStrings", "%1 object(s)");
+}
+// The objects listed, then all visible objects.
+inline QString FilteredObjectCount()
+{
+    return QCoreApplication::translate("UiStrings", "%1 of %2 object(s)");
+}
+inline QString SystemObjectsHidden()
+{
+    return QCoreApplication::translate("UiStrings", " (system objects are hidden)");
+}
 
-inline const QString AboutCaption = QStringLiteral("About %1");
-inline const QString AboutVersion = QStringLiteral("Version %1");
-inline const QString AboutPhysicalMemory = QStringLiteral("Physical memory available to Windows:");
-inline const QString AboutSystemResources = QStringLiteral("System resources:");
-inline const QString AboutOK = QStringLiteral("OK");
-inline const QString MemoryKilobytes = QStringLiteral("%1 KB");
-inline const QString MemoryFreeShare = QStringLiteral("%1% Free");
+inline QString AboutCaption()
+{
+    return QCoreApplication::translate("UiStrings", "About %1");
+}
+inline QString AboutVersion()
+{
+    return QCoreApplication::translate("UiStrings", "Version %1");
+}
+inline QString AboutPhysicalMemory()
+{
+    return QCoreApplication::translate("UiStrings", "Physical memory available to Windows:");
+}
+inline QString AboutSystemResources()
+{
+    return QCoreApplication::translate("UiStrings", "System resources:");
+}
+inline QString AboutOK()
+{
+    return QCoreApplication::translate("UiStrings", "OK");
+}
+inline QString MemoryKilobytes()
+{
+    return QCoreApplication::translate("UiStrings", "%1 KB");
+}
+inline QString MemoryFreeShare()
+{
+    return QCoreApplication::translate("UiStrings", "%1% Free");
+}
 
-inline const QString FolderMissing = QStringLiteral("The folder \"%1\" does not exist");
+// The dates of a file read in another order than the user's, and the choice of order.
+// "month/day/year"
+inline QString DatesReadAs()
+{
+    return QCoreApplication::translate("UiStrings", "; dates read as %1");
+}
+inline QString ReadDatesAs()
+{
+    return QCoreApplication::translate("UiStrings", "Read Dates &As");
+}
+inline QString ReadDatesAsAutomatic()
+{
+    return QCoreApplication::translate("UiStrings", "&Automatic");
+}
+inline QString ReadDatesAsRegionalSettings()
+{
+    return QCoreApplication::translate("UiStrings", "&Regional Settings");
+}
+inline QString ReadDatesAsDayMonthYear()
+{
+    return QCoreApplication::translate("UiStrings", "&Day/Month/Year");
+}
+inline QString ReadDatesAsMonthDayYear()
+{
+    return QCoreApplication::translate("UiStrings", "&Month/Day/Year");
+}
+inline QString ReadDatesAsYearMonthDay()
+{
+    return QCoreApplication::translate("UiStrings", "&Year/Month/Day");
+}
+
+inline QString FolderMissing()
+{
+    return QCoreApplication::translate("UiStrings", "The folder \"%1\" does not exist");
+}
 
 } // namespace UiStrings

@@ -59,7 +59,7 @@ void TestCommandLines::answers_data()
     QTest::addColumn<QString>("firstLine");
 
     const QString demo = Samples + "/demo.fob";
-    const QString listerUsage = "Usage: quintarel-cli [options] FILE";
+    const QString listerUsage = "Usage: quintarel-cli [options] FILE...";
     const QString listerVersion = "quintarel-cli " + Version;
     QTest::newRow("lister --help") << false << QStringList{"--help"} << 0 << listerUsage;
     QTest::newRow("lister -h") << false << QStringList{"-h"} << 0 << listerUsage;

@@ -9,6 +9,10 @@ class TestListerOptions : public QObject {
 private slots:
     void parses_data();
     void parses();
+    void dateOrders_data();
+    void dateOrders();
+    void output_data();
+    void output();
     void refuses_data();
     void refuses();
 };
@@ -77,14 +81,98 @@ void TestListerOptions::parses()
     QCOMPARE(options.Files, QStringList{file});
 }
 
+Q_DECLARE_METATYPE(TDateOrderChoice)
+
+void TestListerOptions::dateOrders_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<TDateOrderChoice>("choice");
+    QTest::newRow("default") << QStringList{"a.fob"} << TDateOrderChoice::Automatic;
+    QTest::newRow("auto") << QStringList{"--date-order", "auto", "a.fob"}
+                          << TDateOrderChoice::Automatic;
+    QTest::newRow("locale") << QStringList{"--date-order=locale", "a.fob"}
+                            << TDateOrderChoice::RegionalSettings;
+    QTest::newRow("dmy") << QStringList{"a.fob", "--date-order", "dmy"} << TDateOrderChoice::DMY;
+    QTest::newRow("MDY") << QStringList{"--date-order", "MDY", "a.fob"} << TDateOrderChoice::MDY;
+    QTest::newRow("ymd") << QStringList{"--date-order", "ymd", "a.fob"} << TDateOrderChoice::YMD;
+}
+
+void TestListerOptions::dateOrders()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(TDateOrderChoice, choice);
+    const TListerCommandLine commandLine = ParseListerArguments(arguments);
+    QVERIFY2(commandLine.Options.has_value(), qPrintable(commandLine.Exit.Text));
+    QCOMPARE(commandLine.Options->DateOrder, choice);
+}
+
+void TestListerOptions::output_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<bool>("isoDates");
+    QTest::addColumn<bool>("fileColumn");
+    QTest::addColumn<int>("files");
+
+    const int tsv = int(TListFormat::Tsv), csv = int(TListFormat::Csv),
+              json = int(TListFormat::Json);
+    QTest::newRow("tsv as before") << QStringList{"a.fob"} << tsv << false << false << false << 1;
+    QTest::newRow("tsv with header and iso dates")
+        << QStringList{"--header", "--iso-dates", "--format=TSV", "a.fob"} << tsv << true << true
+        << false << 1;
+    QTest::newRow("csv has header and iso dates")
+        << QStringList{"--format", "csv", "a.fob"} << csv << true << true << false << 1;
+    QTest::newRow("json has iso dates")
+        << QStringList{"--format", "Json", "a.fob"} << json << false << true << false << 1;
+    QTest::newRow("several files and standard input")
+        << QStringList{"a.fob", "-", "b.fbk"} << tsv << false << false << true << 3;
+    QTest::newRow("export of several to standard output")
+        << QStringList{"--export", "-", "a.fob", "b.fbk"} << tsv << false << false << true << 2;
+}
+
+void TestListerOptions::output()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, format);
+    QFETCH(bool, header);
+    QFETCH(bool, isoDates);
+    QFETCH(bool, fileColumn);
+    QFETCH(int, files);
+    const TListerCommandLine commandLine = ParseListerArguments(arguments);
+    QVERIFY2(commandLine.Options.has_value(), qPrintable(commandLine.Exit.Text));
+    const TListFormatOptions &output = commandLine.Options->Output;
+    QCOMPARE(int(output.Format), format);
+    QCOMPARE(output.Header, header);
+    QCOMPARE(output.IsoDates, isoDates);
+    QCOMPARE(output.FileColumn, fileColumn);
+    QCOMPARE(commandLine.Options->Files.size(), files);
+}
+
 void TestListerOptions::refuses_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
 
     QTest::newRow("no file") << QStringList{} << "No object file given.";
-    QTest::newRow("two files") << QStringList{"a.fob", "b.fob"}
-                               << "Only one object file can be listed.";
+    QTest::newRow("unknown format")
+        << QStringList{"--format", "xml", "a.fob"} << "Unknown format \"xml\".";
+    QTest::newRow("header in json") << QStringList{"--format", "json", "--header", "a.fob"}
+                                    << "--header is for the tsv and csv formats.";
+    QTest::newRow("export with a format")
+        << QStringList{"--export", "o.txt", "--format", "csv", "a.fob"}
+        << "--export writes the Export List's own format; --format, --header and --iso-dates "
+           "don't apply to it.";
+    QTest::newRow("export with iso dates")
+        << QStringList{"--export", "-", "--iso-dates", "a.fob"}
+        << "--export writes the Export List's own format; --format, --header and --iso-dates "
+           "don't apply to it.";
+    QTest::newRow("export file of two")
+        << QStringList{"--export", "o.txt", "a.fob", "b.fob"}
+        << "--export to a file takes one object file; --export - writes the exports of several "
+           "one after the other.";
+    QTest::newRow("standard input twice")
+        << QStringList{"-", "a.fob", "-"} << "Standard input (-) can be read only once.";
     QTest::newRow("unknown key") << QStringList{"--sort", "colour", "a.fob"}
                                  << "Unknown sort key \"colour\".";
     QTest::newRow("key out of range")
@@ -97,6 +185,8 @@ void TestListerOptions::refuses_data()
         << QStringList{"--export=", "a.fob"} << "--export needs a file name.";
     QTest::newRow("unknown option")
         << QStringList{"--colour", "a.fob"} << "Unknown option 'colour'.";
+    QTest::newRow("unknown date order")
+        << QStringList{"--date-order", "dym", "a.fob"} << "Unknown date order \"dym\".";
     QTest::newRow("flag with a value")
         << QStringList{"--descending=yes", "a.fob"} << "Unexpected value after '--descending'.";
 }

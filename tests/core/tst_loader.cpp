@@ -173,10 +173,12 @@ void TestLoader::cutShortEntries_data()
     const QByteArray a = Table("1", "Alpha");
     QTest::newRow("object entry cut short")
         << (a + Table("2").left(100)) << QStringList{"Table 1 Alpha"}
-        << "The object entry at byte 161 is cut short: the file ends after 100 of its 161 bytes";
+        << "The object entry is cut short: the file ends after 100 of its 161 bytes. Entry 2 at "
+           "byte 161";
     QTest::newRow("tag cut short")
         << (a + QByteArray("Tab")) << QStringList{"Table 1 Alpha"}
-        << "The object entry at byte 161 is cut short: the file ends after 3 of its 161 bytes";
+        << "The object entry is cut short: the file ends after 3 of its 161 bytes. Entry 2 at "
+           "byte 161";
     QTest::newRow("table data cut short")
         << (a + TableDataEntry().left(50)) << QStringList{"Table 1 Alpha"} << QString();
     QTest::newRow("table data tag alone")
@@ -186,14 +188,16 @@ void TestLoader::cutShortEntries_data()
     QTest::newRow("text after good entries, no end of index")
         << (a + b + QByteArray("no index here, just text. ").repeated(8))
         << QStringList{"Table 1 Alpha", "Table 2 Beta"}
-        << "'ere, just ' is not a valid integer value";
+        << "'ere, just ' is not a valid integer value. Entry 3 at byte 322";
     QTest::newRow("binary garbage after good entries, no end of index")
         << (a + b + QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a").repeated(20))
         << QStringList{"Table 1 Alpha", "Table 2 Beta"}
-        << "'\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a' is not a valid integer value";
+        << "'\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a' is not a valid integer value. Entry 3 "
+           "at byte 322";
     QTest::newRow("short garbage after good entries, no end of index")
         << (a + b + QByteArray("\xff\xfe garbage")) << QStringList{"Table 1 Alpha", "Table 2 Beta"}
-        << "The object entry at byte 322 is cut short: the file ends after 10 of its 161 bytes";
+        << "The object entry is cut short: the file ends after 10 of its 161 bytes. Entry 3 at "
+           "byte 322";
 }
 
 void TestLoader::cutShortEntries()
@@ -242,6 +246,8 @@ void TestLoader::conversionErrorKeepsEarlierObjects()
     file.close();
 
     TModelFixture fixture;
+    // The regional settings alone: no other date order is tried.
+    fixture.Model.SetDateOrderChoice(TDateOrderChoice::RegionalSettings);
     int reported = 0;
     fixture.Model.OnObjectLoaded = [&](TNavisionBinaryFile &, const TNavisionObject &) {
         ++reported;
@@ -251,7 +257,10 @@ void TestLoader::conversionErrorKeepsEarlierObjects()
         fixture.Model.LoadFromFile(path);
         QFAIL("the file was read without error");
     } catch (const TError &error) {
-        QCOMPARE(error.message(), QString("'29/02/2009 10:15:30' is not a valid date and time"));
+        QCOMPARE(error.message(),
+                 QString("'29/02/2009 10:15:30' is not a valid date and time. Entry 10 at byte "
+                         "1449 of \"%1\".")
+                     .arg(path));
     }
     QCOMPARE(fixture.Model.GetCount(), 9);
     QCOMPARE(reported, 9);

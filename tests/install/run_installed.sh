@@ -65,7 +65,9 @@ grep -qF "Cannot find the database access library \"libcfront.so\" in $broken/bi
 
 # The desktop program on a file: it loads the moved tree's library and keeps
 # running (an error at start would end it, or leave it with nothing loaded).
-QT_QPA_PLATFORM=offscreen "$moved/bin/quintarel" "$sample" >gui.txt 2>&1 &
+# What it remembers (recent files) goes to the work folder, not the home folder.
+XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen "$moved/bin/quintarel" "$sample" \
+    >gui.txt 2>&1 &
 gui=$!
 trap 'kill $gui 2>/dev/null || true' EXIT
 loaded=no

@@ -328,9 +328,10 @@ void TestSampleFiles::generatorWritesTheCommittedSamples() {
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
 
-    for (const char *name : {"demo.fob", "demo.flf"}) {
+    for (const char *name : {"demo.fob", "demo-update.fob", "demo.flf"}) {
         const QByteArray generated = ReadFile(QDir(outDir).filePath(QString::fromLatin1(name)));
-        const QByteArray committed = name == QByteArrayView("demo.fob") ? Fob : Flf;
+        const QByteArray committed = ReadFile(SamplePath(name));
+        QVERIFY2(!committed.isEmpty(), name);
         QVERIFY2(
             generated == committed,
             qPrintable(QStringLiteral("%1 differs from what makesamples writes (%2); "

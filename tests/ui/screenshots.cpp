@@ -1,27 +1,45 @@
 // Takes the pictures of the program's windows for the README and for a look
 // at them as a user sees them: scripts/screenshot.sh runs it under Xvfb.
 //
-//   quintarel-screenshots OUTPUT-FOLDER OBJECT-FILE
+//   quintarel-screenshots OUTPUT-FOLDER OBJECT-FILE [NEWER-OBJECT-FILE]
 //       builds the windows as the program does, opens the file, sorts by
 //       name, selects a row, and saves mainwindow.png, mainwindow-viewmenu.png,
-//       license.png, about.png and exportlist.png (the save dialog, cancelled).
+//       license.png, about.png and exportlist.png (the save dialog, cancelled);
+//       with a newer file, File, Compare With... on it gives compare.png, and
+//       the same window in a dark palette compare-dark.png.
+//   quintarel-screenshots --filter OUTPUT-FOLDER OBJECT-FILE
+//       the main window with the filter bar open, keeping the objects whose
+//       name, version list or ID holds "sales": mainwindow-filter.png; under a German
+//       locale (LANG=de_DE.UTF-8) the program's German texts show, and the
+//       picture is named mainwindow-de.png.
 //   quintarel-screenshots --screen PNG
 //       saves the whole screen (the real program, started beside it).
 
 #include "apptitle.h"
 #include "cfront.h"
+#include "compareform.h"
+#include "comparemodel.h"
 #include "errors.h"
+#include "filterbar.h"
 #include "imagelists.h"
 #include "licform.h"
 #include "mainform.h"
+#include "objectlistview.h"
+#include "screenfit.h"
+#include "translations.h"
 #include "uistrings.h"
 #include "versionresource.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -65,20 +83,67 @@ int SaveScreen(const QString &path)
     return screen && Save(screen->grabWindow(0), path) ? 0 : 1;
 }
 
-int SaveWindows(const QString &folder, const QString &objectFile)
+// File, Compare With... on the newer file, a changed row selected; then the
+// same in a dark palette, to see that the marks stay readable.
+bool SaveComparison(TfrmMain &mainWindow, const QString &newerFile, const QDir &out)
+{
+    const TFileDialog::TRunner previous = TFileDialog::SetRunner(
+        [&](QWidget *, const TFileDialog &) -> std::optional<QString> { return newerFile; });
+    mainWindow.actFileCompareWith->trigger();
+    TFileDialog::SetRunner(previous);
+    const QList<TfrmCompare *> windows = mainWindow.findChildren<TfrmCompare *>();
+    if (windows.isEmpty()) {
+        std::fprintf(stderr, "The comparison window did not open\n");
+        return false;
+    }
+    TfrmCompare &compare = *windows.back();
+    compare.move(mainWindow.pos() + QPoint(40, 60));
+    compare.lvwCompare->setFocus();
+    compare.lvwCompare->setCurrentIndex(compare.Model().index(1, 0));
+    QApplication::setActiveWindow(&compare);
+    Settle();
+    bool ok = Save(compare.grab(), out.filePath(QStringLiteral("compare.png")));
+
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(45, 45, 48));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(38, 79, 120));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    QApplication::setPalette(dark);
+    compare.chkShowUnchanged->setChecked(true);
+    Settle();
+    ok = Save(compare.grab(), out.filePath(QStringLiteral("compare-dark.png"))) && ok;
+    QApplication::setPalette(light);
+    compare.close();
+    return ok;
+}
+
+// The licence beside the object file (samples/demo.flf), as make run starts
+// with it; empty when there is none.
+QString LicenceBeside(const QString &objectFile)
+{
+    const QString licence = QFileInfo(objectFile).dir().filePath(QStringLiteral("demo.flf"));
+    return QFileInfo::exists(licence) ? licence : QString();
+}
+
+int SaveWindows(const QString &folder, const QString &objectFile, const QString &newerFile)
 {
     QDir().mkpath(folder);
     QDir out(folder);
 
-    SetApplicationTitle(UiStrings::ApplicationTitle);
+    SetApplicationTitle(UiStrings::ApplicationTitle());
     QApplication::setWindowIcon(ApplicationIcon());
     SetExecutableVersionInfo(QuintarelVersionResource());
     const TCFrontEntryPoints &library = LoadCFront();
 
-    // With the licence beside the object file (samples/demo.flf), as make run starts.
-    const QString licence = QFileInfo(objectFile).dir().filePath(QStringLiteral("demo.flf"));
     TfrmMain mainWindow(library, TRegionalSettings::FromSystem(), {objectFile},
-                        QFileInfo::exists(licence) ? licence : QString());
+                        LicenceBeside(objectFile));
     TfrmLicense licenseWindow(&mainWindow);
     frmLicense = &licenseWindow;
     mainWindow.actViewSortByName->trigger();
@@ -107,8 +172,28 @@ int SaveWindows(const QString &folder, const QString &objectFile)
     ok = SaveModal(mainWindow.actHelpAbout, out.filePath(QStringLiteral("about.png"))) && ok;
     ok = SaveModal(mainWindow.actFileExportList, out.filePath(QStringLiteral("exportlist.png"))) &&
          ok;
+    if (!newerFile.isEmpty())
+        ok = SaveComparison(mainWindow, newerFile, out) && ok;
     frmLicense = nullptr;
     return ok ? 0 : 1;
+}
+
+int SaveFilteredWindow(const QString &folder, const QString &objectFile)
+{
+    QDir().mkpath(folder);
+    const bool german = InstallTranslations();
+    SetApplicationTitle(UiStrings::ApplicationTitle());
+    QApplication::setWindowIcon(ApplicationIcon());
+    TfrmMain mainWindow(LoadCFront(), TRegionalSettings::FromSystem(), {objectFile},
+                        LicenceBeside(objectFile));
+    mainWindow.actViewFilter->trigger();
+    mainWindow.barFilter->edtFilterText->setText(QStringLiteral("sales"));
+    mainWindow.lvwMain->setCurrentIndex(mainWindow.ListModel().index(1, 0));
+    QApplication::setActiveWindow(&mainWindow);
+    Settle();
+    const QString name =
+        german ? QStringLiteral("mainwindow-de.png") : QStringLiteral("mainwindow-filter.png");
+    return Save(mainWindow.grab(), QDir(folder).filePath(name)) ? 0 : 1;
 }
 
 } // namespace
@@ -116,16 +201,30 @@ int SaveWindows(const QString &folder, const QString &objectFile)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    application.installEventFilter(new TScreenFitter(&application));
+    // Pictures start from a first run: no remembered size or recent files,
+    // and nothing written to the user's settings.
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     const QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.size() == 3 && arguments[0] == QLatin1String("--filter")) {
+        try {
+            return SaveFilteredWindow(arguments[1], arguments[2]);
+        } catch (const TError &error) {
+            std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+            return 1;
+        }
+    }
     if (arguments.size() == 2 && arguments[0] == QLatin1String("--screen"))
         return SaveScreen(arguments[1]);
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: quintarel-screenshots OUTPUT-FOLDER OBJECT-FILE\n"
+    if (arguments.size() != 2 && arguments.size() != 3) {
+        std::fprintf(stderr, "usage: quintarel-screenshots OUTPUT-FOLDER OBJECT-FILE "
+                             "[NEWER-OBJECT-FILE]\n"
                              "       quintarel-screenshots --screen PNG\n");
         return 2;
     }
     try {
-        return SaveWindows(arguments[0], arguments[1]);
+        return SaveWindows(arguments[0], arguments[1], arguments.value(2));
     } catch (const TError &error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.message()));
         return 1;

@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
@@ -183,7 +184,10 @@ void TMainWindowTest::startsWithoutFile()
     QCOMPARE(TickedSortCommand(*window), window->actViewSortByType);
     QVERIFY(!window->actViewHideSysObjects->isChecked());
     QVERIFY(window->acceptDrops());
-    QCOMPARE(window->size(), Scaled(QSize(811, 275)));
+    // The design's size, as far as the screen has room for it.
+    QCOMPARE(window->size(),
+             Scaled(QSize(811, 275))
+                 .boundedTo(QGuiApplication::primaryScreen()->availableGeometry().size()));
 }
 
 void TMainWindowTest::commandsCarryTheirSettings_data()
@@ -199,10 +203,14 @@ void TMainWindowTest::commandsCarryTheirSettings_data()
                           << "&Open..."
                           << "Open"
                           << "Ctrl+O" << -1 << true;
+    QTest::newRow("compare") << "actFileCompareWith"
+                             << "Compare &With..."
+                             << ""
+                             << "Ctrl+D" << -1 << false;
     QTest::newRow("close") << "actFileClose"
                            << "&Close"
                            << ""
-                           << "" << -1 << false;
+                           << "Ctrl+W" << -1 << false;
     QTest::newRow("export") << "actFileExportList"
                             << "Export &List..."
                             << ""
@@ -210,7 +218,19 @@ void TMainWindowTest::commandsCarryTheirSettings_data()
     QTest::newRow("exit") << "actFileExit"
                           << "E&xit"
                           << "Exit"
-                          << "" << -1 << false;
+                          << "Ctrl+Q" << -1 << false;
+    QTest::newRow("reload") << "actFileReload"
+                            << "&Reload"
+                            << ""
+                            << "F5" << -1 << false;
+    QTest::newRow("filter") << "actViewFilter"
+                            << "&Filter..."
+                            << ""
+                            << "Ctrl+F" << -1 << false;
+    QTest::newRow("copy") << "actEditCopy"
+                          << "&Copy"
+                          << ""
+                          << "Ctrl+C" << -1 << false;
     QTest::newRow("type") << "actViewSortByType"
                           << "Sort by &Type"
                           << ""
@@ -281,8 +301,15 @@ void TMainWindowTest::menusListCommandsInOrder_data()
     QTest::addColumn<QStringList>("entries");
 
     QTest::newRow("file") << "mnuFile"
-                          << "&File" << QStringList{"&Open...",        "&Close", "-",
-                                                    "&Export List...", "-",      "E&xit"};
+                          << "&File" << QStringList{"&Open...",
+                                                    "Recent &Files",
+                                                    "&Reload",
+                                                    "Compare &With...",
+                                                    "&Close",
+                                                    "-",
+                                                    "&Export List...",
+                                                    "-",
+                                                    "E&xit"};
     QTest::newRow("view") << "mnuView"
                           << "&View"
                           << QStringList{"Sort by &Type",
@@ -293,7 +320,11 @@ void TMainWindowTest::menusListCommandsInOrder_data()
                                          "Sort by &Version List",
                                          "Sort by License &Permissions",
                                          "-",
-                                         "&Hide System Objects"};
+                                         "&Hide System Objects",
+                                         "-",
+                                         "&Filter...",
+                                         "-",
+                                         "Read Dates &As"};
     QTest::newRow("tools") << "mnuTools"
                            << "&Tools" << QStringList{"&License File..."};
     QTest::newRow("help") << "mnuHelp"
@@ -341,9 +372,12 @@ void TMainWindowTest::listShowsColumns()
         QCOMPARE(alignment & Qt::AlignHorizontal_Mask, alignments[column]);
     }
     QVERIFY(!window->lvwMain->rootIsDecorated());
-    QVERIFY(!window->lvwMain->header()->isSortIndicatorShown());
+    // Type, ascending, marked in the header from the start.
+    QVERIFY(window->lvwMain->header()->isSortIndicatorShown());
+    QCOMPARE(window->lvwMain->header()->sortIndicatorSection(), 0);
+    QCOMPARE(window->lvwMain->header()->sortIndicatorOrder(), Qt::AscendingOrder);
     QCOMPARE(window->lvwMain->selectionBehavior(), QAbstractItemView::SelectRows);
-    QCOMPARE(window->lvwMain->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(window->lvwMain->selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(window->lvwMain->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
@@ -500,7 +534,9 @@ void TMainWindowTest::failedOpenLeavesNoFile()
                        .arg(QDir::current().absoluteFilePath(path));
     } else if (kind == "broken") {
         path = WriteBrokenFile(folder);
-        expected = QStringLiteral("'18        ' is not a valid integer value.");
+        expected = QStringLiteral("'18        ' is not a valid integer value. Entry 3 at byte 322 "
+                                  "of \"%1\".")
+                       .arg(path);
     } else if (kind == "folder") {
         path = folder.filePath("folder.fob");
         QVERIFY(QDir().mkdir(path));
@@ -521,15 +557,18 @@ void TMainWindowTest::failedOpenLeavesNoFile()
         expected = QStringLiteral("Cannot open file \"%1\". Permission denied.").arg(path);
     } else {
         QByteArray contents = IndexEntry("Table", 3, "Demo") + IndexEntry("Table", 27, "Item");
+        path = folder.filePath(kind + ".fob");
         if (kind == "cut short") {
             contents += IndexEntry("Table", 28, "Cut").left(100);
-            expected = QStringLiteral("The object entry at byte 322 is cut short: the file ends "
-                                      "after 100 of its 161 bytes.");
+            expected = QStringLiteral("The object entry is cut short: the file ends after 100 of "
+                                      "its 161 bytes. Entry 3 at byte 322 of \"%1\".")
+                           .arg(path);
         } else {
             contents += QByteArray("no index here, just text. ").repeated(8);
-            expected = QStringLiteral("'ere, just ' is not a valid integer value.");
+            expected = QStringLiteral("'ere, just ' is not a valid integer value. Entry 3 at byte "
+                                      "322 of \"%1\".")
+                           .arg(path);
         }
-        path = folder.filePath(kind + ".fob");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(contents);
@@ -657,6 +696,9 @@ void TMainWindowTest::sortsByMenuAndHeader()
         QCOMPARE(window->BinaryFile().GetSortKey(), step.Key);
         QCOMPARE(window->BinaryFile().GetSortDirection(), step.Direction);
         QCOMPARE(TickedSortCommand(*window), SortCommands(*window)[step.Key]);
+        QCOMPARE(window->lvwMain->header()->sortIndicatorSection(), step.Key);
+        QCOMPARE(window->lvwMain->header()->sortIndicatorOrder(),
+                 step.Direction == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
         // The rows are repainted in place: the selected position stays selected.
         QCOMPARE(window->lvwMain->selectionModel()->selectedRows().value(0).row(), 1);
         QCOMPARE(StatusText(*window), QStringLiteral("4 object(s)"));
@@ -812,9 +854,13 @@ void TMainWindowTest::dropOpensFirstFileOnly()
     QCOMPARE(errors.Boxes.size(), 0);
 
     // A dropped file that fails shows the error box.
-    QVERIFY(Drop(*window, {QUrl::fromLocalFile(WriteBrokenFile(folder))}));
+    const QString broken = WriteBrokenFile(folder);
+    QVERIFY(Drop(*window, {QUrl::fromLocalFile(broken)}));
     QTRY_COMPARE(errors.Boxes.size(), 1);
-    QCOMPARE(errors.Boxes[0].Text, QStringLiteral("'18        ' is not a valid integer value."));
+    QCOMPARE(errors.Boxes[0].Text,
+             QStringLiteral("'18        ' is not a valid integer value. Entry 3 at byte 322 of "
+                            "\"%1\".")
+                 .arg(broken));
     QCOMPARE(window->ListModel().rowCount(), 0);
 }
 
@@ -894,8 +940,8 @@ void TMainWindowTest::openDialogProposesPreviousFile()
     QCOMPARE(dialogs.Shown[0].Kind, TFileDialog::TKind::Open);
     QCOMPARE(dialogs.Shown[0].Title, QString());
     QCOMPARE(dialogs.Shown[0].Filters,
-             (QStringList{"Navision Object File (*.fob)", "Navision Backup File (*.fbk)",
-                          "All Files (*)"}));
+             (QStringList{"Object and Backup Files (*.fob *.fbk)", "Navision Object File (*.fob)",
+                          "Navision Backup File (*.fbk)", "All Files (*)"}));
     QCOMPARE(dialogs.Shown[0].Proposed, QString());
     QCOMPARE(window->BinaryFile().FileName(), first);
 

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -18,7 +19,41 @@ void WriteFile(const QString &path, const QByteArray &contents)
         qFatal("Cannot write the fixture %s", qPrintable(path));
 }
 
+// Every window test keeps the program's settings in a folder of its own,
+// never in the user's home: set up as soon as the application exists,
+// before any window reads them.
+QTemporaryDir *SettingsFolder = nullptr;
+
+void KeepSettingsApart()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    SettingsFolder = new QTemporaryDir;
+    if (!SettingsFolder->isValid())
+        qFatal("Cannot make a folder for the settings");
+    QCoreApplication::setOrganizationName(QStringLiteral("Quintarel"));
+    QCoreApplication::setApplicationName(QStringLiteral("quintarel"));
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, SettingsFolder->path());
+        QSettings::setPath(format, QSettings::SystemScope, SettingsFolder->path());
+    }
+    qAddPostRoutine([] {
+        delete SettingsFolder;
+        SettingsFolder = nullptr;
+    });
+}
+Q_COREAPP_STARTUP_FUNCTION(KeepSettingsApart)
+
 } // namespace
+
+QString SettingsFolderPath()
+{
+    return SettingsFolder ? SettingsFolder->path() : QString();
+}
+
+void ClearSettings()
+{
+    QSettings().clear();
+}
 
 QString WriteObjectFile(const QTemporaryDir &folder, const QString &name,
                         const QList<QByteArray> &entries)
@@ -110,6 +145,7 @@ std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments, const Q
     // starts where the program starts.
     StoreSortKey(0);
     StoreSortDirection(0);
+    ClearSettings(); // and nothing remembered from an earlier window
     return std::make_unique<TfrmMain>(LoadCFront(), TestSettings(), arguments, licenceFile);
 }
 

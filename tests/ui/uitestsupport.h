@@ -73,6 +73,11 @@ private:
     TFileDialog::TRunner Previous;
 };
 
+// The program's settings live in a temporary folder of the test's own
+// (set up before the first window); ClearSettings empties them.
+QString SettingsFolderPath();
+void ClearSettings();
+
 // Regional settings of their own, so dates read the same everywhere.
 TRegionalSettings TestSettings();
 

@@ -1,0 +1,176 @@
+#include "formats.h"
+
+#include "codepage.h"
+#include "conversions.h"
+#include "errors.h"
+#include "listing.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// The field names of the header lines and the JSON members.
+const QStringList FieldNames{"typeName", "id",          "name",       "dateTime",
+                             "size",     "versionList", "permissions"};
+const QString FileFieldName = QStringLiteral("file");
+
+// The seven fields of the list's columns, as texts.
+QStringList Fields(const TNavisionObject &object, const QString &dateTime)
+{
+    return {DecodeText(object.GetTypeName()),
+            QString::number(object.ID()),
+            DecodeText(object.Name()),
+            dateTime,
+            QString::number(object.Size()),
+            DecodeText(object.VersionList()),
+            DecodeText(object.GetPermissionText())};
+}
+
+class TTsvWriter : public TListWriter {
+public:
+    TTsvWriter(const TListFormatOptions &options, const TRegionalSettings &settings, QIODevice &out)
+        : TListWriter(options, settings, out), Lines(settings)
+    {
+    }
+    void Begin() override
+    {
+        if (Options.Header)
+            Add(FileFieldName, FieldNames.join(u'\t').toUtf8() + '\n');
+    }
+    void Write(const QString &file, const TNavisionObject &object) override
+    {
+        // The list's own line unless the dates are asked for in ISO 8601.
+        if (Options.IsoDates) {
+            Add(file, (Fields(object, IsoDateTimeText(object)).join(u'\t') + u'\n').toUtf8());
+            return;
+        }
+        if (Options.FileColumn)
+            Pending.append(file.toUtf8()).append('\t');
+        Lines.Append(Pending, object);
+        if (Pending.size() >= BlockSize)
+            Flush();
+    }
+    void End() override { Flush(); }
+
+private:
+    // Lines gather into blocks: a million lines are written in a few hundred writes.
+    static constexpr qsizetype BlockSize = 1 << 16;
+
+    void Add(const QString &file, const QByteArray &fields)
+    {
+        if (Options.FileColumn)
+            Pending.append(file.toUtf8()).append('\t');
+        Pending.append(fields);
+    }
+    void Flush()
+    {
+        Put(Pending);
+        Pending.resize(0);
+    }
+
+    const TListingWriter Lines;
+    QByteArray Pending;
+};
+
+class TCsvWriter : public TListWriter {
+public:
+    using TListWriter::TListWriter;
+    void Begin() override { Put(Record(FieldNames, FileFieldName)); }
+    void Write(const QString &file, const TNavisionObject &object) override
+    {
+        Put(Record(Fields(object, IsoDateTimeText(object)), file));
+    }
+    void End() override {}
+
+private:
+    // A field in double quotes when it holds a comma, a quote or a line
+    // break, its quotes doubled.
+    static QString Field(const QString &text)
+    {
+        if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') &&
+            !text.contains(u'\n'))
+            return text;
+        QString quoted = text;
+        quoted.replace(u'"', QStringLiteral("\"\""));
+        return u'"' + quoted + u'"';
+    }
+    QByteArray Record(const QStringList &fields, const QString &file) const
+    {
+        QStringList record;
+        if (Options.FileColumn)
+            record << Field(file);
+        for (const QString &field : fields)
+            record << Field(field);
+        return (record.join(u',') + QStringLiteral("\r\n")).toUtf8();
+    }
+};
+
+// One array, written an object at a time so that the list is never held
+// twice; each object is encoded by QJsonDocument.
+class TJsonWriter : public TListWriter {
+public:
+    using TListWriter::TListWriter;
+    void Begin() override { Put("["); }
+    void Write(const QString &file, const TNavisionObject &object) override
+    {
+        const QJsonObject record{
+            {"type", int(object.ObjectType())},
+            {"typeName", DecodeText(object.GetTypeName())},
+            {"id", object.ID()},
+            {"name", DecodeText(object.Name())},
+            {"dateTime", IsoDateTimeText(object)},
+            {"size", object.Size()},
+            {"versionList", DecodeText(object.VersionList())},
+            {"permissions", DecodeText(object.GetPermissionText())},
+            {FileFieldName, file},
+        };
+        Put((First ? "\n  " : ",\n  ") + QJsonDocument(record).toJson(QJsonDocument::Compact));
+        First = false;
+    }
+    void End() override { Put(First ? "]\n" : "\n]\n"); }
+
+private:
+    bool First = true;
+};
+
+} // namespace
+
+std::optional<TListFormat> ListFormatFromName(const QString &name)
+{
+    const std::pair<const char *, TListFormat> formats[] = {
+        {"tsv", TListFormat::Tsv}, {"csv", TListFormat::Csv}, {"json", TListFormat::Json}};
+    for (const auto &[formatName, format] : formats) {
+        if (name.compare(QLatin1String(formatName), Qt::CaseInsensitive) == 0)
+            return format;
+    }
+    return std::nullopt;
+}
+
+QString IsoDateTimeText(const TNavisionObject &object)
+{
+    if (!object.HasDateTime())
+        return QString();
+    const auto [date, time] = DecodeDateTime(object.DateTime());
+    return date.toString(Qt::ISODate) + u'T' + time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+std::unique_ptr<TListWriter> TListWriter::Create(const TListFormatOptions &options,
+                                                 const TRegionalSettings &settings, QIODevice &out)
+{
+    switch (options.Format) {
+    case TListFormat::Csv:
+        return std::unique_ptr<TListWriter>(new TCsvWriter(options, settings, out));
+    case TListFormat::Json:
+        return std::unique_ptr<TListWriter>(new TJsonWriter(options, settings, out));
+    case TListFormat::Tsv:
+        break;
+    }
+    return std::unique_ptr<TListWriter>(new TTsvWriter(options, settings, out));
+}
+
+void TListWriter::Put(const QByteArray &bytes)
+{
+    if (Out.write(bytes) != bytes.size())
+        throw TError(QStringLiteral("Cannot write the list. %1").arg(Out.errorString()));
+}

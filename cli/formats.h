@@ -1,0 +1,52 @@
+// The lister's output formats: TSV as the list shows it (the default), CSV
+// after RFC 4180 and JSON, for scripts that must not depend on the locale.
+#pragma once
+
+#include "navisionobject.h"
+#include "regionalsettings.h"
+
+#include <QIODevice>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+enum class TListFormat { Tsv, Csv, Json };
+
+std::optional<TListFormat> ListFormatFromName(const QString &name);
+
+struct TListFormatOptions {
+    TListFormat Format = TListFormat::Tsv;
+    bool Header = false;     // TSV: a first line of field names (CSV always has one)
+    bool IsoDates = false;   // TSV: ISO 8601 date-times (CSV and JSON always)
+    bool FileColumn = false; // TSV, CSV: a leading column naming the file (JSON always)
+};
+
+// The date-time as ISO 8601 without zone (2015-09-15T12:00:00); empty when
+// the entry had none.
+QString IsoDateTimeText(const TNavisionObject &object);
+
+// Writes the objects of any number of files as one list in one format.
+class TListWriter {
+public:
+    static std::unique_ptr<TListWriter> Create(const TListFormatOptions &options,
+                                               const TRegionalSettings &settings, QIODevice &out);
+    virtual ~TListWriter() = default;
+
+    // Throw TError when the output can't be written.
+    virtual void Begin() = 0;
+    virtual void Write(const QString &file, const TNavisionObject &object) = 0;
+    virtual void End() = 0;
+
+protected:
+    TListWriter(const TListFormatOptions &options, const TRegionalSettings &settings,
+                QIODevice &out)
+        : Options(options), Settings(settings), Out(out)
+    {
+    }
+    void Put(const QByteArray &bytes);
+
+    const TListFormatOptions Options;
+    const TRegionalSettings &Settings;
+    QIODevice &Out;
+};

@@ -1,0 +1,273 @@
+// The lister's formats read back by independent readers (CSV by the csv
+// module of Debian's python3, JSON by QJsonDocument) and compared field by
+// field with the TSV list; several files, standard input and the export to
+// standard output.
+#include "fobentry.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Lister = QStringLiteral(QUINTAREL_CLI);
+const QString Demo = QStringLiteral(QUINTAREL_SAMPLES "/demo.fob");
+
+struct TRun {
+    int ExitCode = -1;
+    QByteArray Out, Err;
+};
+
+// The program under United States regional settings, with the input given.
+TRun Run(const QString &program, const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "en_US.UTF-8");
+    process.setProcessEnvironment(environment);
+    // The lister with the demo licence, so that no note on a missing licence
+    // goes to standard error.
+    process.start(program,
+                  program == Lister
+                      ? QStringList{"--license", QStringLiteral(QUINTAREL_SAMPLES "/demo.flf")} +
+                            arguments
+                      : arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+using TRows = QList<QStringList>;
+
+TRows TsvRows(const QByteArray &text)
+{
+    TRows rows;
+    for (const QByteArray &line : text.split('\n')) {
+        if (!line.isEmpty())
+            rows << QString::fromUtf8(line).split(u'\t');
+    }
+    return rows;
+}
+
+// The records as Python's csv module reads them, in strict mode.
+TRows CsvRows(const QByteArray &text)
+{
+    const TRun run = Run(QStringLiteral("/usr/bin/python3"), // Debian's, not a shim on the path
+
+                         {"-c", "import csv, io, json, sys\n"
+                                "text = io.TextIOWrapper(sys.stdin.buffer, encoding='utf-8', "
+                                "newline='')\n"
+                                "print(json.dumps(list(csv.reader(text, strict=True))))"},
+                         text);
+    if (run.ExitCode != 0)
+        qWarning("python3 csv: %s", run.Err.constData());
+    TRows rows;
+    for (const QJsonValue &row : QJsonDocument::fromJson(run.Out).array()) {
+        QStringList fields;
+        for (const QJsonValue &field : row.toArray())
+            fields << field.toString();
+        rows << fields;
+    }
+    return rows;
+}
+
+const QStringList Header{"typeName", "id",          "name",       "dateTime",
+                         "size",     "versionList", "permissions"};
+
+// A small object file with the texts that need quoting or escaping.
+QByteArray AwkwardFile()
+{
+    QByteArray file;
+    file += LayOutObjectEntry(
+        {"Table", 7, "Say \"Hi\", then go", "07/10/10", "12:00:00 PM", 100, "A,B"});
+    file += LayOutObjectEntry({"Form", 8,
+                               "Kundeoversikt \x8f"
+                               "lesund",
+                               "", "", 200, ""});
+    file += LayOutObjectEntry({"Report", 9, "Back\\slash", "12/31/99", "", 300, "X\"Y"});
+    return file + IndexEndByte;
+}
+
+} // namespace
+
+class TestListerFormats : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formatsAgree_data();
+    void formatsAgree();
+    void isoDates();
+    void severalFilesWithOneFailing();
+    void standardInput();
+    void exportToStandardOutput();
+};
+
+void TestListerFormats::formatsAgree_data()
+{
+    QTest::addColumn<QByteArray>("fileBytes");
+    QFile demo(Demo);
+    QVERIFY(demo.open(QIODevice::ReadOnly));
+    QTest::newRow("demo file") << demo.readAll();
+    QTest::newRow("quotes, commas, backslashes, blanks") << AwkwardFile();
+}
+
+// TSV with ISO dates, CSV and JSON hold the same fields for every object.
+void TestListerFormats::formatsAgree()
+{
+    QFETCH(QByteArray, fileBytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("objects.fob");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(fileBytes);
+    file.close();
+
+    const TRun tsv = Run(Lister, {"--header", "--iso-dates", "--sort", "id", path});
+    const TRun csv = Run(Lister, {"--format", "csv", "--sort", "id", path});
+    const TRun json = Run(Lister, {"--format=json", "--sort", "id", path});
+    for (const TRun *run : {&tsv, &csv, &json}) {
+        QCOMPARE(run->ExitCode, 0);
+        QCOMPARE(run->Err, QByteArray());
+    }
+    const TRows expected = TsvRows(tsv.Out);
+    QVERIFY(expected.size() > 1);
+    QCOMPARE(expected.first(), Header);
+
+    // CSV: records end with CR LF; read back, the same rows as the TSV.
+    QVERIFY(csv.Out.endsWith("\r\n"));
+    QCOMPARE(csv.Out.count('\n'), csv.Out.count("\r\n"));
+    QCOMPARE(CsvRows(csv.Out), expected);
+
+    // JSON: one array, one object per row with every member.
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(json.Out, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QVERIFY(document.isArray());
+    const QJsonArray objects = document.array();
+    QCOMPARE(objects.size(), expected.size() - 1);
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        const QJsonObject object = objects[i].toObject();
+        const QStringList &row = expected[i + 1];
+        QCOMPARE(object.size(), 9);
+        QCOMPARE(object["file"].toString(), path);
+        QCOMPARE(object["typeName"].toString(), row[0]);
+        QVERIFY(object["id"].isDouble());
+        QCOMPARE(QString::number(object["id"].toInteger()), row[1]);
+        QCOMPARE(object["name"].toString(), row[2]);
+        QCOMPARE(object["dateTime"].toString(), row[3]);
+        QVERIFY(object["size"].isDouble());
+        QCOMPARE(QString::number(object["size"].toInteger()), row[4]);
+        QCOMPARE(object["versionList"].toString(), row[5]);
+        QCOMPARE(object["permissions"].toString(), row[6]);
+        // The type's number: the list's types from 1, 0 for those it doesn't know.
+        const QStringList known{"Table",    "Form",    "Report",   "Dataport",
+                                "Codeunit", "XMLport", "MenuSuite"};
+        QCOMPARE(object["type"].toInt(), int(known.indexOf(row[0]) + 1));
+    }
+}
+
+// ISO 8601 whatever the locale shows; blank stays blank; the locale's text
+// is what TSV gives without --iso-dates.
+void TestListerFormats::isoDates()
+{
+    const TRows local = TsvRows(Run(Lister, {"--sort", "id", Demo}).Out);
+    const TRows iso = TsvRows(Run(Lister, {"--iso-dates", "--sort", "id", Demo}).Out);
+    QCOMPARE(iso.size(), local.size());
+    const QRegularExpression isoForm(
+        QStringLiteral("^(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d)?$"));
+    QHash<QString, QString> isoByLocal;
+    for (qsizetype i = 0; i < iso.size(); ++i) {
+        QStringList withoutDate = local[i];
+        withoutDate[3] = iso[i][3];
+        QCOMPARE(iso[i], withoutDate);
+        QVERIFY2(isoForm.match(iso[i][3]).hasMatch(), qPrintable(iso[i][3]));
+        QCOMPARE(iso[i][3].isEmpty(), local[i][3].isEmpty());
+        isoByLocal.insert(local[i][3], iso[i][3]);
+    }
+    QCOMPARE(isoByLocal.value("7/10/10 12:00:00 PM"), "2010-07-10T12:00:00");
+    QCOMPARE(isoByLocal.value("2/1/12 8:45:10 AM"), "2012-02-01T08:45:10");
+    QCOMPARE(isoByLocal.value("9/12/10"), "2010-09-12T00:00:00");
+}
+
+void TestListerFormats::severalFilesWithOneFailing()
+{
+    const QByteArray single = Run(Lister, {"--sort", "name", Demo}).Out;
+    QVERIFY(!single.isEmpty());
+    for (const QString format : {"tsv", "csv", "json"}) {
+        const TRun run =
+            Run(Lister, {"--format", format, "--sort", "name", Demo, "/no/such.fob", Demo});
+        QCOMPARE(run.ExitCode, 1);
+        QCOMPARE(run.Err, "/no/such.fob: Cannot open file \"/no/such.fob\". No such file or "
+                          "directory.\n");
+        if (format == "tsv") {
+            // Each file's lines, behind a column naming it.
+            QByteArray twice;
+            for (const QByteArray &line : single.split('\n')) {
+                if (!line.isEmpty())
+                    twice += Demo.toUtf8() + '\t' + line + '\n';
+            }
+            QCOMPARE(run.Out, twice + twice);
+        } else if (format == "csv") {
+            const TRows rows = CsvRows(run.Out);
+            QCOMPARE(rows.first(), QStringList{"file"} + Header);
+            QCOMPARE(rows.size(), 1 + 2 * single.count('\n'));
+            QCOMPARE(rows.last().first(), Demo);
+        } else {
+            const QJsonArray objects = QJsonDocument::fromJson(run.Out).array();
+            QCOMPARE(objects.size(), 2 * single.count('\n'));
+        }
+    }
+}
+
+void TestListerFormats::standardInput()
+{
+    QFile demo(Demo);
+    QVERIFY(demo.open(QIODevice::ReadOnly));
+    const QByteArray bytes = demo.readAll();
+    const TRun fromFile = Run(Lister, {"--format", "json", Demo});
+    const TRun fromInput = Run(Lister, {"--format", "json", "-"}, bytes);
+    QCOMPARE(fromInput.ExitCode, 0);
+    QCOMPARE(fromInput.Err, QByteArray());
+    // The same list; the file member names standard input as "-".
+    QCOMPARE(fromInput.Out, QByteArray(fromFile.Out).replace(Demo.toUtf8(), "-"));
+
+    // A broken index on standard input fails like a file, naming its byte.
+    const TRun cut = Run(Lister, {"-"}, bytes.left(161 + 100));
+    QCOMPARE(cut.ExitCode, 1);
+    QVERIFY2(cut.Err.startsWith("The object entry is cut short") &&
+                 cut.Err.contains("Entry 2 at byte 161."),
+             cut.Err.constData());
+}
+
+void TestListerFormats::exportToStandardOutput()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath("list.txt");
+    QCOMPARE(Run(Lister, {"--export", out, "--sort", "size", Demo}).ExitCode, 0);
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray exported = file.readAll();
+    QVERIFY(exported.endsWith("\r\n"));
+
+    const TRun toOutput = Run(Lister, {"--export", "-", "--sort", "size", Demo});
+    QCOMPARE(toOutput.ExitCode, 0);
+    QCOMPARE(toOutput.Out, exported);
+    QVERIFY(!QFile::exists("-"));
+    // Several files: their exports one after the other.
+    const TRun twice = Run(Lister, {"--export", "-", "--sort", "size", Demo, Demo});
+    QCOMPARE(twice.Out, exported + exported);
+}
+
+QTEST_GUILESS_MAIN(TestListerFormats)
+#include "tst_listerformats.moc"

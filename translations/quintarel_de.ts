@@ -1,0 +1,678 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>TCFront</name>
+    <message>
+        <source>The database access library &quot;%1&quot; lacks the entry point(s) %2</source>
+        <translation>Der Datenbank-Zugriffsbibliothek „%1“ fehlen die Einstiegspunkte %2</translation>
+    </message>
+    <message>
+        <source>Cannot load the database access library &quot;%1&quot;. %2</source>
+        <translation>Die Datenbank-Zugriffsbibliothek „%1“ kann nicht geladen werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot find the database access library &quot;%1&quot; in %2</source>
+        <translation>Die Datenbank-Zugriffsbibliothek „%1“ wurde in %2 nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>TComparisonModel</name>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Entfernt</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (vorher %2)</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Old Date/Time</source>
+        <translation>Datum/Zeit alt</translation>
+    </message>
+    <message>
+        <source>New Date/Time</source>
+        <translation>Datum/Zeit neu</translation>
+    </message>
+    <message>
+        <source>Old Size</source>
+        <translation>Größe alt</translation>
+    </message>
+    <message>
+        <source>New Size</source>
+        <translation>Größe neu</translation>
+    </message>
+    <message>
+        <source>Old Version List</source>
+        <translation>Versionsliste alt</translation>
+    </message>
+    <message>
+        <source>New Version List</source>
+        <translation>Versionsliste neu</translation>
+    </message>
+    <message>
+        <source>License Permissions</source>
+        <translation>Lizenzberechtigungen</translation>
+    </message>
+</context>
+<context>
+    <name>TDateOrder</name>
+    <message>
+        <source>day/month/year</source>
+        <translation>Tag/Monat/Jahr</translation>
+    </message>
+    <message>
+        <source>month/day/year</source>
+        <translation>Monat/Tag/Jahr</translation>
+    </message>
+    <message>
+        <source>year/month/day</source>
+        <translation>Jahr/Monat/Tag</translation>
+    </message>
+</context>
+<context>
+    <name>TError</name>
+    <message>
+        <source>The index</source>
+        <translation>Der Index</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot;</source>
+        <translation>Die Datei „%1“</translation>
+    </message>
+    <message>
+        <source>%1 does not look like an object file: its first entry is not text. %2</source>
+        <translation>%1 sieht nicht wie eine Objektdatei aus: Der erste Eintrag ist kein Text. %2</translation>
+    </message>
+    <message>
+        <source> Entry %1 at byte %2</source>
+        <translation> Eintrag %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source> of &quot;%1&quot;.</source>
+        <translation> in „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>TFilterBar</name>
+    <message>
+        <source>Filter by name, version list or ID, or an ID range such as 50000..99999</source>
+        <translation>Nach Name, Versionsliste oder ID filtern, oder ein ID-Bereich wie 50000..99999</translation>
+    </message>
+    <message>
+        <source>All Types</source>
+        <translation>Alle Typen</translation>
+    </message>
+    <message>
+        <source>&amp;Missing rights</source>
+        <translation>&amp;Fehlende Rechte</translation>
+    </message>
+    <message>
+        <source>Only objects the licence grants less than RIMDX (tables) or X (other types)</source>
+        <translation>Nur Objekte, denen die Lizenz weniger als RIMDX (Tabellen) bzw. X (andere Typen) gewährt</translation>
+    </message>
+    <message>
+        <source>Clear the filter and close the bar (Esc)</source>
+        <translation>Filter leeren und Leiste schließen (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>TLicenceStatus</name>
+    <message>
+        <source>No licence</source>
+        <translation>Keine Lizenz</translation>
+    </message>
+    <message>
+        <source>No licence is active: no object is granted any permission. Load one with Tools, License File...</source>
+        <translation>Keine Lizenz ist aktiv: Kein Objekt erhält eine Berechtigung. Laden Sie eine mit Extras, Lizenzdatei...</translation>
+    </message>
+    <message>
+        <source>Licence: %1</source>
+        <translation>Lizenz: %1</translation>
+    </message>
+    <message>
+        <source>Licence: %1 (information only)</source>
+        <translation>Lizenz: %1 (nur Information)</translation>
+    </message>
+    <message>
+        <source>%1
+Written by the ERP: its text is shown, its permissions can&apos;t be read here, so no object is granted any.</source>
+        <translation>%1
+Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier nicht gelesen werden, daher erhält kein Objekt eine.</translation>
+    </message>
+    <message>
+        <source>Licence %1 can&apos;t be used</source>
+        <translation>Lizenz %1 kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Cannot load licence file &quot;%1&quot;. %2</source>
+        <translation>Die Lizenzdatei „%1“ kann nicht geladen werden. %2</translation>
+    </message>
+    <message>
+        <source>Licence not reported</source>
+        <translation>Lizenz nicht gemeldet</translation>
+    </message>
+    <message>
+        <source>The database access library doesn&apos;t tell which licence is active.</source>
+        <translation>Die Datenbank-Zugriffsbibliothek gibt nicht an, welche Lizenz aktiv ist.</translation>
+    </message>
+    <message>
+        <source> (%1 not loaded)</source>
+        <translation> (%1 nicht geladen)</translation>
+    </message>
+    <message>
+        <source>No licence file is active.</source>
+        <translation>Keine Lizenzdatei ist aktiv.</translation>
+    </message>
+    <message>
+        <source>The database access library doesn&apos;t tell which licence file is active.</source>
+        <translation>Die Datenbank-Zugriffsbibliothek gibt nicht an, welche Lizenzdatei aktiv ist.</translation>
+    </message>
+    <message>
+        <source>%1 (information only)</source>
+        <translation>%1 (nur Information)</translation>
+    </message>
+    <message>
+        <source>%1 (can&apos;t be used)</source>
+        <translation>%1 (nicht verwendbar)</translation>
+    </message>
+</context>
+<context>
+    <name>TNavisionBinaryFile</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Another program holds the file locked</source>
+        <translation>Ein anderes Programm hält die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>Cannot write the list. %1</source>
+        <translation>Die Liste kann nicht geschrieben werden. %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the index. %1</source>
+        <translation>Der Index kann nicht gelesen werden. %1</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the index again. %1</source>
+        <translation>Der Index kann nicht erneut gelesen werden. %1</translation>
+    </message>
+    <message>
+        <source>The object entry is cut short: the file ends after %1 of its %2 bytes</source>
+        <translation>Der Objekteintrag ist abgeschnitten: Die Datei endet nach %1 seiner %2 Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>TNavisionLicenseFile</name>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot load licence file &quot;%1&quot;. %2</source>
+        <translation>Die Lizenzdatei „%1“ kann nicht geladen werden. %2</translation>
+    </message>
+</context>
+<context>
+    <name>TNavisionObject</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist kein gültiger Ganzzahlwert</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>„%1“ ist kein gültiger Wert für Datum und Uhrzeit</translation>
+    </message>
+</context>
+<context>
+    <name>TObjectComparison</name>
+    <message>
+        <source>Cannot write the comparison. %1</source>
+        <translation>Der Vergleich kann nicht geschrieben werden. %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>TObjectListModel</name>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Zeit</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Version List</source>
+        <translation>Versionsliste</translation>
+    </message>
+    <message>
+        <source>License Permissions</source>
+        <translation>Lizenzberechtigungen</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentFiles</name>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmCompare</name>
+    <message>
+        <source>Export Comparison</source>
+        <translation>Vergleich exportieren</translation>
+    </message>
+    <message>
+        <source>Text (Tab Delimited) (*.txt)</source>
+        <translation>Text (Tabulatorgetrennt) (*.txt)</translation>
+    </message>
+    <message>
+        <source>Old file:</source>
+        <translation>Alte Datei:</translation>
+    </message>
+    <message>
+        <source>New file:</source>
+        <translation>Neue Datei:</translation>
+    </message>
+    <message>
+        <source>Show &amp;unchanged objects</source>
+        <translation>&amp;Unveränderte Objekte anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Show &amp;Unchanged Objects</source>
+        <translation>&amp;Unveränderte Objekte anzeigen</translation>
+    </message>
+    <message>
+        <source>%1 → %2 - %3</source>
+        <translation>%1 → %2 - %3</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 changed, %4 unchanged</source>
+        <translation>%1 hinzugefügt, %2 entfernt, %3 geändert, %4 unverändert</translation>
+    </message>
+    <message>
+        <source> (unchanged objects are hidden)</source>
+        <translation> (unveränderte Objekte sind ausgeblendet)</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmLicense</name>
+    <message>
+        <source>License File</source>
+        <translation>Lizenzdatei</translation>
+    </message>
+    <message>
+        <source>C&amp;hange...</source>
+        <translation>Ä&amp;ndern...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Load License File</source>
+        <translation>Lizenzdatei laden</translation>
+    </message>
+    <message>
+        <source>Navision License Files (*.flf)</source>
+        <translation>Navision-Lizenzdateien (*.flf)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Quintarel</source>
+        <translation>Quintarel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Type</source>
+        <translation>Nach &amp;Typ sortieren</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;ID</source>
+        <translation>Nach &amp;ID sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Name</source>
+        <translation>Nach &amp;Name sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Date/Time</source>
+        <translation>Nach &amp;Datum/Zeit sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Size</source>
+        <translation>Nach &amp;Größe sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Version List</source>
+        <translation>Nach &amp;Versionsliste sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Export &amp;List...</source>
+        <translation>&amp;Liste exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Hide System Objects</source>
+        <translation>&amp;Systemobjekte ausblenden</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>&amp;License File...</source>
+        <translation>&amp;Lizenzdatei...</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Sort by License &amp;Permissions</source>
+        <translation>Nach Lizenz&amp;berechtigungen sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export List...</source>
+        <translation>Liste &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Object and Backup Files (*.fob *.fbk)</source>
+        <translation>Objekt- und Sicherungsdateien (*.fob *.fbk)</translation>
+    </message>
+    <message>
+        <source>Navision Object File (*.fob)</source>
+        <translation>Navision-Objektdatei (*.fob)</translation>
+    </message>
+    <message>
+        <source>Navision Backup File (*.fbk)</source>
+        <translation>Navision-Sicherungsdatei (*.fbk)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Liste exportieren</translation>
+    </message>
+    <message>
+        <source>Text (Tab Delimited) (*.txt)</source>
+        <translation>Text (Tabulatorgetrennt) (*.txt)</translation>
+    </message>
+    <message>
+        <source>&amp;Filter...</source>
+        <translation>&amp;Filtern...</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With...</source>
+        <translation>&amp;Vergleichen mit...</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+</context>
+<context>
+    <name>UiStrings</name>
+    <message>
+        <source>Quintarel</source>
+        <translation>Quintarel</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>%1 object(s)</source>
+        <translation>%1 Objekt(e)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 object(s)</source>
+        <translation>%1 von %2 Objekt(en)</translation>
+    </message>
+    <message>
+        <source> (system objects are hidden)</source>
+        <translation> (Systemobjekte sind ausgeblendet)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Physical memory available to Windows:</source>
+        <translation>Für Windows verfügbarer physischer Speicher:</translation>
+    </message>
+    <message>
+        <source>System resources:</source>
+        <translation>Systemressourcen:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1% Free</source>
+        <translation>%1 % frei</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist</source>
+        <translation>Der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>; dates read as %1</source>
+        <translation>; Datumsangaben gelesen als %1</translation>
+    </message>
+    <message>
+        <source>Read Dates &amp;As</source>
+        <translation>Datumsangaben &amp;lesen als</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automatisch</translation>
+    </message>
+    <message>
+        <source>&amp;Regional Settings</source>
+        <translation>&amp;Regionale Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Day/Month/Year</source>
+        <translation>&amp;Tag/Monat/Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Month/Day/Year</source>
+        <translation>&amp;Monat/Tag/Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Year/Month/Day</source>
+        <translation>&amp;Jahr/Monat/Tag</translation>
+    </message>
+</context>
+</TS>
