@@ -31,6 +31,8 @@ void Load(TNavisionBinaryFile &model, const QByteArray &index)
 struct TTwoModels {
     TNavisionBinaryFile Old{BenchLibrary(), BenchSettings()};
     TNavisionBinaryFile New{Old.LicenseFile(), BenchSettings()};
+
+    TTwoModels() { UseBenchLicence(Old); }
 };
 
 void BM_ReadBothFiles(benchmark::State &state)

@@ -44,6 +44,7 @@ void LoadMonthFirst(benchmark::State &state, const char *locale)
     const QByteArray index = MonthFirstIndex(objects);
     const TRegionalSettings settings = TRegionalSettings::FromLocale(QLocale(locale), 2026);
     TNavisionBinaryFile model(BenchLibrary(), settings);
+    UseBenchLicence(model);
     for (auto _ : state) {
         QBuffer buffer;
         buffer.setData(index);

@@ -34,6 +34,7 @@ void BM_ResidentMemoryPerObject(benchmark::State &state)
         const double before = ResidentBytes();
         const size_t heapBefore = mallinfo2().uordblks;
         auto model = std::make_unique<TNavisionBinaryFile>(BenchLibrary(), BenchSettings());
+        UseBenchLicence(*model);
         LoadBenchIndex(*model);
         state.counters["resident_bytes_per_object"] = (ResidentBytes() - before) / BenchObjects;
         state.counters["heap_bytes_per_object"] =
@@ -71,6 +72,7 @@ void BM_LoadFromStream(benchmark::State &state)
 {
     const int objects = int(state.range(0));
     TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    UseBenchLicence(model);
     BenchIndex(objects);
     for (auto _ : state)
         LoadBenchIndex(model, objects);
@@ -83,6 +85,7 @@ BENCHMARK(BM_LoadFromStream)->Arg(BenchObjects)->Arg(5000)->Unit(benchmark::kMil
 void BM_Sort(benchmark::State &state)
 {
     TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    UseBenchLicence(model);
     for (auto _ : state) {
         state.PauseTiming();
         LoadBenchIndex(model);
@@ -103,6 +106,7 @@ BENCHMARK(BM_Sort)
 void BM_SaveListToStream(benchmark::State &state)
 {
     TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    UseBenchLicence(model);
     LoadBenchIndex(model);
     for (auto _ : state) {
         QBuffer buffer;
@@ -116,6 +120,7 @@ BENCHMARK(BM_SaveListToStream)->Unit(benchmark::kMillisecond);
 void BM_RefreshPermissions(benchmark::State &state)
 {
     TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    UseBenchLicence(model);
     LoadBenchIndex(model);
     for (auto _ : state)
         model.RefreshPermissions();
@@ -125,6 +130,7 @@ BENCHMARK(BM_RefreshPermissions)->Unit(benchmark::kMillisecond);
 void BM_HideAndShowSystemObjects(benchmark::State &state)
 {
     TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    UseBenchLicence(model);
     LoadBenchIndex(model);
     for (auto _ : state) {
         model.SetHideSystemObjects(true);
@@ -139,10 +145,12 @@ void BM_DuplicateSearchOneByOne(benchmark::State &state)
 {
     const int objects = int(state.range(0));
     TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    UseBenchLicence(model);
     LoadBenchIndex(model, objects);
     // Every key read from the file, duplicates included, in file order.
     QList<QByteArray> keys;
     TNavisionBinaryFile reader(BenchLibrary(), BenchSettings());
+    UseBenchLicence(reader);
     reader.OnObjectLoaded = [&](TNavisionBinaryFile &, const TNavisionObject &object) {
         keys.append(object.GetKey());
     };

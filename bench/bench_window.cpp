@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <ctime>
@@ -20,7 +22,8 @@ namespace {
 
 std::unique_ptr<TfrmMain> ShownWindow()
 {
-    auto window = std::make_unique<TfrmMain>(BenchLibrary(), BenchSettings(), QStringList());
+    auto window = std::make_unique<TfrmMain>(BenchLibrary(), BenchSettings(), QStringList(),
+                                             BenchLicenceFile());
     window->resize(1024, 768);
     window->show();
     QApplication::processEvents();
@@ -132,8 +135,11 @@ BENCHMARK(BM_WindowFilterKeystroke)->Unit(benchmark::kMillisecond);
 int RunFreshWindowChild(int argc, char **argv, const QString &path, const QString &licence)
 {
     QApplication application(argc, argv);
-    UseBenchLicence(licence);
-    TfrmMain window(BenchLibrary(), BenchSettings(), QStringList{path});
+    // The window remembers recent files and its size: here in a folder
+    // that goes with the run, not in the user's settings.
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    TfrmMain window(BenchLibrary(), BenchSettings(), QStringList{path}, licence);
     TFirstListPaint paint(window);
     window.lvwMain->viewport()->installEventFilter(&paint);
     window.show();

@@ -71,10 +71,9 @@ QString BenchLicenceFile()
     return Scratch().filePath(QStringLiteral("bench.flf"));
 }
 
-void UseBenchLicence(const QString &licence)
+void UseBenchLicence(TNavisionBinaryFile &model, const QString &licence)
 {
-    // The library's licence is process-wide: every model after this sees it.
-    TNavisionLicenseFile reader(BenchLibrary());
+    TNavisionLicenseFile &reader = model.LicenseFile();
     reader.ChangeLicenseFile(licence);
     if (reader.GetInfoLineCount() != 2)
         throw std::runtime_error("the benchmark licence did not load");
@@ -85,6 +84,5 @@ void PrepareBenchContext()
     if (!Scratch().isValid())
         throw std::runtime_error("no temporary folder");
     WriteFile(BenchLicenceFile(), MakeBenchLicence());
-    UseBenchLicence(BenchLicenceFile());
     BenchIndex();
 }

@@ -25,5 +25,7 @@ void LoadBenchIndex(TNavisionBinaryFile &model, int objects = BenchObjects);
 void PrepareBenchContext();
 // The benchmark licence as a file, for the processes started by the benchmarks.
 QString BenchLicenceFile();
-// Makes the licence file the library's active licence, for the whole process.
-void UseBenchLicence(const QString &licence);
+// Makes the licence file the library's active licence through the model's
+// reader. Needed after every new model: starting the library (which each
+// model with a reader of its own does) makes its start-up licence active.
+void UseBenchLicence(TNavisionBinaryFile &model, const QString &licence = BenchLicenceFile());

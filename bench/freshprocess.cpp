@@ -44,8 +44,8 @@ double ResidentBytesNow()
 int RunFreshLoadChild(int argc, char **argv, const QString &path, const QString &licence)
 {
     QCoreApplication application(argc, argv);
-    UseBenchLicence(licence);
     TNavisionBinaryFile model(BenchLibrary(), BenchSettings());
+    UseBenchLicence(model, licence);
     malloc_trim(0);
     const double residentBefore = ResidentBytesNow();
     const double cpuBefore = ProcessCpuNs(), wallBefore = MonotonicNs();
