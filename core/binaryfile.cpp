@@ -187,7 +187,7 @@ void TNavisionBinaryFile::LoadFromStream(QIODevice &stream)
                 DropHiddenAfter(hiddenBefore);
             }
             again = true;
-            FObjects->Clear();
+            FObjects->Empty();
             FVersionLists.Clear();
             ReadIndex(stream, settings);
         });
@@ -209,11 +209,12 @@ void TNavisionBinaryFile::ReadIndex(QIODevice &stream, const TRegionalSettings &
     if (!stream.isSequential())
         FObjects->Reserve(size_t(std::max<qint64>(0, stream.size() - stream.pos())) /
                           TNavisionObject::EntrySize);
+    const TEntryConverter converter(settings, &FVersionLists);
     TIndexEntryReader reader(stream);
     for (QByteArrayView entry; !(entry = reader.NextObjectEntry()).isEmpty();) {
         std::optional<TNavisionObject> converted;
         try {
-            converted.emplace(entry, settings, &FVersionLists);
+            converted.emplace(entry, converter);
         } catch (TError &error) {
             reader.SetPlace(error, entry);
             throw;
@@ -223,7 +224,7 @@ void TNavisionBinaryFile::ReadIndex(QIODevice &stream, const TRegionalSettings &
         // The key's place in the index is fetched while the licence is asked.
         const TObjectList::TPreparedKey key = target.PrepareKey(object);
         object.SetPermissions(FLicenseFile->GetPermissions(object.ObjectType(), object.ID()));
-        const TNavisionObject *listed = target.AppendUnique(object, key);
+        const TNavisionObject *listed = target.AppendUnique(std::move(object), key);
         // Duplicates are reported too.
         if (OnObjectLoaded)
             OnObjectLoaded(*this, listed ? *listed : object);
@@ -237,7 +238,8 @@ TObjectList &TNavisionBinaryFile::TargetList(const TNavisionObject &object)
 
 const TNavisionObject *TNavisionBinaryFile::AddObject(const TNavisionObject &object)
 {
-    return TargetList(object).AppendUnique(object);
+    TNavisionObject copy = object;
+    return TargetList(copy).AppendUnique(std::move(copy));
 }
 
 bool TNavisionBinaryFile::AddObject(std::unique_ptr<TNavisionObject> &object)

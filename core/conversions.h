@@ -15,18 +15,45 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <vector>
 
 // The text without the characters of code 32 or less (blanks, tabs, line
 // breaks, NUL and the other control characters) at both ends, or at its end.
 // Views into the same bytes.
-QByteArrayView Trimmed(QByteArrayView text);
-QByteArrayView TrimmedRight(QByteArrayView text);
+inline QByteArrayView TrimmedRight(QByteArrayView text)
+{
+    qsizetype end = text.size();
+    // Eight bytes at a time while all of them are 32 or less: the fields
+    // are mostly padding. (b & 0x7F) + 0x5F reaches 0x80 from b = 0x21 on,
+    // and b itself has it from 0x80 on; no sum carries into the next byte.
+    constexpr uint64_t Low7 = 0x7F7F7F7F7F7F7F7Fu, Step = 0x5F5F5F5F5F5F5F5Fu,
+                       High = 0x8080808080808080u;
+    for (uint64_t word; end >= 8; end -= 8) {
+        std::memcpy(&word, text.data() + end - 8, 8);
+        if ((((word & Low7) + Step) | word) & High)
+            break;
+    }
+    while (end > 0 && static_cast<uchar>(text[end - 1]) <= 32)
+        --end;
+    return text.first(end);
+}
+inline QByteArrayView Trimmed(QByteArrayView text)
+{
+    qsizetype begin = 0;
+    while (begin < text.size() && static_cast<uchar>(text[begin]) <= 32)
+        ++begin;
+    return TrimmedRight(text.sliced(begin));
+}
 
 // A decimal or hexadecimal ($, x, 0x) 32-bit number, after leading blanks;
 // nothing but a NUL may follow. Empty when refused.
 std::optional<int32_t> ParseInteger(QByteArrayView text);
+// The same, the number stored in result: for the loader's many calls (an
+// optional of 32 bits comes back through memory, and reading it stalls).
+bool ParseInteger(QByteArrayView text, int32_t &result);
 
 // "date time" text under the regional settings; empty when refused. A text
 // that holds a time alone gives that time on 30 December 1899.
@@ -41,7 +68,7 @@ public:
 
     explicit TDateTimeBytes(const TRegionalSettings &settings);
     // The classes of these settings, made when they differ from the last ones asked.
-    static const TDateTimeBytes &For(const TRegionalSettings &settings);
+    static std::shared_ptr<const TDateTimeBytes> For(const TRegionalSettings &settings);
 
     bool Is(char byte, TKind kind) const { return Kinds[uchar(byte)] & kind; }
 

@@ -1,5 +1,6 @@
 #include "navisionobject.h"
 
+#include "bytehash.h"
 #include "codepage.h"
 #include "conversions.h"
 #include "datetimetext.h"
@@ -13,13 +14,14 @@
 
 namespace {
 
-// The tags of the recognised types and their display names, by type value.
+// The tags of the recognised types (10 bytes each) and their display names,
+// by type value.
 struct TTypeInfo {
     const char *Tag;
-    const char *Name;
+    QByteArrayView Name;
 };
 constexpr std::array<TTypeInfo, 8> TypeTable{{
-    {nullptr, nullptr},
+    {nullptr, {}},
     {"Table     ", "Table"},
     {"Form      ", "Form"},
     {"Report    ", "Report"},
@@ -28,6 +30,7 @@ constexpr std::array<TTypeInfo, 8> TypeTable{{
     {"XMLport   ", "XMLport"},
     {"MenuSuite ", "MenuSuite"},
 }};
+constexpr size_t TagSize = 10;
 
 // Field positions within an entry (0-based offsets) and their lengths.
 struct TField {
@@ -66,7 +69,8 @@ private:
 TNavisionObjectType TypeOfTag(QByteArrayView tag)
 {
     for (int type = otTable; type <= otMenuSuite; ++type) {
-        if (tag == QByteArrayView(TypeTable[size_t(type)].Tag))
+        const char *known = TypeTable[size_t(type)].Tag;
+        if (tag.front() == known[0] && std::memcmp(tag.data(), known, TagSize) == 0)
             return static_cast<TNavisionObjectType>(type);
     }
     return otNone;
@@ -74,8 +78,8 @@ TNavisionObjectType TypeOfTag(QByteArrayView tag)
 
 int32_t ConvertInteger(QByteArrayView field)
 {
-    if (const auto value = ParseInteger(field))
-        return *value;
+    if (int32_t value; ParseInteger(field, value))
+        return value;
     throw TError(QCoreApplication::translate("TNavisionObject", "'%1' is not a valid integer value")
                      .arg(DecodeText(field)));
 }
@@ -94,15 +98,13 @@ char SeparatorByte(QChar separator)
 // Empty when both are blank.
 class TDateTimeText {
 public:
-    TDateTimeText(QByteArrayView date, QByteArrayView time, const TRegionalSettings &settings)
+    TDateTimeText(QByteArrayView date, QByteArrayView time, char dateSeparator, char timeSeparator)
     {
         if (date.isEmpty() && time.isEmpty())
             return;
-        const char dateSeparator = SeparatorByte(settings.DateSeparator);
         for (const char c : date)
             Text[Length++] = (c == '-' || c == '.' || c == '/') ? dateSeparator : c;
         Text[Length++] = ' ';
-        const char timeSeparator = SeparatorByte(settings.TimeSeparator);
         for (const char c : time)
             Text[Length++] = (c == ':' || c == '.') ? timeSeparator : c;
     }
@@ -148,34 +150,75 @@ QByteArray TTextPool::Shared(QByteArrayView text)
     return *Texts.insert(text.toByteArray());
 }
 
-TEntryTextsPointer TTextPool::SharedTexts(QByteArrayView tag, QByteArrayView versionList)
+TTextPool::TTextPool() = default;
+TTextPool::~TTextPool() = default;
+
+namespace {
+
+bool HoldsTexts(const TEntryTexts &texts, QByteArrayView tag, QByteArrayView versionList)
 {
+    return texts.VersionList.size() == versionList.size() && texts.Tag.size() == tag.size() &&
+           QByteArrayView(texts.VersionList) == versionList && QByteArrayView(texts.Tag) == tag;
+}
+
+} // namespace
+
+const TEntryTextsPointer &TTextPool::SharedTexts(QByteArrayView tag, QByteArrayView versionList)
+{
+    static const TEntryTextsPointer none;
     if (tag.isEmpty() && versionList.isEmpty())
-        return {};
-    if (Last && Last->Tag == tag && Last->VersionList == versionList)
-        return Last;
-    const std::pair key{QByteArray::fromRawData(tag.data(), tag.size()),
-                        QByteArray::fromRawData(versionList.data(), versionList.size())};
-    if (const auto found = Pairs.constFind(key); found != Pairs.cend())
-        return Last = *found;
+        return none;
+    if (Last && HoldsTexts(*Last->Texts, tag, versionList))
+        return Last->Texts;
+    if (Pairs.empty())
+        Pairs.resize(size_t(Capacity) * 2); // never grows, so Last stays valid
+    const uint64_t hash = HashBytes(versionList, HashBytes(tag, HashSeed()));
+    const size_t mask = Pairs.size() - 1;
+    size_t slot = size_t(hash) & mask;
+    for (; Pairs[slot].Texts; slot = (slot + 1) & mask) {
+        if (Pairs[slot].Hash == hash && HoldsTexts(*Pairs[slot].Texts, tag, versionList)) {
+            Last = &Pairs[slot];
+            return Last->Texts;
+        }
+    }
     auto *texts = new TEntryTexts;
     texts->Tag = Shared(tag);
     texts->VersionList = Shared(versionList);
-    Last = TEntryTextsPointer(texts);
-    if (Pairs.size() < Capacity)
-        Pairs.insert({texts->Tag, texts->VersionList}, Last);
-    return Last;
+    if (PairCount >= Capacity) {
+        Unpooled = TEntryTextsPointer(texts);
+        return Unpooled;
+    }
+    Pairs[slot] = {hash, TEntryTextsPointer(texts)};
+    ++PairCount;
+    Last = &Pairs[slot];
+    return Last->Texts;
 }
 
 void TTextPool::Clear()
 {
     Texts.clear();
     Pairs.clear();
-    Last.reset();
+    PairCount = 0;
+    Last = nullptr;
+    Unpooled.reset();
 }
+
+TEntryConverter::TEntryConverter(const TRegionalSettings &settings, TTextPool *texts)
+    : DateTimes(TDateTimeBytes::For(settings)),
+      DateSeparator(SeparatorByte(settings.DateSeparator)),
+      TimeSeparator(SeparatorByte(settings.TimeSeparator)), Texts(texts)
+{
+}
+
+TEntryConverter::~TEntryConverter() = default;
 
 TNavisionObject::TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings,
                                  TTextPool *versionLists)
+    : TNavisionObject(entry, TEntryConverter(settings, versionLists))
+{
+}
+
+TNavisionObject::TNavisionObject(QByteArrayView entry, const TEntryConverter &converter)
 {
     const TEntryBytes bytes(entry);
     const QByteArrayView tag = bytes.Field(TagField);
@@ -185,12 +228,13 @@ TNavisionObject::TNavisionObject(QByteArrayView entry, const TRegionalSettings &
     FID = ConvertInteger(bytes.Field(IDField));
     const QByteArrayView name = Trimmed(bytes.Field(NameField));
     std::memcpy(FName, name.data(), size_t(name.size()));
+    FNameLength = uint8_t(name.size());
 
     // Add-on vendors ship entries with neither date nor time; the ERP takes them.
     const TDateTimeText dateTime(Trimmed(bytes.Field(DateField)), Trimmed(bytes.Field(TimeField)),
-                                 settings);
+                                 converter.DateSeparator, converter.TimeSeparator);
     if (!dateTime.IsEmpty()) {
-        const auto value = ParseDateTime(dateTime.View(), TDateTimeBytes::For(settings));
+        const auto value = ParseDateTime(dateTime.View(), *converter.DateTimes);
         if (!value)
             throw TDateTimeConversionError(
                 QCoreApplication::translate("TNavisionObject", "'%1' is not a valid date and time")
@@ -201,8 +245,8 @@ TNavisionObject::TNavisionObject(QByteArrayView entry, const TRegionalSettings &
 
     FSize = ConvertInteger(bytes.Field(SizeField));
     const QByteArrayView versionList = Trimmed(bytes.Field(VersionListField));
-    if (versionLists) {
-        FTexts = versionLists->SharedTexts(unrecognisedTag, versionList);
+    if (converter.Texts) {
+        FTexts = converter.Texts->SharedTexts(unrecognisedTag, versionList);
     } else if (!unrecognisedTag.isEmpty() || !versionList.isEmpty()) {
         auto *texts = new TEntryTexts;
         texts->Tag = unrecognisedTag.toByteArray();
@@ -211,18 +255,10 @@ TNavisionObject::TNavisionObject(QByteArrayView entry, const TRegionalSettings &
     }
 }
 
-QByteArrayView TNavisionObject::Name() const
-{
-    qsizetype length = NameSize;
-    while (length > 0 && FName[length - 1] == '\0')
-        --length;
-    return QByteArrayView(FName, length);
-}
-
-const QByteArray &TNavisionObject::VersionList() const
+const QByteArray &TNavisionObject::NoText()
 {
     static const QByteArray none;
-    return FTexts ? FTexts->VersionList : none;
+    return none;
 }
 
 template <typename TAppendDateTime>

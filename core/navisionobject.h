@@ -14,7 +14,9 @@
 
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <utility>
+#include <vector>
 
 enum TNavisionObjectType : int32_t {
     otNone = 0, // a tag of no recognised type
@@ -68,16 +70,45 @@ using TEntryTextsPointer = QExplicitlySharedDataPointer<const TEntryTexts>;
 // come.
 class TTextPool {
 public:
+    TTextPool();
+    ~TTextPool();
     QByteArray Shared(QByteArrayView text);
-    // The pair held once; null when both texts are empty.
-    TEntryTextsPointer SharedTexts(QByteArrayView tag, QByteArrayView versionList);
+    // The pair held once; null when both texts are empty. Valid until the
+    // next call: the caller takes its copy.
+    const TEntryTextsPointer &SharedTexts(QByteArrayView tag, QByteArrayView versionList);
     void Clear();
 
 private:
     static constexpr qsizetype Capacity = 4096;
     QSet<QByteArray> Texts;
-    QHash<std::pair<QByteArray, QByteArray>, TEntryTextsPointer> Pairs;
-    TEntryTextsPointer Last; // entries in a row often share their texts
+    // The pairs by a hash of their bytes: open addressing, twice the
+    // capacity in size.
+    struct TPairSlot {
+        uint64_t Hash = 0;
+        TEntryTextsPointer Texts;
+    };
+    std::vector<TPairSlot> Pairs;
+    qsizetype PairCount = 0;
+    const TPairSlot *Last = nullptr; // entries in a row often share their texts
+    TEntryTextsPointer Unpooled;     // the last pair made beyond the capacity
+};
+
+class TDateTimeBytes;
+
+// What converting entries under one set of regional settings needs, made
+// once for a whole index rather than again for every entry.
+class TEntryConverter {
+public:
+    // With a pool, the texts that objects share are held once.
+    explicit TEntryConverter(const TRegionalSettings &settings, TTextPool *texts = nullptr);
+    ~TEntryConverter();
+
+private:
+    friend class TNavisionObject;
+    std::shared_ptr<const TDateTimeBytes> DateTimes;
+    char DateSeparator; // the settings' separators as code page 850 bytes
+    char TimeSeparator;
+    TTextPool *Texts;
 };
 
 // Room for any key: a type name of 10, an ID of 11 and a name of 30 bytes.
@@ -101,6 +132,8 @@ public:
     // or the size don't convert. With a pool, the version list is shared.
     TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings,
                     TTextPool *versionLists = nullptr);
+    // The same with what converting needs made beforehand: for reading many.
+    TNavisionObject(QByteArrayView entry, const TEntryConverter &converter);
 
     // The export line: type name, ID, name, date-time text, size and version
     // list joined by TAB and ended by CR LF, as bytes.
@@ -123,17 +156,18 @@ public:
     TNavisionObjectType ObjectType() const { return TNavisionObjectType(FObjectType); }
     int32_t ID() const { return FID; }
     // The name's bytes within the object: valid while the object lives.
-    QByteArrayView Name() const;
+    QByteArrayView Name() const { return QByteArrayView(FName, FNameLength); }
     // Days since 30 December 1899, the time of day as fraction; 0 when blank.
     double DateTime() const { return FDateTime; }
     bool HasDateTime() const { return FHasDateTime; }
     int32_t Size() const { return FSize; }
-    const QByteArray &VersionList() const;
+    const QByteArray &VersionList() const { return FTexts ? FTexts->VersionList : NoText(); }
     TPermissionFlags Permissions() const { return FPermissions; }
     // IDs from 2,000,000,000 up, and every negative ID.
     bool IsSystemObject() const { return static_cast<uint32_t>(FID) >= 2000000000u; }
 
 private:
+    static const QByteArray &NoText();
     template <typename TAppendDateTime>
     void AppendFields(QByteArray &line, const TAppendDateTime &appendDateTime) const;
 
@@ -141,9 +175,8 @@ private:
     TEntryTextsPointer FTexts; // null when the tag is known and the version list empty
     int32_t FID = 0;
     int32_t FSize = 0;
-    // Padded with NUL bytes: a trimmed name never ends in one, so its length
-    // is found from the end.
     char FName[NameSize] = {};
+    uint8_t FNameLength = 0;
     uint8_t FObjectType = otNone;
     bool FHasDateTime = false;
     TPermissionFlags FPermissions = pfNoRecord;

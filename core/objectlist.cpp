@@ -1,11 +1,13 @@
 #include "objectlist.h"
 
+#include "bytehash.h"
 #include "codepage.h"
 
 #include <QHash>
 #include <QHashFunctions>
 
 #include <algorithm>
+#include <charconv>
 
 namespace {
 
@@ -43,15 +45,25 @@ TObjectList::TObjectList(const QLocale &locale) : Folding(locale) {}
 
 void TObjectList::FoldKey(const TNavisionObject &object, TFoldedKey &key) const
 {
-    WriteKey(object, key);
-    for (char &c : key)
-        c = Folding.Fold(c);
+    // The key's bytes as WriteKey writes them, folded as they are written;
+    // digits, signs and blanks fold to themselves.
+    const QByteArrayView typeName = object.TypeNameView();
+    const QByteArrayView name = object.Name();
+    key.resize(typeName.size() + name.size() + 13);
+    char *out = key.data();
+    for (const char c : typeName)
+        *out++ = Folding.Fold(c);
+    *out++ = ' ';
+    out = std::to_chars(out, out + 11, object.ID()).ptr;
+    *out++ = ' ';
+    for (const char c : name)
+        *out++ = Folding.Fold(c);
+    key.resize(out - key.data());
 }
 
 uint32_t TObjectList::Hash(const TFoldedKey &key)
 {
-    const size_t hash = qHashBits(key.constData(), size_t(key.size()), 0x51A7E1u);
-    return uint32_t(hash ^ (uint64_t(hash) >> 32));
+    return uint32_t(HashBytes(QByteArrayView(key.constData(), key.size()), HashSeed()));
 }
 
 bool TObjectList::HoldsEqualKey(const TFoldedKey &key, uint32_t hash) const
@@ -131,14 +143,13 @@ TObjectList::TPreparedKey TObjectList::PrepareKey(const TNavisionObject &object)
     return key;
 }
 
-const TNavisionObject *TObjectList::AppendUnique(const TNavisionObject &object,
-                                                 const TPreparedKey &key)
+const TNavisionObject *TObjectList::AppendUnique(TNavisionObject &&object, const TPreparedKey &key)
 {
     if (IndexStale)
         RebuildIndex(Objects.size());
     if (HoldsEqualKey(key.Folded, key.Hash))
         return nullptr;
-    Objects.push_back(object);
+    Objects.push_back(std::move(object));
     IndexLastObject(key.Hash);
     return &Objects.back();
 }
@@ -191,6 +202,13 @@ void TObjectList::Truncate(int count)
         return;
     Objects.erase(Objects.begin() + count, Objects.end());
     IndexStale = true;
+}
+
+void TObjectList::Empty()
+{
+    Objects.clear();
+    std::fill(Slots.begin(), Slots.end(), TSlot());
+    IndexStale = false;
 }
 
 void TObjectList::Clear()

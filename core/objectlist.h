@@ -47,10 +47,12 @@ public:
     TPreparedKey PrepareKey(const TNavisionObject &object) const;
     // Appends the object unless an object with an equal key, ignoring case,
     // is listed; returns the listed copy, or null when it was not appended.
-    const TNavisionObject *AppendUnique(const TNavisionObject &object, const TPreparedKey &key);
-    const TNavisionObject *AppendUnique(const TNavisionObject &object)
+    // An object appended is moved into the list; one not appended is left as it was.
+    const TNavisionObject *AppendUnique(TNavisionObject &&object, const TPreparedKey &key);
+    const TNavisionObject *AppendUnique(TNavisionObject &&object)
     {
-        return AppendUnique(object, PrepareKey(object));
+        const TPreparedKey key = PrepareKey(object);
+        return AppendUnique(std::move(object), key);
     }
     // Appends without comparing keys.
     void Append(TNavisionObject object);
@@ -63,6 +65,9 @@ public:
     void Reorder(const std::vector<uint32_t> &formerPositions);
     // Drops the objects after the first count ones.
     void Truncate(int count);
+    // Removes every object but keeps the memory, for a list filled again at once.
+    void Empty();
+    // Removes every object and gives the memory back.
     void Clear();
 
 private:

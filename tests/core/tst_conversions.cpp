@@ -21,6 +21,7 @@ private slots:
     void bytesReadAsTheirCharacters();
     void dayCountsAroundDayZero_data();
     void dayCountsAroundDayZero();
+    void dayCountsAgreeWithCalendar();
     void displayText_data();
     void displayText();
     void settingsFromLocale_data();
@@ -241,6 +242,38 @@ void TestConversions::dayCountsAroundDayZero()
     const auto result = ParseDateTime(text, UsSettings());
     QVERIFY(result.has_value());
     QCOMPARE(*result, value);
+}
+
+// The day count is computed by plain arithmetic: every day of years around
+// the century and leap-year rules, and at both ends of the range, counts as
+// the calendar counts it; a day past a month's end is refused.
+void TestConversions::dayCountsAgreeWithCalendar()
+{
+    const QDate dayZero(1899, 12, 30);
+    const TDateTimeBytes classes(UsSettings());
+    const std::pair<int, int> ranges[] = {{1, 5},       {1599, 1605}, {1896, 1905},
+                                          {1999, 2001}, {2096, 2101}, {9995, 9999}};
+    for (const auto &[first, last] : ranges) {
+        for (QDate date(first, 1, 1); date.isValid() && date.year() <= last;
+             date = date.addDays(1)) {
+            const QString text = QStringLiteral("%1/%2/%3")
+                                     .arg(date.month())
+                                     .arg(date.day())
+                                     .arg(date.year(), 4, 10, QLatin1Char('0'));
+            const auto value = ParseDateTime(text, UsSettings());
+            QVERIFY2(value.has_value(), qPrintable(text));
+            QCOMPARE(*value, double(dayZero.daysTo(date)));
+            QCOMPARE(ParseDateTime(EncodeText(text), classes), value);
+            // The day after the month's last day.
+            if (date.addDays(1).month() != date.month()) {
+                const QString past = QStringLiteral("%1/%2/%3")
+                                         .arg(date.month())
+                                         .arg(date.day() + 1)
+                                         .arg(date.year(), 4, 10, QLatin1Char('0'));
+                QVERIFY2(!ParseDateTime(past, UsSettings()), qPrintable(past));
+            }
+        }
+    }
 }
 
 void TestConversions::displayText_data()
