@@ -211,24 +211,35 @@ void TNavisionBinaryFile::ReadIndex(QIODevice &stream, const TRegionalSettings &
                           TNavisionObject::EntrySize);
     const TEntryConverter converter(settings, &FVersionLists);
     TIndexEntryReader reader(stream);
-    for (QByteArrayView entry; !(entry = reader.NextObjectEntry()).isEmpty();) {
-        std::optional<TNavisionObject> converted;
-        try {
-            converted.emplace(entry, converter);
-        } catch (TError &error) {
-            reader.SetPlace(error, entry);
-            throw;
+    // Objects are appended as they come, and the repeated keys are dropped
+    // once the reading ends, however it ends: a million keys looked up one
+    // by one in a table would wait for memory at each.
+    const int hiddenBefore = FHiddenObjects->Count();
+    const auto dropRepeatedKeys = [&] {
+        FObjects->DropRepeatedKeys(0);
+        FHiddenObjects->DropRepeatedKeys(hiddenBefore);
+    };
+    try {
+        for (QByteArrayView entry; !(entry = reader.NextObjectEntry()).isEmpty();) {
+            std::optional<TNavisionObject> converted;
+            try {
+                converted.emplace(entry, converter);
+            } catch (TError &error) {
+                reader.SetPlace(error, entry);
+                throw;
+            }
+            TNavisionObject &object = *converted;
+            object.SetPermissions(FLicenseFile->GetPermissions(object.ObjectType(), object.ID()));
+            const TNavisionObject &listed = TargetList(object).AppendUnchecked(std::move(object));
+            // Repeated ones are reported too.
+            if (OnObjectLoaded)
+                OnObjectLoaded(*this, listed);
         }
-        TNavisionObject &object = *converted;
-        TObjectList &target = TargetList(object);
-        // The key's place in the index is fetched while the licence is asked.
-        const TObjectList::TPreparedKey key = target.PrepareKey(object);
-        object.SetPermissions(FLicenseFile->GetPermissions(object.ObjectType(), object.ID()));
-        const TNavisionObject *listed = target.AppendUnique(std::move(object), key);
-        // Duplicates are reported too.
-        if (OnObjectLoaded)
-            OnObjectLoaded(*this, listed ? *listed : object);
+    } catch (...) {
+        dropRepeatedKeys();
+        throw;
     }
+    dropRepeatedKeys();
 }
 
 TObjectList &TNavisionBinaryFile::TargetList(const TNavisionObject &object)

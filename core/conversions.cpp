@@ -74,6 +74,7 @@ public:
             return word.size();
         return 0;
     }
+    bool MayStartDesignator(qsizetype) const { return true; }
     const TRegionalSettings &RegionalSettings() const { return Settings; }
     TDateOrder Order() const { return Settings.ReadDateOrder(); }
 
@@ -112,6 +113,12 @@ public:
                 return 0;
         }
         return qsizetype(letters.size());
+    }
+    // Most texts hold a digit where a designator might stand: one look
+    // rather than four comparisons.
+    bool MayStartDesignator(qsizetype i) const
+    {
+        return Classes.Is(Text[i], TDateTimeBytes::DesignatorStart);
     }
     const TRegionalSettings &RegionalSettings() const { return Classes.Settings; }
     TDateOrder Order() const { return Classes.Order; }
@@ -212,6 +219,9 @@ public:
     // 0 for a morning designator, 12 for an afternoon one, -1 for none.
     int Designator()
     {
+        SkipBlanks();
+        if (AtEnd() || !Text.MayStartDesignator(Pos))
+            return -1;
         if (Word(dsSettingsAm) || Word(dsAm))
             return 0;
         if (Word(dsSettingsPm) || Word(dsPm))
@@ -435,6 +445,12 @@ TDateTimeBytes::TDateTimeBytes(const TRegionalSettings &settings)
                     QStringView(&c, 1).compare(QStringView(&letter, 1), Qt::CaseInsensitive) == 0;
             }
             letters.push_back(matching);
+        }
+        if (!letters.empty()) {
+            for (int byte = 0; byte < 256; ++byte) {
+                if (letters.front()[size_t(byte)])
+                    Kinds[size_t(byte)] |= DesignatorStart;
+            }
         }
     }
 }

@@ -64,7 +64,12 @@ std::optional<double> ParseDateTime(const QString &text, const TRegionalSettings
 // designators under one set of regional settings. Made once per settings.
 class TDateTimeBytes {
 public:
-    enum TKind : uint8_t { DateSeparator = 1, TimeSeparator = 2, DecimalSeparator = 4 };
+    enum TKind : uint8_t {
+        DateSeparator = 1,
+        TimeSeparator = 2,
+        DecimalSeparator = 4,
+        DesignatorStart = 8, // the first letter of a designator, in either case
+    };
 
     explicit TDateTimeBytes(const TRegionalSettings &settings);
     // The classes of these settings, made when they differ from the last ones asked.

@@ -14,22 +14,11 @@
 
 namespace {
 
-// The tags of the recognised types (10 bytes each) and their display names,
-// by type value.
-struct TTypeInfo {
-    const char *Tag;
-    QByteArrayView Name;
+// The tags of the recognised types (10 bytes each), by type value.
+constexpr std::array<const char *, 8> TypeTags{
+    nullptr,      "Table     ", "Form      ", "Report    ",
+    "Dataport  ", "Codeunit  ", "XMLport   ", "MenuSuite ",
 };
-constexpr std::array<TTypeInfo, 8> TypeTable{{
-    {nullptr, {}},
-    {"Table     ", "Table"},
-    {"Form      ", "Form"},
-    {"Report    ", "Report"},
-    {"Dataport  ", "Dataport"},
-    {"Codeunit  ", "Codeunit"},
-    {"XMLport   ", "XMLport"},
-    {"MenuSuite ", "MenuSuite"},
-}};
 constexpr size_t TagSize = 10;
 
 // Field positions within an entry (0-based offsets) and their lengths.
@@ -69,7 +58,7 @@ private:
 TNavisionObjectType TypeOfTag(QByteArrayView tag)
 {
     for (int type = otTable; type <= otMenuSuite; ++type) {
-        const char *known = TypeTable[size_t(type)].Tag;
+        const char *known = TypeTags[size_t(type)];
         if (tag.front() == known[0] && std::memcmp(tag.data(), known, TagSize) == 0)
             return static_cast<TNavisionObjectType>(type);
     }
@@ -322,25 +311,9 @@ void WriteKey(const TNavisionObject &object, TKeyBuffer &key, qsizetype limit)
         append(object.Name().data(), object.Name().size());
 }
 
-QByteArrayView ObjectTypeName(TNavisionObjectType type)
-{
-    if (type <= otNone || type > otMenuSuite)
-        return {};
-    return TypeTable[size_t(type)].Name;
-}
-
 QByteArray TNavisionObject::GetTypeName() const
 {
     return TypeNameView().toByteArray();
-}
-
-QByteArrayView TNavisionObject::TypeNameView() const
-{
-    // An unrecognised type ("Page", "Query") is named by its tag, so that
-    // Page 21 X and Query 21 X keep distinct keys.
-    if (FObjectType == otNone)
-        return FTexts ? QByteArrayView(FTexts->Tag) : QByteArrayView();
-    return TypeTable[size_t(FObjectType)].Name;
 }
 
 void TNavisionObject::SetPermissions(TPermissionFlags flags)

@@ -30,7 +30,12 @@ enum TNavisionObjectType : int32_t {
 };
 
 // The display name of a recognised type; empty for otNone.
-QByteArrayView ObjectTypeName(TNavisionObjectType type);
+inline QByteArrayView ObjectTypeName(TNavisionObjectType type)
+{
+    constexpr QByteArrayView Names[] = {{},         "Table",    "Form",    "Report",
+                                        "Dataport", "Codeunit", "XMLport", "MenuSuite"};
+    return type > otNone && type <= otMenuSuite ? Names[type] : QByteArrayView();
+}
 
 // What the licence grants for an object: pfNoRecord alone, or the OR of the rights.
 using TPermissionFlags = uint8_t;
@@ -142,8 +147,15 @@ public:
     // "Type ID Name": unique within a list, ignoring case.
     QByteArray GetKey() const;
     QByteArray GetTypeName() const;
-    // The type name's bytes, without a copy.
-    QByteArrayView TypeNameView() const;
+    // The type name's bytes, without a copy. An unrecognised type ("Page",
+    // "Query") is named by its tag, so that Page 21 X and Query 21 X keep
+    // distinct keys.
+    QByteArrayView TypeNameView() const
+    {
+        if (FObjectType != otNone)
+            return ObjectTypeName(TNavisionObjectType(FObjectType));
+        return FTexts ? QByteArrayView(FTexts->Tag) : QByteArrayView();
+    }
     void SetPermissions(TPermissionFlags flags);
 
     // The export line appended to the given bytes, its date-time written by

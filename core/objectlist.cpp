@@ -13,7 +13,6 @@ namespace {
 
 constexpr size_t FirstIndexSize = 64;
 constexpr size_t MaxReservedObjects = size_t(1) << 22;
-constexpr size_t MaxIndexedAtOnce = size_t(1) << 20;
 
 } // namespace
 
@@ -123,35 +122,114 @@ void TObjectList::RebuildIndex(size_t count)
 void TObjectList::Reserve(size_t count)
 {
     // A file's size tells how many entries its index holds at most: the
-    // bodies behind the index take room too. Beyond a few million the lists
-    // grow as they are read.
-    // Reserved objects take no memory until they are written; the index is
-    // made at once, so it is made for at most a million.
+    // bodies behind the index take room too. Reserved objects take no memory
+    // until they are written; beyond a few million the list grows as it is read.
     Objects.reserve(std::min(count, MaxReservedObjects));
-    count = std::min(count, MaxIndexedAtOnce);
-    if (Slots.size() * 4 < count * 5)
-        RebuildIndex(count);
 }
 
-TObjectList::TPreparedKey TObjectList::PrepareKey(const TNavisionObject &object) const
+uint32_t TObjectList::KeyHash(const TNavisionObject &object, TFoldedKey &key) const
 {
-    TPreparedKey key;
-    FoldKey(object, key.Folded);
-    key.Hash = Hash(key.Folded);
-    if (!Slots.empty())
-        __builtin_prefetch(&Slots[key.Hash & (Slots.size() - 1)]);
-    return key;
+    FoldKey(object, key);
+    return Hash(key);
 }
 
-const TNavisionObject *TObjectList::AppendUnique(TNavisionObject &&object, const TPreparedKey &key)
+const TNavisionObject *TObjectList::AppendUnique(TNavisionObject &&object)
 {
     if (IndexStale)
         RebuildIndex(Objects.size());
-    if (HoldsEqualKey(key.Folded, key.Hash))
+    TFoldedKey key;
+    const uint32_t hash = KeyHash(object, key);
+    if (HoldsEqualKey(key, hash))
         return nullptr;
     Objects.push_back(std::move(object));
-    IndexLastObject(key.Hash);
+    IndexLastObject(hash);
     return &Objects.back();
+}
+
+TNavisionObject &TObjectList::AppendUnchecked(TNavisionObject &&object)
+{
+    Objects.push_back(std::move(object));
+    IndexStale = true;
+    return Objects.back();
+}
+
+namespace {
+
+// An object's key hash and its position in the list.
+struct THashedPosition {
+    uint32_t Hash;
+    uint32_t Position;
+};
+
+// Sorts by hash, keeping the order of equal hashes: three passes of 11 bits
+// each over the array, where comparison sorting would take twenty.
+void SortByHash(std::vector<THashedPosition> &items)
+{
+    constexpr int Bits = 11;
+    constexpr size_t Buckets = size_t(1) << Bits;
+    std::vector<THashedPosition> sorted(items.size());
+    for (int shift = 0; shift < 32; shift += Bits) {
+        std::vector<size_t> starts(Buckets + 1);
+        for (const THashedPosition &item : items)
+            ++starts[((item.Hash >> shift) & (Buckets - 1)) + 1];
+        for (size_t bucket = 1; bucket <= Buckets; ++bucket)
+            starts[bucket] += starts[bucket - 1];
+        for (const THashedPosition &item : items)
+            sorted[starts[(item.Hash >> shift) & (Buckets - 1)]++] = item;
+        items.swap(sorted);
+    }
+}
+
+} // namespace
+
+void TObjectList::DropRepeatedKeys(int from)
+{
+    const size_t count = Objects.size(), first = size_t(std::max(from, 0));
+    if (first >= count)
+        return;
+    std::vector<THashedPosition> hashed(count);
+    TFoldedKey key, other;
+    for (size_t position = 0; position < count; ++position)
+        hashed[position] = {KeyHash(Objects[position], key), uint32_t(position)};
+    SortByHash(hashed);
+
+    // Equal keys have equal hashes: within each run of one hash, in the
+    // order of the list, an object from first on goes when an earlier
+    // object that stays has its key.
+    std::vector<bool> repeated(count);
+    bool anyRepeated = false;
+    for (size_t run = 0, end; run < count; run = end) {
+        end = run + 1;
+        while (end < count && hashed[end].Hash == hashed[run].Hash)
+            ++end;
+        for (size_t later = run + 1; later < end; ++later) {
+            const uint32_t position = hashed[later].Position;
+            if (position < first)
+                continue;
+            FoldKey(Objects[position], key);
+            for (size_t earlier = run; earlier < later; ++earlier) {
+                const uint32_t candidate = hashed[earlier].Position;
+                if (repeated[candidate])
+                    continue;
+                FoldKey(Objects[candidate], other);
+                if (other.size() == key.size() &&
+                    std::equal(key.begin(), key.end(), other.begin())) {
+                    repeated[position] = true;
+                    anyRepeated = true;
+                    break;
+                }
+            }
+        }
+    }
+    if (!anyRepeated)
+        return;
+    size_t kept = first;
+    for (size_t position = first; position < count; ++position) {
+        if (!repeated[position])
+            Objects[kept++] = std::move(Objects[position]);
+    }
+    Objects.erase(Objects.begin() + qsizetype(kept), Objects.end());
+    IndexStale = true;
 }
 
 void TObjectList::Append(TNavisionObject object)

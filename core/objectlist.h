@@ -33,27 +33,21 @@ public:
     const TNavisionObject &Object(int index) const { return Objects[size_t(index)]; }
     TNavisionObject &Object(int index) { return Objects[size_t(index)]; }
 
-    // Makes room for about this many objects, so that neither the objects
-    // nor the index move or grow while a file of that size is read.
+    // Makes room for about this many objects, so that they don't move or
+    // grow while a file of that size is read.
     void Reserve(size_t count);
-    // An object's key as the index compares it: case folded and hashed.
-    struct TPreparedKey {
-        TKeyBuffer Folded;
-        uint32_t Hash = 0;
-    };
-    // Prepares the key and starts fetching the part of the index that it
-    // is looked up in, so that the caller's work until AppendUnique hides
-    // the wait for memory.
-    TPreparedKey PrepareKey(const TNavisionObject &object) const;
     // Appends the object unless an object with an equal key, ignoring case,
     // is listed; returns the listed copy, or null when it was not appended.
     // An object appended is moved into the list; one not appended is left as it was.
-    const TNavisionObject *AppendUnique(TNavisionObject &&object, const TPreparedKey &key);
-    const TNavisionObject *AppendUnique(TNavisionObject &&object)
-    {
-        const TPreparedKey key = PrepareKey(object);
-        return AppendUnique(std::move(object), key);
-    }
+    const TNavisionObject *AppendUnique(TNavisionObject &&object);
+    // Appends the object without looking for its key, for reading a whole
+    // file: DropRepeatedKeys then removes the repeated ones all at once,
+    // which is far cheaper than looking each key up in a large table.
+    TNavisionObject &AppendUnchecked(TNavisionObject &&object);
+    // Removes every object from position from on whose key, ignoring case,
+    // an object before it has; the others keep their order. What AppendUnique
+    // would have kept, had each been appended with it.
+    void DropRepeatedKeys(int from);
     // Appends without comparing keys.
     void Append(TNavisionObject object);
     // Removes the objects that satisfy the test; returns them from the last
@@ -81,6 +75,7 @@ private:
         uint32_t Hash = 0;
         uint32_t Position = 0;
     };
+    uint32_t KeyHash(const TNavisionObject &object, TFoldedKey &key) const;
     bool HoldsEqualKey(const TFoldedKey &key, uint32_t hash) const;
     void IndexLastObject(uint32_t hash);
     void Insert(uint32_t hash, uint32_t position);
