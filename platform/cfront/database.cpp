@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <string_view>
 #include <utility>
 
 namespace cfront {
 namespace {
 
-constexpr std::string_view SearchEqual = "=";
-constexpr std::string_view SearchFirst = "-";
+// The two search texts, each one character and its NUL.
+bool IsSearchText(const char *text, char search)
+{
+    return text[0] == search && text[1] == '\0';
+}
 
 // Fields 10 to 14 of a permission record follow the TRight bits.
 constexpr int32_t FirstRightField = 10;
@@ -205,9 +207,9 @@ bool TDatabase::FindRecord(CFHandle table, CFHandle record, const char *searchTe
     if (!armed || !searchText)
         return false;
     const TTableKind kind = target->Kind;
-    if (searchText == SearchEqual)
+    if (IsSearchText(searchText, '='))
         target->Row = FindByKey(kind, *target);
-    else if (searchText == SearchFirst && RowCount(kind) > 0)
+    else if (IsSearchText(searchText, '-') && RowCount(kind) > 0)
         target->Row = RowAt(kind, 0);
     return target->Row.has_value();
 }

@@ -15,15 +15,23 @@
 namespace cfront {
 
 // What each open handle stands for. Handles are counted up, so appending
-// keeps the list in order for a binary search; the program holds four.
+// keeps the list in order for a binary search; the program holds four, and
+// asks for the same one many times in a row.
 template <typename T> class THandleList {
 public:
-    T *Find(CFHandle handle)
+    const T *Find(CFHandle handle) const
     {
+        // The entry found last, checked by its handle: no change to the list
+        // can make it answer for another handle.
+        if (LastFound < Entries.size() && Entries[LastFound].first == handle)
+            return &Entries[LastFound].second;
         const auto found = Position(handle);
-        return found != Entries.end() && found->first == handle ? &found->second : nullptr;
+        if (found == Entries.end() || found->first != handle)
+            return nullptr;
+        LastFound = std::size_t(found - Entries.begin());
+        return &found->second;
     }
-    const T *Find(CFHandle handle) const { return const_cast<THandleList *>(this)->Find(handle); }
+    T *Find(CFHandle handle) { return const_cast<T *>(std::as_const(*this).Find(handle)); }
     // 'handle' is above every handle in the list.
     void Append(CFHandle handle, T value) { Entries.emplace_back(handle, std::move(value)); }
     bool Remove(CFHandle handle)
@@ -39,7 +47,7 @@ public:
 private:
     using TEntry = std::pair<CFHandle, T>;
 
-    typename std::vector<TEntry>::iterator Position(CFHandle handle)
+    typename std::vector<TEntry>::const_iterator Position(CFHandle handle) const
     {
         return std::lower_bound(
             Entries.begin(), Entries.end(), handle,
@@ -47,6 +55,7 @@ private:
     }
 
     std::vector<TEntry> Entries;
+    mutable std::size_t LastFound = 0;
 };
 
 // The type codes ordinal 36 hands out and ordinal 41 expects back.

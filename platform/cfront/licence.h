@@ -75,9 +75,17 @@ private:
         }
     };
 
+    // The spans of one type, Spans[Begin] to Spans[End - 1].
+    struct TTypeSpans {
+        int32_t ObjectType;
+        std::size_t Begin;
+        std::size_t End;
+    };
+
     void Append(int32_t objectType, int64_t from, int64_t to, std::size_t line);
 
-    std::vector<TSpan> Spans; // by type, then number; none overlap
+    std::vector<TSpan> Spans;      // by type, then number; none overlap
+    std::vector<TTypeSpans> Types; // by type; a licence file has at most eight
     std::size_t LastFound = 0;
 };
 
