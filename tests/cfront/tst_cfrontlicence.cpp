@@ -13,12 +13,14 @@
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -150,6 +152,7 @@ private slots:
     void informationByLineNumber();
 
     void switchingKeepsHandlesOpen();
+    void switchingWhileAnotherThreadLooksUp();
     void brokenFile_data();
     void brokenFile();
     void unreadableFile_data();
@@ -575,6 +578,47 @@ void TestCFrontLicence::switchingKeepsHandlesOpen()
     QVERIFY(session.SetLicenceFile(first));
     QCOMPARE(session.InformationLines(), Lines({"Licence A", "Second A"}));
     QCOMPARE(session.Lookup(Form, 2), std::nullopt);
+}
+
+// The entry points take one lock: a lookup never sees a licence half
+// switched by another thread. Its record is unloaded by a switch, so a read
+// may fail, but what it reads comes whole from one of the two licences.
+void TestCFrontLicence::switchingWhileAnotherThreadLooksUp()
+{
+    // Licences of different sizes, so each switch frees and allocates.
+    QByteArray small = "[Permissions]\nTable 1..100 R\n", large = "[Permissions]\n";
+    for (int line = 0; line < 200; ++line)
+        large += "Form " + QByteArray::number(line) + " M\n";
+    large += "Table 1..100 X\n";
+    const QString files[] = {WriteFile("small.flf", small), WriteFile("large.flf", large)};
+    TCFrontSession session(*Library);
+    QVERIFY(session.SetLicenceFile(files[0]));
+
+    int refused = 0;
+    std::atomic<bool> switching = true;
+    std::thread switcher([&] {
+        for (int i = 0; i < 300; ++i)
+            refused += session.Api.SetLicenseFile(QFile::encodeName(files[i % 2]).constData()) == 0;
+        switching = false;
+    });
+    const QList<TRights> whole = {RightsOf("R"), RightsOf("X")};
+    int lookups = 0, found = 0;
+    bool missed = false, mixed = false;
+    for (; (switching || lookups < 1000) && !missed && !mixed; ++lookups) {
+        session.SetKey(session.PermissionTable, session.PermissionRecord, TypeField, Table);
+        session.SetKey(session.PermissionTable, session.PermissionRecord, NumberField, 50);
+        missed = !session.Find(session.PermissionTable, session.PermissionRecord, "=");
+        // A switch between two reads unloads the record: never a mix.
+        if (const auto rights = session.ReadRights(session.PermissionRecord)) {
+            ++found;
+            mixed = !whole.contains(*rights);
+        }
+    }
+    switcher.join();
+    QVERIFY2(!missed, "a lookup found nothing");
+    QVERIFY2(!mixed, "a lookup read a mix of two licences");
+    QCOMPARE(refused, 0);
+    QVERIFY(found > 0);
 }
 
 void TestCFrontLicence::brokenFile_data()
