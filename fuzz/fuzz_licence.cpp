@@ -3,6 +3,7 @@
 // the lookup finds a line that holds the number, or none where no line does;
 // a broken file gives no permissions, one line that names the file and its
 // cause; one written by the ERP gives no permissions and ends in the note.
+// The library's index of the lines answers every lookup as the plain scan.
 #include "licencefile.h"
 
 #include <cstddef>
@@ -24,9 +25,11 @@ bool Holds(const cfront::TPermissionLine &line, int32_t type, int32_t number)
     return line.ObjectType == type && line.From <= number && number <= line.To;
 }
 
-void CheckLookup(const cfront::TLicence &licence, int32_t type, int32_t number)
+void CheckLookup(const cfront::TLicence &licence, cfront::TPermissionIndex &index, int32_t type,
+                 int32_t number)
 {
     const auto found = licence.FindPermission(type, number);
+    Require(index.Find(type, number) == found);
     for (std::size_t i = 0; i < licence.Permissions.size(); ++i) {
         if (Holds(licence.Permissions[i], type, number)) {
             Require(found == i); // the first such line in file order
@@ -59,18 +62,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 licence.Information.back() == cfront::ErpPermissionsNote);
         return 0;
     }
+    cfront::TPermissionIndex index(licence.Permissions);
     for (const cfront::TPermissionLine &line : licence.Permissions) {
         Require(line.ObjectType >= 0 && line.ObjectType <= 7);
         Require(line.From <= line.To);
         Require(line.Rights < 32);
         Require((line.Indirect & ~line.Rights) == 0); // only granted rights are indirect
-        CheckLookup(licence, line.ObjectType, line.From);
-        CheckLookup(licence, line.ObjectType, line.To);
+        // Each edge and its neighbours, where spans of other lines begin.
+        for (const int64_t number :
+             {int64_t(line.From) - 1, int64_t(line.From), int64_t(line.To), int64_t(line.To) + 1}) {
+            if (number >= INT32_MIN && number <= INT32_MAX)
+                CheckLookup(licence, index, line.ObjectType, int32_t(number));
+        }
     }
     // Numbers at the edges and one out of the input itself.
     int32_t fromInput = 0;
     std::memcpy(&fromInput, data, std::min(size, sizeof fromInput));
     for (const int32_t number : {INT32_MIN, -1, 0, 1, INT32_MAX, fromInput})
-        CheckLookup(licence, int32_t(size % 8), number);
+        CheckLookup(licence, index, int32_t(size % 8), number);
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <limits>
 
@@ -15,13 +16,33 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <type_traits>
 
 #define CFRONT_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace {
 
-std::mutex DatabaseLock;
+// Held for a few nanoseconds a call, and the program calls from one thread:
+// a flag taken with one atomic exchange and given back with a plain store
+// costs less than a mutex, which needs an atomic operation for each. A
+// caller that finds it taken lets other threads run until it is free.
+class TCallLock {
+public:
+    void lock()
+    {
+        while (Taken.test_and_set(std::memory_order_acquire)) {
+            while (Taken.test(std::memory_order_relaxed))
+                std::this_thread::yield();
+        }
+    }
+    void unlock() { Taken.clear(std::memory_order_release); }
+
+private:
+    std::atomic_flag Taken;
+};
+
+TCallLock DatabaseLock;
 
 cfront::TDatabase &Database()
 {
@@ -33,7 +54,7 @@ cfront::TDatabase &Database()
 template <typename TCall> auto Guarded(TCall call) -> decltype(call())
 {
     try {
-        const std::lock_guard<std::mutex> guard(DatabaseLock);
+        const std::lock_guard<TCallLock> guard(DatabaseLock);
         return call();
     } catch (...) {
         return 0;

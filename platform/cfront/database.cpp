@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <string_view>
 #include <utility>
 
 namespace cfront {
 namespace {
 
-constexpr std::string_view SearchEqual = "=";
-constexpr std::string_view SearchFirst = "-";
+// The two search texts, each one character and its NUL.
+bool IsSearchText(const char *text, char search)
+{
+    return text[0] == search && text[1] == '\0';
+}
 
 // Fields 10 to 14 of a permission record follow the TRight bits.
 constexpr int32_t FirstRightField = 10;
@@ -21,6 +23,7 @@ void TDatabase::Start(TLicence licence)
 {
     Stop();
     Licence = std::move(licence);
+    PermissionIndex = TPermissionIndex(Licence.Permissions);
     Started = true;
 }
 
@@ -28,10 +31,11 @@ void TDatabase::Stop()
 {
     Started = false;
     Licence = TLicence();
+    PermissionIndex = TPermissionIndex();
     ++Generation;
     SearchArmed = false;
-    Tables.clear();
-    Records.clear();
+    Tables.Clear();
+    Records.Clear();
 }
 
 bool TDatabase::ActivateLicence(TLicence licence)
@@ -39,6 +43,8 @@ bool TDatabase::ActivateLicence(TLicence licence)
     if (!Started)
         return false;
     Licence = std::move(licence);
+    // A new index: nothing found in the old licence is remembered.
+    PermissionIndex = TPermissionIndex(Licence.Permissions);
     ++Generation;
     return true;
 }
@@ -64,29 +70,30 @@ bool TDatabase::OpenTable(CFHandle *table, int32_t tableNo)
     const CFHandle handle = NewHandle();
     if (!handle)
         return false;
-    Tables.emplace(handle, kind);
+    Tables.Append(handle, kind);
     *table = handle;
     return true;
 }
 
 bool TDatabase::CloseTable(CFHandle table)
 {
-    return Started && Tables.erase(table) > 0;
+    return Started && Tables.Remove(table);
 }
 
 CFHandle TDatabase::AllocRecord(CFHandle table)
 {
-    if (!Started || !Tables.contains(table))
+    const TTableKind *kind = Started ? Tables.Find(table) : nullptr;
+    if (!kind)
         return 0;
     const CFHandle handle = NewHandle();
     if (handle)
-        Records.emplace(handle, TRecord{table, {}, std::nullopt});
+        Records.Append(handle, TRecord{table, *kind, {}, std::nullopt});
     return handle;
 }
 
 bool TDatabase::FreeRecord(CFHandle record)
 {
-    return Started && Records.erase(record) > 0;
+    return Started && Records.Remove(record);
 }
 
 const TDatabase::TField *TDatabase::FindField(TTableKind kind, int32_t field)
@@ -122,12 +129,10 @@ TDatabase::TRecord *TDatabase::RecordOf(CFHandle table, CFHandle record)
 
 const TDatabase::TRecord *TDatabase::RecordOf(CFHandle table, CFHandle record) const
 {
-    if (!Started || !Tables.contains(table))
+    if (!Started || !Tables.Find(table))
         return nullptr;
-    const auto found = Records.find(record);
-    if (found == Records.end() || found->second.Table != table)
-        return nullptr;
-    return &found->second;
+    const TRecord *found = Records.Find(record);
+    return found && found->Table == table ? found : nullptr;
 }
 
 const TDatabase::TLoadedRow *TDatabase::LoadedRow(const TRecord &record) const
@@ -139,12 +144,10 @@ const TDatabase::TLoadedRow *TDatabase::LoadedRow(const TRecord &record) const
 
 int32_t TDatabase::FieldType(CFHandle table, int32_t field) const
 {
-    if (!Started)
+    const TTableKind *kind = Started ? Tables.Find(table) : nullptr;
+    if (!kind)
         return 0;
-    const auto found = Tables.find(table);
-    if (found == Tables.end())
-        return 0;
-    const TField *definition = FindField(found->second, field);
+    const TField *definition = FindField(*kind, field);
     return definition ? definition->Type : 0;
 }
 
@@ -154,12 +157,12 @@ bool TDatabase::AssignField(CFHandle table, CFHandle record, int32_t field, int3
     TRecord *target = RecordOf(table, record);
     if (!target || !value || size != sizeof(int32_t))
         return false;
-    const TField *definition = FindField(Tables.at(table), field);
-    if (!definition || !definition->Key || definition->Type != fieldType)
+    const TField *definition = FindField(target->Kind, field);
+    if (!definition || !definition->Key || definition->Type != fieldType || field > KeyFieldCount)
         return false;
     int32_t number = 0;
     std::memcpy(&number, value, sizeof number);
-    target->Keys[field] = number;
+    target->Keys[std::size_t(field - 1)] = number;
     return true;
 }
 
@@ -177,15 +180,11 @@ TDatabase::TLoadedRow TDatabase::RowAt(TTableKind kind, std::size_t index) const
     return row;
 }
 
-std::optional<TDatabase::TLoadedRow> TDatabase::FindByKey(TTableKind kind,
-                                                          const TRecord &record) const
+std::optional<TDatabase::TLoadedRow> TDatabase::FindByKey(TTableKind kind, const TRecord &record)
 {
-    const auto key = [&record](int32_t field) {
-        const auto found = record.Keys.find(field);
-        return found == record.Keys.end() ? 0 : found->second;
-    };
+    const auto key = [&record](int32_t field) { return record.Keys[std::size_t(field - 1)]; };
     if (kind == TTableKind::Permissions) {
-        const auto index = Licence.FindPermission(key(1), key(2));
+        const auto index = PermissionIndex.Find(key(1), key(2));
         if (!index)
             return std::nullopt;
         return TLoadedRow{*index, key(2), Generation};
@@ -207,10 +206,10 @@ bool TDatabase::FindRecord(CFHandle table, CFHandle record, const char *searchTe
     target->Row.reset();
     if (!armed || !searchText)
         return false;
-    const TTableKind kind = Tables.at(table);
-    if (searchText == SearchEqual)
+    const TTableKind kind = target->Kind;
+    if (IsSearchText(searchText, '='))
         target->Row = FindByKey(kind, *target);
-    else if (searchText == SearchFirst && RowCount(kind) > 0)
+    else if (IsSearchText(searchText, '-') && RowCount(kind) > 0)
         target->Row = RowAt(kind, 0);
     return target->Row.has_value();
 }
@@ -223,7 +222,7 @@ bool TDatabase::NextRecord(CFHandle table, CFHandle record, int32_t steps)
     const TLoadedRow *row = LoadedRow(*target);
     if (!row)
         return false;
-    const TTableKind kind = Tables.at(table);
+    const TTableKind kind = target->Kind;
     const std::size_t remaining = RowCount(kind) - row->Index - 1;
     if (static_cast<std::size_t>(steps) > remaining)
         return false;
@@ -250,7 +249,7 @@ bool TDatabase::GetFieldData(void *buffer, int32_t size, CFHandle table, CFHandl
     if (!source || !buffer || size < 1)
         return false;
     const TLoadedRow *row = LoadedRow(*source);
-    const TTableKind kind = Tables.at(table);
+    const TTableKind kind = source->Kind;
     const TField *definition = FindField(kind, field);
     if (!row || !definition)
         return false;

@@ -5,11 +5,58 @@
 #include "cfront_abi.h"
 #include "licence.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
-#include <map>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace cfront {
+
+// What each open handle stands for. Handles are counted up, so appending
+// keeps the list in order for a binary search; the program holds four, and
+// asks for the same one many times in a row.
+template <typename T> class THandleList {
+public:
+    const T *Find(CFHandle handle) const
+    {
+        // The entry found last, checked by its handle: no change to the list
+        // can make it answer for another handle.
+        if (LastFound < Entries.size() && Entries[LastFound].first == handle)
+            return &Entries[LastFound].second;
+        const auto found = Position(handle);
+        if (found == Entries.end() || found->first != handle)
+            return nullptr;
+        LastFound = std::size_t(found - Entries.begin());
+        return &found->second;
+    }
+    T *Find(CFHandle handle) { return const_cast<T *>(std::as_const(*this).Find(handle)); }
+    // 'handle' is above every handle in the list.
+    void Append(CFHandle handle, T value) { Entries.emplace_back(handle, std::move(value)); }
+    bool Remove(CFHandle handle)
+    {
+        const auto found = Position(handle);
+        if (found == Entries.end() || found->first != handle)
+            return false;
+        Entries.erase(found);
+        return true;
+    }
+    void Clear() { Entries.clear(); }
+
+private:
+    using TEntry = std::pair<CFHandle, T>;
+
+    typename std::vector<TEntry>::const_iterator Position(CFHandle handle) const
+    {
+        return std::lower_bound(
+            Entries.begin(), Entries.end(), handle,
+            [](const TEntry &entry, CFHandle key) { return entry.first < key; });
+    }
+
+    std::vector<TEntry> Entries;
+    mutable std::size_t LastFound = 0;
+};
 
 // The type codes ordinal 36 hands out and ordinal 41 expects back.
 enum TFieldType : int32_t {
@@ -55,6 +102,9 @@ public:
 private:
     enum class TTableKind { Permissions, Information };
 
+    // Fields 1 and 2 are the keys of both tables.
+    static constexpr int32_t KeyFieldCount = 2;
+
     // Where a record stands in the licence it was loaded from.
     struct TLoadedRow {
         std::size_t Index = 0;
@@ -64,7 +114,8 @@ private:
 
     struct TRecord {
         CFHandle Table = 0;
-        std::map<int32_t, int32_t> Keys; // unset keys read as 0
+        TTableKind Kind = TTableKind::Permissions; // of Table
+        std::array<int32_t, KeyFieldCount> Keys{}; // fields 1, 2; unset keys read as 0
         std::optional<TLoadedRow> Row;
     };
 
@@ -80,18 +131,20 @@ private:
     TRecord *RecordOf(CFHandle table, CFHandle record);
     const TRecord *RecordOf(CFHandle table, CFHandle record) const;
     const TLoadedRow *LoadedRow(const TRecord &record) const;
-    std::optional<TLoadedRow> FindByKey(TTableKind kind, const TRecord &record) const;
+    // Not const: the permission index remembers what it found.
+    std::optional<TLoadedRow> FindByKey(TTableKind kind, const TRecord &record);
     TLoadedRow RowAt(TTableKind kind, std::size_t index) const;
     int32_t IntegerValue(TTableKind kind, const TLoadedRow &row, int32_t field) const;
     CFHandle NewHandle();
 
     bool Started = false;
     TLicence Licence;
+    TPermissionIndex PermissionIndex; // of Licence
     uint64_t Generation = 0;
     bool SearchArmed = false;
     CFHandle LastHandle = 0;
-    std::map<CFHandle, TTableKind> Tables;
-    std::map<CFHandle, TRecord> Records;
+    THandleList<TTableKind> Tables;
+    THandleList<TRecord> Records;
 };
 
 } // namespace cfront

@@ -45,8 +45,48 @@ struct TLicence {
     std::vector<std::string> Information;
 
     // The first line, in file order, whose type matches and whose range holds
-    // the number.
+    // the number: a plain scan over every line.
     std::optional<std::size_t> FindPermission(int32_t objectType, int32_t number) const;
+};
+
+// The same answers as TLicence::FindPermission without a scan. The lines are
+// cut once into disjoint spans of numbers, each with the line that wins there
+// (the first in file order that holds it), so a lookup is a binary search;
+// the span found last is tried first, since lists ask in order of type and
+// number. Built for one licence: a new licence needs a new index.
+class TPermissionIndex {
+public:
+    TPermissionIndex() = default;
+    explicit TPermissionIndex(const std::vector<TPermissionLine> &lines);
+
+    // Not const: it remembers the span it found.
+    std::optional<std::size_t> Find(int32_t objectType, int32_t number);
+
+private:
+    struct TSpan {
+        int32_t ObjectType;
+        int32_t From;
+        int32_t To;
+        std::size_t Line;
+
+        bool Holds(int32_t objectType, int32_t number) const
+        {
+            return ObjectType == objectType && From <= number && number <= To;
+        }
+    };
+
+    // The spans of one type, Spans[Begin] to Spans[End - 1].
+    struct TTypeSpans {
+        int32_t ObjectType;
+        std::size_t Begin;
+        std::size_t End;
+    };
+
+    void Append(int32_t objectType, int64_t from, int64_t to, std::size_t line);
+
+    std::vector<TSpan> Spans;      // by type, then number; none overlap
+    std::vector<TTypeSpans> Types; // by type; a licence file has at most eight
+    std::size_t LastFound = 0;
 };
 
 // A licence that grants nothing and whose one information line tells what

@@ -8,14 +8,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -40,6 +45,88 @@ QList<QByteArray> Lines(std::initializer_list<const char *> lines)
     return result;
 }
 
+// A permission line of a generated licence.
+struct TRangeLine {
+    int32_t Type;
+    int32_t From;
+    int32_t To;
+};
+
+// Each of the 3^5 = 243 ways to write RIMDX (each letter absent, upper or
+// lower case) once: line i of a generated licence grants the i-th, so the
+// rights a lookup reads tell which line it found.
+constexpr int MostGeneratedLines = 243;
+QByteArray LettersOfLine(int line)
+{
+    QByteArray letters;
+    for (const char letter : QByteArrayLiteral("RIMDX")) {
+        if (line % 3 == 1)
+            letters += letter;
+        else if (line % 3 == 2)
+            letters += char(letter + 32);
+        line /= 3;
+    }
+    return letters.isEmpty() ? QByteArray("-") : letters;
+}
+
+// The plain answer: the first line in file order of the type that holds the
+// number.
+std::optional<int> FirstLineHolding(const QList<TRangeLine> &lines, int32_t type, int32_t number)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].Type == type && lines[i].From <= number && number <= lines[i].To)
+            return int(i);
+    }
+    return std::nullopt;
+}
+
+int32_t Clamped(int64_t number)
+{
+    return int32_t(std::clamp<int64_t>(number, Int32Min, Int32Max));
+}
+
+// Lines of a few types over [low, high], overlapping and nesting, some of a
+// single number, some over the whole window or the whole 32-bit range.
+QList<TRangeLine> GenerateLines(QRandomGenerator &random, int count, int64_t low, int64_t high)
+{
+    QList<TRangeLine> lines;
+    for (int i = 0; i < count; ++i) {
+        // Most lines on three types, so that they overlap.
+        const int32_t type = random.bounded(5) ? 1 + random.bounded(3) : random.bounded(8);
+        const int64_t from = low + random.bounded(int(high - low + 1));
+        int64_t to = from;
+        switch (random.bounded(8)) {
+        case 0:
+            break; // a single number
+        case 1:
+            to = high;
+            break;
+        case 2:
+            lines.append({type, Clamped(low), Clamped(high)});
+            continue;
+        case 3:
+            if (random.bounded(4) == 0) {
+                lines.append({type, Int32Min, Int32Max});
+                continue;
+            }
+            Q_FALLTHROUGH();
+        default:
+            to = std::min(high, from + random.bounded(12));
+        }
+        lines.append({type, Clamped(from), Clamped(to)});
+    }
+    return lines;
+}
+
+QByteArray LicenceText(const QList<TRangeLine> &lines)
+{
+    QByteArray text = "[Permissions]\n";
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        text += QByteArray::number(lines[i].Type) + ' ' + QByteArray::number(lines[i].From) + ".." +
+                QByteArray::number(lines[i].To) + ' ' + LettersOfLine(int(i)) + '\n';
+    return text;
+}
+
 } // namespace
 
 class TestCFrontLicence : public QObject {
@@ -53,6 +140,8 @@ private slots:
     void typeNames_data();
     void typeNames();
     void lookupThenNextWalksOnInFileOrder();
+    void lookupsAnswerAsAScan_data();
+    void lookupsAnswerAsAScan();
     void permissionWalk();
 
     void informationLines_data();
@@ -63,6 +152,7 @@ private slots:
     void informationByLineNumber();
 
     void switchingKeepsHandlesOpen();
+    void switchingWhileAnotherThreadLooksUp();
     void brokenFile_data();
     void brokenFile();
     void unreadableFile_data();
@@ -224,6 +314,86 @@ void TestCFrontLicence::lookupThenNextWalksOnInFileOrder()
     QCOMPARE(session->ReadInteger(session->PermissionTable, session->PermissionRecord, NumberField),
              5);
     QCOMPARE(session->ReadRights(session->PermissionRecord), RightsOf("M"));
+}
+
+void TestCFrontLicence::lookupsAnswerAsAScan_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<qint64>("low");
+    QTest::addColumn<qint64>("high");
+
+    QTest::newRow("dense overlaps") << 1u << 60 << qint64(-20) << qint64(40);
+    QTest::newRow("every rights pattern") << 2u << MostGeneratedLines << qint64(0) << qint64(300);
+    QTest::newRow("few sparse lines") << 3u << 8 << qint64(-1000) << qint64(1000);
+    QTest::newRow("lowest numbers") << 4u << 40 << qint64(Int32Min) << qint64(Int32Min) + 30;
+    QTest::newRow("highest numbers") << 5u << 40 << qint64(Int32Max) - 30 << qint64(Int32Max);
+}
+
+// The library may index its lines and remember what it found last; every
+// answer must still be that of a plain scan: lookups at random, along runs
+// of numbers, at the edges of lines, across licences switched through
+// ordinal 89 and across a switch it refuses.
+void TestCFrontLicence::lookupsAnswerAsAScan()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, lineCount);
+    QFETCH(qint64, low);
+    QFETCH(qint64, high);
+
+    QRandomGenerator random(seed);
+    TCFrontSession session(*Library);
+    const QString refused = WriteFile("refused.flf", "[Permissions]\nTable 5..1 R\n");
+    int32_t type = Table, number = 0;
+    std::pair<int32_t, int32_t> lastFound = {type, number};
+    for (int licence = 0; licence < 4; ++licence) {
+        const QList<TRangeLine> lines = GenerateLines(random, lineCount, low, high);
+        QVERIFY(session.SetLicenceFile(WriteFile("generated.flf", LicenceText(lines))));
+        if (licence == 2)
+            QVERIFY(!session.SetLicenceFile(refused)); // the generated licence stays active
+        // The first lookup asks again what the previous licence found last.
+        std::tie(type, number) = lastFound;
+        for (int lookup = 0; lookup < 1500; ++lookup) {
+            if (lookup > 0) {
+                const int way = random.bounded(10);
+                if (way < 4) {
+                    type = random.bounded(-1, 9);
+                    number = Clamped(low - 3 + random.bounded(int(high - low + 7)));
+                } else if (way < 6) {
+                    const TRangeLine &line = lines[random.bounded(int(lines.size()))];
+                    type = line.Type;
+                    const int64_t edges[] = {int64_t(line.From) - 1, line.From, line.To,
+                                             int64_t(line.To) + 1};
+                    number = Clamped(edges[random.bounded(4)]);
+                } else if (way < 9) {
+                    number = Clamped(int64_t(number) + 1); // on along a run
+                } else {
+                    number = random.bounded(2) ? Int32Min : Int32Max;
+                }
+            }
+            const std::optional<int> expected = FirstLineHolding(lines, type, number);
+            const std::optional<TRights> found = session.Lookup(type, number);
+            const QByteArray where = "licence " + QByteArray::number(licence) + ", type " +
+                                     QByteArray::number(type) + ", number " +
+                                     QByteArray::number(number);
+            QVERIFY2(found.has_value() == expected.has_value(), where.constData());
+            if (!expected)
+                continue;
+            lastFound = {type, number};
+            QVERIFY2(*found == RightsOf(LettersOfLine(*expected)), where.constData());
+            // Walking on from the line found reaches the next line in file order.
+            if (random.bounded(8) == 0) {
+                const bool next = session.Api.NextRecord(session.PermissionTable,
+                                                         session.PermissionRecord, 1) != 0;
+                QVERIFY2(next == (*expected + 1 < lines.size()), where.constData());
+                if (next) {
+                    QVERIFY2(session.ReadRights(session.PermissionRecord) ==
+                                 RightsOf(LettersOfLine(*expected + 1)),
+                             where.constData());
+                }
+            }
+        }
+    }
 }
 
 void TestCFrontLicence::permissionWalk()
@@ -408,6 +578,47 @@ void TestCFrontLicence::switchingKeepsHandlesOpen()
     QVERIFY(session.SetLicenceFile(first));
     QCOMPARE(session.InformationLines(), Lines({"Licence A", "Second A"}));
     QCOMPARE(session.Lookup(Form, 2), std::nullopt);
+}
+
+// The entry points take one lock: a lookup never sees a licence half
+// switched by another thread. Its record is unloaded by a switch, so a read
+// may fail, but what it reads comes whole from one of the two licences.
+void TestCFrontLicence::switchingWhileAnotherThreadLooksUp()
+{
+    // Licences of different sizes, so each switch frees and allocates.
+    QByteArray small = "[Permissions]\nTable 1..100 R\n", large = "[Permissions]\n";
+    for (int line = 0; line < 200; ++line)
+        large += "Form " + QByteArray::number(line) + " M\n";
+    large += "Table 1..100 X\n";
+    const QString files[] = {WriteFile("small.flf", small), WriteFile("large.flf", large)};
+    TCFrontSession session(*Library);
+    QVERIFY(session.SetLicenceFile(files[0]));
+
+    int refused = 0;
+    std::atomic<bool> switching = true;
+    std::thread switcher([&] {
+        for (int i = 0; i < 300; ++i)
+            refused += session.Api.SetLicenseFile(QFile::encodeName(files[i % 2]).constData()) == 0;
+        switching = false;
+    });
+    const QList<TRights> whole = {RightsOf("R"), RightsOf("X")};
+    int lookups = 0, found = 0;
+    bool missed = false, mixed = false;
+    for (; (switching || lookups < 1000) && !missed && !mixed; ++lookups) {
+        session.SetKey(session.PermissionTable, session.PermissionRecord, TypeField, Table);
+        session.SetKey(session.PermissionTable, session.PermissionRecord, NumberField, 50);
+        missed = !session.Find(session.PermissionTable, session.PermissionRecord, "=");
+        // A switch between two reads unloads the record: never a mix.
+        if (const auto rights = session.ReadRights(session.PermissionRecord)) {
+            ++found;
+            mixed = !whole.contains(*rights);
+        }
+    }
+    switcher.join();
+    QVERIFY2(!missed, "a lookup found nothing");
+    QVERIFY2(!mixed, "a lookup read a mix of two licences");
+    QCOMPARE(refused, 0);
+    QVERIFY(found > 0);
 }
 
 void TestCFrontLicence::brokenFile_data()
