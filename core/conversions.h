@@ -13,6 +13,7 @@
 #include <QTime>
 
 #include <array>
+#include <bit>
 #include <bitset>
 #include <cstdint>
 #include <cstring>
@@ -25,16 +26,20 @@
 // Views into the same bytes.
 inline QByteArrayView TrimmedRight(QByteArrayView text)
 {
-    qsizetype end = text.size();
-    // Eight bytes at a time while all of them are 32 or less: the fields
-    // are mostly padding. (b & 0x7F) + 0x5F reaches 0x80 from b = 0x21 on,
-    // and b itself has it from 0x80 on; no sum carries into the next byte.
+    // Eight bytes at a time from the end: the fields are mostly padding.
+    // Per byte, (b & 0x7F) + 0x5F has its high bit from b = 0x21 on, and b
+    // itself from 0x80 on; no sum carries into the next byte. The highest
+    // byte so marked is the last one kept.
     constexpr uint64_t Low7 = 0x7F7F7F7F7F7F7F7Fu, Step = 0x5F5F5F5F5F5F5F5Fu,
                        High = 0x8080808080808080u;
-    for (uint64_t word; end >= 8; end -= 8) {
-        std::memcpy(&word, text.data() + end - 8, 8);
-        if ((((word & Low7) + Step) | word) & High)
-            break;
+    qsizetype end = text.size();
+    // The last byte of the text is the word's most significant one.
+    if constexpr (std::endian::native == std::endian::little) {
+        for (uint64_t word; end >= 8; end -= 8) {
+            std::memcpy(&word, text.data() + end - 8, 8);
+            if (const uint64_t kept = (((word & Low7) + Step) | word) & High)
+                return text.first(end - 8 + (63 - std::countl_zero(kept)) / 8 + 1);
+        }
     }
     while (end > 0 && static_cast<uchar>(text[end - 1]) <= 32)
         --end;

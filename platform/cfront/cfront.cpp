@@ -1,6 +1,6 @@
 // The thirteen exported entry points and our own report on the licence. Each
-// one takes the lock, hands over to the one TDatabase and keeps every
-// exception inside the library.
+// one checks that the calling thread owns the library, hands over to the one
+// TDatabase and keeps every exception inside the library.
 #include "cfront_abi.h"
 #include "database.h"
 #include "licencefile.h"
@@ -13,7 +13,6 @@
 #include <limits>
 
 #include <filesystem>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -23,26 +22,34 @@
 
 namespace {
 
-// Held for a few nanoseconds a call, and the program calls from one thread:
-// a flag taken with one atomic exchange and given back with a plain store
-// costs less than a mutex, which needs an atomic operation for each. A
-// caller that finds it taken lets other threads run until it is free.
-class TCallLock {
+// The library belongs to the thread that starts it (ordinal 3) until that
+// thread ends it (ordinal 4): the program calls it from its one user
+// interface thread. A call from any other thread answers 0 and changes
+// nothing, so no two threads ever work on the tables at once, and the
+// owner's calls, eleven for every object of a file, pay for no lock.
+class TOwnership {
 public:
-    void lock()
+    // Whether the calling thread owns the library now, taking it when no
+    // thread does.
+    bool Claim()
     {
-        while (Taken.test_and_set(std::memory_order_acquire)) {
-            while (Taken.test(std::memory_order_relaxed))
-                std::this_thread::yield();
-        }
+        std::thread::id expected;
+        return Owner.compare_exchange_strong(expected, std::this_thread::get_id(),
+                                             std::memory_order_acquire) ||
+               expected == std::this_thread::get_id();
     }
-    void unlock() { Taken.clear(std::memory_order_release); }
+    // Only the owner itself ever stores its own id, so a plain load tells.
+    bool IsOwner() const
+    {
+        return Owner.load(std::memory_order_relaxed) == std::this_thread::get_id();
+    }
+    void Release() { Owner.store(std::thread::id(), std::memory_order_release); }
 
 private:
-    std::atomic_flag Taken;
+    std::atomic<std::thread::id> Owner;
 };
 
-TCallLock DatabaseLock;
+TOwnership Ownership;
 
 cfront::TDatabase &Database()
 {
@@ -50,11 +57,13 @@ cfront::TDatabase &Database()
     return database;
 }
 
-// Runs the call under the lock; any failure inside answers 0.
+// Runs the call for the thread that owns the library; any failure inside,
+// and a call from another thread, answers 0.
 template <typename TCall> auto Guarded(TCall call) -> decltype(call())
 {
+    if (!Ownership.IsOwner())
+        return 0;
     try {
-        const std::lock_guard<TCallLock> guard(DatabaseLock);
         return call();
     } catch (...) {
         return 0;
@@ -139,6 +148,8 @@ int32_t CopyText(const std::string &text, char *buffer, int32_t size)
 
 CFRONT_EXPORT int32_t cfront_3_Init(void)
 {
+    if (!Ownership.Claim())
+        return 0;
     return Guarded([] {
         StartWithDefaultLicence();
         return 1;
@@ -224,11 +235,14 @@ CFRONT_EXPORT int32_t cfront_14_CloseTable(CFHandle Table)
 
 CFRONT_EXPORT int32_t cfront_4_Done(void)
 {
-    return Guarded([] {
+    const int32_t done = Guarded([] {
         Database().Stop();
         Status() = {};
         return 1;
     });
+    if (done)
+        Ownership.Release();
+    return done;
 }
 
 CFRONT_EXPORT int32_t cfront_LicenceStatus(int32_t Item, char *Buffer, int32_t Size)

@@ -22,6 +22,7 @@ private slots:
     void dayCountsAroundDayZero_data();
     void dayCountsAroundDayZero();
     void dayCountsAgreeWithCalendar();
+    void trimmingAgreesWithByteByByte();
     void displayText_data();
     void displayText();
     void settingsFromLocale_data();
@@ -273,6 +274,32 @@ void TestConversions::dayCountsAgreeWithCalendar()
                 QVERIFY2(!ParseDateTime(past, UsSettings()), qPrintable(past));
             }
         }
+    }
+}
+
+// Trimming looks at eight bytes at a time: generated texts of every length
+// up to 40, of bytes just below, at and above 32 and beyond 127, trim as a
+// byte-by-byte loop trims them.
+void TestConversions::trimmingAgreesWithByteByByte()
+{
+    const char alphabet[] = {'\0', '\t', ' ', '!', 'a', '\x7F', '\x80', '\xA0', '\xFF'};
+    uint32_t state = 99;
+    const auto next = [&state](uint32_t bound) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 8) % bound;
+    };
+    const auto isTrimmed = [](char c) { return static_cast<uchar>(c) <= 32; };
+    for (int i = 0; i < 20000; ++i) {
+        QByteArray text(int(next(41)), ' ');
+        for (char &c : text)
+            c = next(3) == 0 ? alphabet[next(sizeof alphabet)] : ' ';
+        qsizetype begin = 0, end = text.size();
+        while (end > 0 && isTrimmed(text[end - 1]))
+            --end;
+        while (begin < end && isTrimmed(text[begin]))
+            ++begin;
+        QCOMPARE(TrimmedRight(text), QByteArrayView(text).first(end));
+        QCOMPARE(Trimmed(text), QByteArrayView(text).sliced(begin, end - begin));
     }
 }
 
