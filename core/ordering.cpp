@@ -8,7 +8,6 @@
 #include <array>
 #include <bit>
 #include <cmath>
-#include <cstring>
 #include <optional>
 
 namespace {
