@@ -226,30 +226,40 @@ private:
     std::vector<TTextKey> Keys;
 };
 
-// The rank of each text among the distinct texts. Most texts repeat: only
-// the distinct ones are sorted.
-TRanks RankTexts(const std::vector<QByteArrayView> &texts)
-{
-    TDistinctTexts distinct;
-    TRanks distinctOf(texts.size());
-    QByteArrayView last;
-    uint32_t lastDistinct = 0;
-    for (size_t i = 0; i < texts.size(); ++i) {
+// The rank of each text among the distinct texts, the texts given one at a
+// time as the entries are read. Most texts repeat: only the distinct ones
+// are sorted.
+class TTextRanks {
+public:
+    explicit TTextRanks(size_t count) { DistinctOf.reserve(count); }
+
+    void Add(QByteArrayView text)
+    {
         // Shared texts (version lists) often follow each other.
-        if (i == 0 || texts[i].data() != last.data() || texts[i].size() != last.size())
-            lastDistinct = distinct.Find(texts[i]);
-        distinctOf[i] = lastDistinct;
-        last = texts[i];
+        if (DistinctOf.empty() || text.data() != Last.data() || text.size() != Last.size())
+            LastDistinct = Distinct.Find(text);
+        DistinctOf.push_back(LastDistinct);
+        Last = text;
     }
 
-    const std::vector<TTextKey> &sorted = distinct.Sorted();
-    TRanks rankOfDistinct(sorted.size());
-    for (size_t position = 0; position < sorted.size(); ++position)
-        rankOfDistinct[sorted[position].Distinct] = uint32_t(position);
-    for (uint32_t &rank : distinctOf)
-        rank = rankOfDistinct[rank];
-    return distinctOf;
-}
+    // The ranks in the order the texts were added.
+    TRanks Ranks()
+    {
+        const std::vector<TTextKey> &sorted = Distinct.Sorted();
+        TRanks rankOfDistinct(sorted.size());
+        for (size_t position = 0; position < sorted.size(); ++position)
+            rankOfDistinct[sorted[position].Distinct] = uint32_t(position);
+        for (uint32_t &rank : DistinctOf)
+            rank = rankOfDistinct[rank];
+        return std::move(DistinctOf);
+    }
+
+private:
+    TDistinctTexts Distinct;
+    TRanks DistinctOf; // by entry, until Ranks
+    QByteArrayView Last;
+    uint32_t LastDistinct = 0;
+};
 
 // The rank of each number among the numbers, by position.
 TRanks RankNumbers(std::vector<TKeyedPosition> numbers)
@@ -355,19 +365,17 @@ std::optional<std::vector<TKeyedPosition>> SortKeys(int32_t key, const TObjectLi
     // One pass over the entries reads all that the key compares.
     const size_t count = size_t(list.Count());
     std::vector<TKeyedPosition> keys(count);
-    std::vector<QByteArrayView> texts;
+    TTextRanks texts(key == skName || key == skVersionList ? count : 0);
     std::vector<TKeyedPosition> numbers;
-    if (key == skName || key == skVersionList)
-        texts.resize(count);
-    else if (key == skDateTime || key == skSize)
+    if (key == skDateTime || key == skSize)
         numbers.resize(count);
     for (size_t i = 0; i < count; ++i) {
         const TNavisionObject &object = list.Object(int(i));
         keys[i] = {TieBreakBits(key, object), uint32_t(i)};
         if (key == skName)
-            texts[i] = object.Name();
+            texts.Add(object.Name());
         else if (key == skVersionList)
-            texts[i] = object.VersionList();
+            texts.Add(object.VersionList());
         else if (key == skDateTime)
             numbers[i] = {OrderedBits(object.DateTime()), uint32_t(i)};
         else if (key == skSize)
@@ -377,8 +385,8 @@ std::optional<std::vector<TKeyedPosition>> SortKeys(int32_t key, const TObjectLi
     }
 
     std::optional<TRanks> ranks;
-    if (!texts.empty())
-        ranks = RankTexts(texts);
+    if (key == skName || key == skVersionList)
+        ranks = texts.Ranks();
     else if (key == skDateTime)
         ranks = RankDateTimes(std::move(numbers));
     else if (key == skSize)
