@@ -287,12 +287,12 @@ double FromOrderedBits(uint64_t bits)
     return std::bit_cast<double>((bits >> 63) ? bits & ~(uint64_t(1) << 63) : ~bits);
 }
 
+// The rank of each date-time (given as OrderedBits) under CompareDateTimes.
 // Equal within a millisecond is not transitive: of three date-times each
 // just under a millisecond from the next, the outer two differ. Ranks can
 // stand for the comparison only where it parts the date-times into groups
 // that lie within a millisecond and a millisecond or more from each other;
 // otherwise there are none.
-// The date-times come as OrderedBits.
 std::optional<TRanks> RankDateTimes(std::vector<TKeyedPosition> dateTimes)
 {
     RadixSort(dateTimes);
@@ -340,13 +340,11 @@ std::array<uint8_t, 256> RankPermissionLetters()
 uint64_t TieBreakBits(int32_t key, const TNavisionObject &object)
 {
     switch (key) {
-    case skType:
-        return TypeThenID(object);
     case skID:
         return uint64_t(Unsigned(object.ID())) << 3 | uint64_t(object.ObjectType());
     case skName: // the ID is not compared
         return uint64_t(object.ObjectType());
-    default:
+    default: // for Type, the type and ID are the whole key
         return TypeThenID(object);
     }
 }
