@@ -531,10 +531,22 @@ void SortObjectList(TObjectList &list)
         list.Reorder(QuickSortedByDateTime(list, descending));
         return;
     }
+    // Descending is the exact reverse, tie-breaks included: the numbers turned
+    // over. Equal numbers keep their order either way, so a list already in
+    // order stays as it is.
+    if (descending) {
+        for (TKeyedPosition &entry : *keys)
+            entry.Key = ~entry.Key;
+    }
     RadixSort(*keys);
-    // Descending is the exact reverse, tie-breaks included.
     std::vector<uint32_t> order(keys->size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[descending ? order.size() - 1 - i : i] = (*keys)[i].Position;
-    list.Reorder(order);
+    bool moved = false;
+    for (size_t i = 0; i < order.size(); ++i) {
+        order[i] = (*keys)[i].Position;
+        moved = moved || order[i] != i;
+    }
+    // The window sorts twice when the direction turns; the second time
+    // nothing moves, and the list need not be gathered anew.
+    if (moved)
+        list.Reorder(order);
 }
