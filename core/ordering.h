@@ -30,5 +30,6 @@ int CompareDateTimes(double a, double b);
 // under the current sort key and direction.
 int32_t CompareObjects(const TObjectList &list, int positionA, int positionB);
 
-// Quicksort in place with the middle entry as pivot; not stable.
+// Puts the list in order under the current sort key and direction. Entries
+// that compare equal stand in no defined order.
 void SortObjectList(TObjectList &list);

@@ -2,8 +2,12 @@
 #include "conversions.h"
 #include "entries.h"
 #include "modelfixture.h"
+#include "radixsort.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -88,6 +92,97 @@ QByteArray TieRichIndex(TFakeCFront &library)
     return index;
 }
 
+// How the date-times of a random list lie: in pairs a millisecond apart
+// (which may or may not compare equal, but never chain), or every millisecond
+// of a few in a row (where equal within a millisecond can chain).
+enum class TMilliseconds { Pairs, InARow };
+
+// A random list for the differential tests: every type and a tag of no
+// recognised type, IDs and sizes of both signs, names with letter case
+// variants, underscores, brackets, digits and code page 850 bytes, date-times
+// before and after 30 December 1899, version lists that share long prefixes,
+// and random permissions.
+QByteArray RandomIndex(QRandomGenerator &random, TFakeCFront &library, TMilliseconds milliseconds)
+{
+    const QByteArray tags[] = {Table,    Form,         "Report    ", "Dataport  ",
+                               Codeunit, "XMLport   ", MenuSuite,    Page};
+    const char nameBytes[] = {'a', 'A', 'b', 'B', 'z',    'Z',    '_',    '[',
+                              '`', '9', '1', ' ', '\x82', '\x90', '\xe9', '\xff'};
+    const QByteArray versions[] = {"",
+                                   "NAVW17.00",
+                                   "navw17.00",
+                                   "NAVW17.00,NAVNO7.00,NAVDK7.00,PROJ1.00,FIX1",
+                                   "NAVW17.00,NAVNO7.00,NAVDK7.00,PROJ1.00,fix1",
+                                   "NAVW17.00,NAVNO7.00,NAVDK7.00,PROJ1.00,FIX1_",
+                                   "NAVW17.00,NAVNO7.00,NAVDK7.00,PROJ1.00,FIX\x90",
+                                   "NAVW17.00,NAVNO7.00,NAVDK7.00,PROJ1.00,FIX"};
+    // Day first, as DottedSettings reads them.
+    const QByteArray dates[] = {"29.12.1899", "30.12.1899", "31.12.1899", "01.01.1800",
+                                "03.02.04",   "04.02.04",   "15.07.2023"};
+    QByteArray index;
+    const int count = 2 + int(random.bounded(300));
+    for (int i = 0; i < count; ++i) {
+        TEntryFields f;
+        const int tag = int(random.bounded(8));
+        f.Tag = tags[tag];
+        const int id = int(random.bounded(-50, 50)) * (random.bounded(10) == 0 ? 40000000 : 1);
+        f.ID = QByteArray::number(id);
+        f.Name.clear();
+        const int nameLength = int(random.bounded(9));
+        for (int c = 0; c < nameLength; ++c)
+            f.Name += nameBytes[random.bounded(int(sizeof nameBytes))];
+        // Days on which whole milliseconds in a row chain (before and after
+        // 30 December 1899), and one on which they don't.
+        const QByteArray chainingDays[] = {"01.01.1700", "01.01.1901", "03.02.04"};
+        f.Date = milliseconds == TMilliseconds::Pairs ? dates[random.bounded(7)]
+                                                      : chainingDays[random.bounded(3)];
+        const int millisecond = milliseconds == TMilliseconds::Pairs
+                                    ? int(random.bounded(4)) * 10 + int(random.bounded(2))
+                                    : int(random.bounded(6));
+        // After a comma (the decimal separator), not a full stop, the
+        // milliseconds count.
+        f.Time = "10:00:0" + QByteArray::number(random.bounded(2)) + ',' +
+                 QByteArray::number(millisecond).rightJustified(3, '0');
+        f.Size = QByteArray::number(int(random.bounded(-3, 4)) * 1000);
+        f.VersionList = versions[random.bounded(8)];
+        index += Entry(f);
+        if (tag < 7 && random.bounded(3))
+            library.SetRights(
+                tag + 1, id,
+                {{int(random.bounded(2)), int(random.bounded(2)), int(random.bounded(2)),
+                  int(random.bounded(2)), int(random.bounded(2))}});
+    }
+    return index;
+}
+
+// Whether some date-times of the list are each equal to a third within a
+// millisecond but not to each other.
+bool DateTimesChain(const TObjectList &list)
+{
+    for (int a = 0; a < list.Count(); ++a) {
+        for (int b = 0; b < list.Count(); ++b) {
+            if (CompareDateTimes(list.Object(a).DateTime(), list.Object(b).DateTime()) == 0)
+                continue;
+            for (int c = 0; c < list.Count(); ++c) {
+                if (CompareDateTimes(list.Object(a).DateTime(), list.Object(c).DateTime()) == 0 &&
+                    CompareDateTimes(list.Object(c).DateTime(), list.Object(b).DateTime()) == 0)
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+// CompareObjects across two lists: the object at positionA of the first
+// against the object at positionB of the second.
+int CompareAcross(const TObjectList &a, int positionA, const TObjectList &b, int positionB)
+{
+    TObjectList pair(QLocale::c());
+    pair.Append(a.Object(positionA));
+    pair.Append(b.Object(positionB));
+    return CompareObjects(pair, 0, 1);
+}
+
 int Sign(int value)
 {
     return (value > 0) - (value < 0);
@@ -108,8 +203,12 @@ private slots:
     void dateTimeComparison_data();
     void dateTimeComparison();
     void permissionsOrder();
-    void sameOrderAsTheQuicksortOverEntries_data();
-    void sameOrderAsTheQuicksortOverEntries();
+    void tiedEntriesStayTogether_data();
+    void tiedEntriesStayTogether();
+    void randomListsInOrder_data();
+    void randomListsInOrder();
+    void chainedDateTimesAsTheQuicksortOverEntries();
+    void radixSortOrdersByEveryBit();
     void keyOutsideTheRangeKeepsEveryEntry();
     void directionOtherThanOneIsAscending();
     void keyAndDirectionOutliveTheModel();
@@ -304,34 +403,148 @@ void TestOrdering::permissionsOrder()
                                                  "Table 4 A", "Table 5 A", "Table 6 A"}));
 }
 
-void TestOrdering::sameOrderAsTheQuicksortOverEntries_data()
+void TestOrdering::tiedEntriesStayTogether_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("direction");
-    for (int key = -1; key <= SortKeyCount; ++key) {
+    for (int key = 0; key < SortKeyCount; ++key) {
         for (int direction : {0, 1, 2})
             QTest::addRow("key %d, direction %d", key, direction) << key << direction;
     }
 }
 
-void TestOrdering::sameOrderAsTheQuicksortOverEntries()
+// Many entries compare equal under every key: they may stand in any order
+// among themselves, but every one of them keeps its place among the others.
+void TestOrdering::tiedEntriesStayTogether()
 {
     QFETCH(int, key);
     QFETCH(int, direction);
-    // Unstable as it is, the sort must exchange exactly as the rules do: the
-    // order of tied entries shows any difference.
-    TModelFixture fixture;
-    const QByteArray index = TieRichIndex(fixture.Library);
     StoreSortKey(key);
     StoreSortDirection(direction);
-    fixture.Load(index);
-    fixture.Model.Sort();
-    const QStringList sorted = fixture.VisibleKeys();
+    // The order of the quicksort over the entries, kept beyond its model (the
+    // fake library serves one model at a time).
+    TObjectList reference(QLocale::c());
+    {
+        TModelFixture fixture;
+        StoreSortKey(key);
+        StoreSortDirection(direction);
+        fixture.Load(TieRichIndex(fixture.Library));
+        auto &list = const_cast<TObjectList &>(fixture.Model.Objects());
+        ReferenceQuickSort(list, 0, list.Count() - 1);
+        for (int i = 0; i < list.Count(); ++i)
+            reference.Append(list.Object(i));
+    }
 
-    fixture.Load(index);
-    auto &list = const_cast<TObjectList &>(fixture.Model.Objects());
-    ReferenceQuickSort(list, 0, list.Count() - 1);
-    QCOMPARE(sorted, fixture.VisibleKeys());
+    TModelFixture fixture;
+    fixture.Load(TieRichIndex(fixture.Library));
+    QStringList loaded = fixture.VisibleKeys();
+    fixture.Model.SetSortDirection(direction);
+    fixture.Model.SetSortKey(key);
+    const TObjectList &list = fixture.Model.Objects();
+    QCOMPARE(list.Count(), reference.Count());
+    for (int i = 0; i < list.Count(); ++i) {
+        if (i + 1 < list.Count())
+            QVERIFY2(CompareObjects(list, i, i + 1) <= 0, qPrintable(QString::number(i)));
+        // The same as the quicksort's entry at this place, or tied with it.
+        QVERIFY2(CompareAcross(list, i, reference, i) == 0, qPrintable(QString::number(i)));
+    }
+    QStringList sorted = fixture.VisibleKeys();
+    // Sorting a list in order again moves nothing, not even tied entries.
+    fixture.Model.Sort();
+    QCOMPARE(fixture.VisibleKeys(), sorted);
+    loaded.sort();
+    sorted.sort();
+    QCOMPARE(sorted, loaded);
+}
+
+void TestOrdering::randomListsInOrder_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= 40; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+// Differential: random lists under every key and direction come out with each
+// entry in order against the next by CompareObjects, and with the same
+// entries. Date-times in pairs a millisecond apart group without chains.
+void TestOrdering::randomListsInOrder()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    TModelFixture fixture(DottedSettings());
+    fixture.Load(RandomIndex(random, fixture.Library, TMilliseconds::Pairs));
+    const TObjectList &list = fixture.Model.Objects();
+    QVERIFY(!DateTimesChain(list));
+    QStringList loaded = fixture.VisibleKeys();
+    loaded.sort();
+    for (int key = 0; key < SortKeyCount; ++key) {
+        for (int direction : {0, 1, 2}) {
+            fixture.Model.SetSortDirection(direction);
+            fixture.Model.SetSortKey(key);
+            for (int i = 0; i + 1 < list.Count(); ++i) {
+                if (CompareObjects(list, i, i + 1) > 0)
+                    QFAIL(qPrintable(QStringLiteral("key %1, direction %2: %3 before %4")
+                                         .arg(key)
+                                         .arg(direction)
+                                         .arg(DecodeText(list.Object(i).GetKey()),
+                                              DecodeText(list.Object(i + 1).GetKey()))));
+            }
+            QStringList sorted = fixture.VisibleKeys();
+            sorted.sort();
+            QCOMPARE(sorted, loaded);
+        }
+    }
+}
+
+// Where equal within a millisecond is not transitive no order satisfies
+// every pair; the sort then leaves the order of the quicksort over the
+// entries, exactly.
+void TestOrdering::chainedDateTimesAsTheQuicksortOverEntries()
+{
+    int chained = 0;
+    for (quint32 seed = 1; seed <= 30; ++seed) {
+        for (int direction : {0, 1}) {
+            QRandomGenerator random(seed);
+            TModelFixture fixture(DottedSettings());
+            const QByteArray index = RandomIndex(random, fixture.Library, TMilliseconds::InARow);
+            fixture.Load(index);
+            if (!DateTimesChain(fixture.Model.Objects()))
+                continue;
+            ++chained;
+            // Sorted once from the order of the file, as the reference is.
+            StoreSortKey(skDateTime);
+            StoreSortDirection(direction);
+            fixture.Model.Sort();
+            const QStringList sorted = fixture.VisibleKeys();
+            fixture.Load(index);
+            auto &list = const_cast<TObjectList &>(fixture.Model.Objects());
+            ReferenceQuickSort(list, 0, list.Count() - 1);
+            QCOMPARE(sorted, fixture.VisibleKeys());
+        }
+    }
+    // The lists must have made the case at all.
+    QVERIFY(chained > 10);
+}
+
+void TestOrdering::radixSortOrdersByEveryBit()
+{
+    QRandomGenerator random(7);
+    for (const uint64_t mask : {~uint64_t(0), uint64_t(0xF00000000000000F), uint64_t(0x7FF),
+                                uint64_t(1) << 63, uint64_t(0)}) {
+        std::vector<TKeyedPosition> entries(size_t(random.bounded(5000)));
+        for (size_t i = 0; i < entries.size(); ++i)
+            entries[i] = {random.generate64() & mask, uint32_t(i)};
+        std::vector<TKeyedPosition> expected = entries;
+        std::stable_sort(
+            expected.begin(), expected.end(),
+            [](const TKeyedPosition &a, const TKeyedPosition &b) { return a.Key < b.Key; });
+        RadixSort(entries);
+        QCOMPARE(entries.size(), expected.size());
+        for (size_t i = 0; i < entries.size(); ++i) {
+            QCOMPARE(entries[i].Key, expected[i].Key);
+            QCOMPARE(entries[i].Position, expected[i].Position); // stable
+        }
+    }
 }
 
 void TestOrdering::keyOutsideTheRangeKeepsEveryEntry()
