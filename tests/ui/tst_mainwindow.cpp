@@ -371,7 +371,9 @@ void TMainWindowTest::listShowsColumns()
             window->ListModel().headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
         QCOMPARE(alignment & Qt::AlignHorizontal_Mask, alignments[column]);
     }
-    QVERIFY(!window->lvwMain->rootIsDecorated());
+    // A list, not a grid: no lines between the cells, no row numbers.
+    QVERIFY(!window->lvwMain->showGrid());
+    QVERIFY(window->lvwMain->verticalHeader()->isHidden());
     // Type, ascending, marked in the header from the start.
     QVERIFY(window->lvwMain->header()->isSortIndicatorShown());
     QCOMPARE(window->lvwMain->header()->sortIndicatorSection(), 0);
