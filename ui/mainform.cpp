@@ -50,8 +50,8 @@ QString LiteralCaption(QString text)
     return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
 
-// The status text is set for every entry read; painting it that often would
-// cost more than reading, so it is painted at most this often.
+// Painting the status bar for every entry shown would cost more than
+// reading: it is painted at most this often.
 constexpr qint64 StatusPaintInterval = 40; // milliseconds
 
 // Where the window opens; its size is the form's.
@@ -217,6 +217,9 @@ void TfrmMain::OpenFile(const QString &fileName)
     FBinaryFile->Clear();
     UpdateListCount();
     QCoreApplication::processEvents();
+    // The first entry read is shown and painted at once.
+    EntriesUntilProgress = 0;
+    StatusPaintClock.invalidate();
     try {
         FBinaryFile->LoadFromFile(fileName);
         FBinaryFile->SetSortKey(FBinaryFile->GetSortKey());
@@ -271,23 +274,14 @@ void TfrmMain::UpdateLicenceStatus()
 
 void TfrmMain::ObjectLoaded(TNavisionBinaryFile &, const TNavisionObject &object)
 {
+    if (--EntriesUntilProgress > 0)
+        return;
+    EntriesUntilProgress = ProgressEveryEntries;
     WriteKey(object, PassingKey);
     stbMain->SetPassingText(
         [this] { return DecodeText(QByteArrayView(PassingKey.constData(), PassingKey.size())); });
-    ShowStatusNow();
-}
-
-void TfrmMain::ShowStatusNow()
-{
-    // Reading the clock costs more than reading an entry: it is looked at
-    // every few hundred entries, which pass in far less than the interval.
-    if (StatusPaintClock.isValid()) {
-        if (++EntriesSinceClockRead < EntriesPerClockRead)
-            return;
-        EntriesSinceClockRead = 0;
-        if (StatusPaintClock.elapsed() < StatusPaintInterval)
-            return;
-    }
+    if (StatusPaintClock.isValid() && StatusPaintClock.elapsed() < StatusPaintInterval)
+        return;
     StatusPaintClock.start();
     stbMain->PaintNow();
 }

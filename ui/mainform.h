@@ -46,7 +46,11 @@ public:
     void UpdateTitle();
     void UpdateListCount();
     void UpdateStatus();
+    // Called for every entry read; the status bar shows the key of the first
+    // entry and then of every ProgressEveryEntries-th, so that reading a
+    // million entries pays for a few hundred texts, not a million.
     void ObjectLoaded(TNavisionBinaryFile &sender, const TNavisionObject &object);
+    static constexpr int ProgressEveryEntries = 4096;
     void FilesDropped(const QStringList &files);
     // The status bar's licence section, from the licence active now.
     void UpdateLicenceStatus();
@@ -113,15 +117,13 @@ private:
     void ShowSortOrder();
     // Every successful open goes to the front of the recent files.
     void FileOpened(const QString &fileName);
-    void ShowStatusNow();
 
     std::unique_ptr<TNavisionBinaryFile> FBinaryFile;
     TObjectListModel *FListModel;
     TListedObjects FListed;
     TRecentFiles *FRecentFiles = nullptr;
     QElapsedTimer StatusPaintClock;
-    static constexpr int EntriesPerClockRead = 256;
-    int EntriesSinceClockRead = 0;
-    TKeyBuffer PassingKey;      // the key of the object read last, for the status bar
-    TStartLicence StartLicence; // the licence file the start tried, and why it failed
+    int EntriesUntilProgress = 0; // the next entry read is shown when this reaches 0
+    TKeyBuffer PassingKey;        // the key of the entry shown last, for the status bar
+    TStartLicence StartLicence;   // the licence file the start tried, and why it failed
 };

@@ -43,6 +43,9 @@ private slots:
     void modelShowsPicturesAndAlignment();
     void rowCountKeepsSelectionOfRemainingRows();
     void headerClickReportsColumn();
+    void rowsAreAsHighAsTheirContents();
+    void keysMoveBetweenRows_data();
+    void keysMoveBetweenRows();
     void objectTypePicturesExist();
 };
 
@@ -227,6 +230,66 @@ void TObjectListTest::headerClickReportsColumn()
     QCOMPARE(clicks[0][0].toInt(), 5);
     QCOMPARE(clicks[1][0].toInt(), 0);
     QCOMPARE(clicks[2][0].toInt(), 6);
+}
+
+void TObjectListTest::rowsAreAsHighAsTheirContents()
+{
+    TRows rows;
+    rows.Images = {0, -1, 3};
+    TObjectListModel model;
+    model.SetImages(ListViewImages());
+    model.SetDataHandler([&](TListItem &item) { rows.Fill(item); });
+    TObjectListView view;
+    view.setModel(&model);
+    model.SetItemCount(3);
+    const QAbstractItemView &asked = view; // where the height a row asks for is public
+    // Every row as high as a row of text and picture asks, in a larger font too.
+    for (const int pointSize : {0, 20}) {
+        if (pointSize > 0) {
+            QFont larger = view.font();
+            larger.setPointSize(pointSize);
+            view.setFont(larger);
+        }
+        QVERIFY(view.rowHeight(0) >= view.fontMetrics().height());
+        for (int row = 0; row < 3; ++row)
+            QCOMPARE(view.rowHeight(row), asked.sizeHintForRow(row));
+    }
+}
+
+void TObjectListTest::keysMoveBetweenRows_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("startRow");
+    QTest::addColumn<int>("expectedRow");
+    QTest::newRow("Home") << int(Qt::Key_Home) << 3 << 0;
+    QTest::newRow("End") << int(Qt::Key_End) << 1 << 5;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 1 << 2;
+    QTest::newRow("Up") << int(Qt::Key_Up) << 1 << 0;
+    QTest::newRow("Left keeps the row") << int(Qt::Key_Left) << 2 << 2;
+    QTest::newRow("Right keeps the row") << int(Qt::Key_Right) << 2 << 2;
+}
+
+void TObjectListTest::keysMoveBetweenRows()
+{
+    QFETCH(int, key);
+    QFETCH(int, startRow);
+    QFETCH(int, expectedRow);
+    TRows rows;
+    TObjectListModel model;
+    model.SetDataHandler([&](TListItem &item) { rows.Fill(item); });
+    model.SetItemCount(6);
+    TObjectListView view;
+    view.setModel(&model);
+    view.resize(300, 400);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.setFocus();
+    view.setCurrentIndex(model.index(startRow, 1));
+
+    QTest::keyClick(&view, Qt::Key(key));
+    QCOMPARE(view.currentIndex().row(), expectedRow);
+    QCOMPARE(view.selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(view.selectionModel()->selectedRows().value(0).row(), expectedRow);
 }
 
 void TObjectListTest::objectTypePicturesExist()
