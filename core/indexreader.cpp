@@ -35,7 +35,7 @@ TIndexEntryReader::TIndexEntryReader(QIODevice &stream) : Stream(stream), Buffer
     Capacity = BlockSize;
     if (!stream.isSequential())
         Capacity = std::clamp(stream.size() - stream.pos(), EntrySize, BlockSize);
-    Buffer = std::make_unique<char[]>(size_t(Capacity));
+    Buffer = std::make_unique_for_overwrite<char[]>(size_t(Capacity));
 }
 
 void TIndexEntryReader::SetPlace(TError &error, QByteArrayView bytes) const

@@ -6,11 +6,18 @@
 
 #include <cstddef>
 #include <new>
+#include <vector>
 
 void *AllocateLargeBlock(std::size_t bytes);
 void FreeLargeBlock(void *block, std::size_t bytes);
 // Blocks below this size come from the heap.
 inline constexpr std::size_t LargeBlockThreshold = std::size_t(4) << 20;
+
+template <typename T> struct TLargeBlockAllocator;
+// A vector whose block, once large, comes in huge pages: for the model's
+// arrays of a million entries, and the sort's and the reading's work arrays
+// of the same length.
+template <typename T> using TLargeVector = std::vector<T, TLargeBlockAllocator<T>>;
 
 template <typename T> struct TLargeBlockAllocator {
     using value_type = T;

@@ -163,11 +163,11 @@ struct THashedPosition {
 
 // Sorts by hash, keeping the order of equal hashes: three passes of 11 bits
 // each over the array, where comparison sorting would take twenty.
-void SortByHash(std::vector<THashedPosition> &items)
+void SortByHash(TLargeVector<THashedPosition> &items)
 {
     constexpr int Bits = 11;
     constexpr size_t Buckets = size_t(1) << Bits;
-    std::vector<THashedPosition> sorted(items.size());
+    TLargeVector<THashedPosition> sorted(items.size());
     for (int shift = 0; shift < 32; shift += Bits) {
         std::vector<size_t> starts(Buckets + 1);
         for (const THashedPosition &item : items)
@@ -187,7 +187,7 @@ void TObjectList::DropRepeatedKeys(int from)
     const size_t count = Objects.size(), first = size_t(std::max(from, 0));
     if (first >= count)
         return;
-    std::vector<THashedPosition> hashed(count);
+    TLargeVector<THashedPosition> hashed(count);
     TFoldedKey key, other;
     for (size_t position = 0; position < count; ++position)
         hashed[position] = {KeyHash(Objects[position], key), uint32_t(position)};
@@ -262,7 +262,7 @@ void TObjectList::Exchange(int a, int b)
     IndexStale = true;
 }
 
-void TObjectList::Reorder(const std::vector<uint32_t> &formerPositions)
+void TObjectList::Reorder(const TLargeVector<uint32_t> &formerPositions)
 {
     // Gathered into a new block: reading at random and writing in order is
     // faster than moving the objects round in place.

@@ -56,7 +56,7 @@ public:
     TakeReversed(const std::function<bool(const TNavisionObject &)> &test);
     void Exchange(int a, int b);
     // Puts the objects into the order given as their former positions.
-    void Reorder(const std::vector<uint32_t> &formerPositions);
+    void Reorder(const TLargeVector<uint32_t> &formerPositions);
     // Drops the objects after the first count ones.
     void Truncate(int count);
     // Removes every object but keeps the memory, for a list filled again at once.

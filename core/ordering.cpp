@@ -79,7 +79,7 @@ int CompareAscending(int32_t key, const TNavisionObject &a, const TNavisionObjec
 // (equal rank for values that compare equal), so it fits beside the
 // tie-breaks; a list holds far fewer than the 2^29 objects that a rank may
 // number (they would take 32 GiB).
-using TRanks = std::vector<uint32_t>;
+using TRanks = TLargeVector<uint32_t>;
 
 // Orders as the integer comparison of the signed values.
 uint32_t Unsigned(int32_t value)
@@ -262,7 +262,7 @@ private:
 };
 
 // The rank of each number among the numbers, by position.
-TRanks RankNumbers(std::vector<TKeyedPosition> numbers)
+TRanks RankNumbers(TLargeVector<TKeyedPosition> numbers)
 {
     RadixSort(numbers);
     TRanks ranks(numbers.size());
@@ -293,7 +293,7 @@ double FromOrderedBits(uint64_t bits)
 // stand for the comparison only where it parts the date-times into groups
 // that lie within a millisecond and a millisecond or more from each other;
 // otherwise there are none.
-std::optional<TRanks> RankDateTimes(std::vector<TKeyedPosition> dateTimes)
+std::optional<TRanks> RankDateTimes(TLargeVector<TKeyedPosition> dateTimes)
 {
     RadixSort(dateTimes);
     TRanks ranks(dateTimes.size());
@@ -357,14 +357,14 @@ int RankShift(int32_t key)
 
 // Every entry's number under one of the seven sort keys; none where the
 // date-times can't be ranked.
-std::optional<std::vector<TKeyedPosition>> SortKeys(int32_t key, const TObjectList &list)
+std::optional<TLargeVector<TKeyedPosition>> SortKeys(int32_t key, const TObjectList &list)
 {
     static const std::array<uint8_t, 256> letterRanks = RankPermissionLetters();
     // One pass over the entries reads all that the key compares.
     const size_t count = size_t(list.Count());
-    std::vector<TKeyedPosition> keys(count);
+    TLargeVector<TKeyedPosition> keys(count);
     TTextRanks texts(key == skName || key == skVersionList ? count : 0);
-    std::vector<TKeyedPosition> numbers;
+    TLargeVector<TKeyedPosition> numbers;
     if (key == skDateTime || key == skSize)
         numbers.resize(count);
     for (size_t i = 0; i < count; ++i) {
@@ -451,7 +451,7 @@ void QuickSort(std::vector<TDateTimeRecord> &records, int left, int right, const
     } while (left < right);
 }
 
-std::vector<uint32_t> QuickSortedByDateTime(const TObjectList &list, bool descending)
+TLargeVector<uint32_t> QuickSortedByDateTime(const TObjectList &list, bool descending)
 {
     std::vector<TDateTimeRecord> records(size_t(list.Count()));
     for (size_t i = 0; i < records.size(); ++i) {
@@ -465,7 +465,7 @@ std::vector<uint32_t> QuickSortedByDateTime(const TObjectList &list, bool descen
         });
     else
         QuickSort(records, 0, right, CompareDateTimeRecords);
-    std::vector<uint32_t> order(records.size());
+    TLargeVector<uint32_t> order(records.size());
     for (size_t i = 0; i < records.size(); ++i)
         order[i] = records[i].Position;
     return order;
@@ -526,7 +526,7 @@ void SortObjectList(TObjectList &list)
     if (SortKey < skType || SortKey > skLicensePermissions)
         return;
     const bool descending = SortDirection == 1;
-    std::optional<std::vector<TKeyedPosition>> keys = SortKeys(SortKey, list);
+    std::optional<TLargeVector<TKeyedPosition>> keys = SortKeys(SortKey, list);
     if (!keys) {
         list.Reorder(QuickSortedByDateTime(list, descending));
         return;
@@ -539,7 +539,7 @@ void SortObjectList(TObjectList &list)
             entry.Key = ~entry.Key;
     }
     RadixSort(*keys);
-    std::vector<uint32_t> order(keys->size());
+    TLargeVector<uint32_t> order(keys->size());
     bool moved = false;
     for (size_t i = 0; i < order.size(); ++i) {
         order[i] = (*keys)[i].Position;

@@ -18,7 +18,7 @@ uint32_t Digit(uint64_t key, int digit)
 
 } // namespace
 
-void RadixSort(std::vector<TKeyedPosition> &entries)
+void RadixSort(TLargeVector<TKeyedPosition> &entries)
 {
     const std::size_t count = entries.size();
     if (count < 2)
@@ -30,7 +30,7 @@ void RadixSort(std::vector<TKeyedPosition> &entries)
             ++counts[std::size_t(digit)][Digit(entry.Key, digit)];
     }
 
-    std::vector<TKeyedPosition> other(count);
+    TLargeVector<TKeyedPosition> other(count);
     for (int digit = 0; digit < DigitCount; ++digit) {
         std::array<uint32_t, Buckets> &start = counts[std::size_t(digit)];
         // A digit that all keys share orders nothing: most keys use few bits.

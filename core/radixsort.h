@@ -2,8 +2,9 @@
 // over the entries, whatever their number, instead of comparing them.
 #pragma once
 
+#include "largeblock.h"
+
 #include <cstdint>
-#include <vector>
 
 // A key and the position of what it stands for.
 struct TKeyedPosition {
@@ -12,4 +13,4 @@ struct TKeyedPosition {
 };
 
 // Sorts by ascending key; entries with equal keys keep their order.
-void RadixSort(std::vector<TKeyedPosition> &entries);
+void RadixSort(TLargeVector<TKeyedPosition> &entries);
