@@ -529,12 +529,17 @@ void TestOrdering::chainedDateTimesAsTheQuicksortOverEntries()
 void TestOrdering::radixSortOrdersByEveryBit()
 {
     QRandomGenerator random(7);
-    for (const uint64_t mask : {~uint64_t(0), uint64_t(0xF00000000000000F), uint64_t(0x7FF),
-                                uint64_t(1) << 63, uint64_t(0)}) {
-        std::vector<TKeyedPosition> entries(size_t(random.bounded(5000)));
+    // The last size needs a block of huge pages.
+    for (const auto &[mask, size] : {std::pair{~uint64_t(0), uint32_t(random.bounded(5000))},
+                                     {uint64_t(0xF00000000000000F), 4000u},
+                                     {uint64_t(0x7FF), 3000u},
+                                     {uint64_t(1) << 63, 2000u},
+                                     {uint64_t(0), 1000u},
+                                     {~uint64_t(0), 300000u}}) {
+        TLargeVector<TKeyedPosition> entries(static_cast<size_t>(size));
         for (size_t i = 0; i < entries.size(); ++i)
             entries[i] = {random.generate64() & mask, uint32_t(i)};
-        std::vector<TKeyedPosition> expected = entries;
+        std::vector<TKeyedPosition> expected(entries.begin(), entries.end());
         std::stable_sort(
             expected.begin(), expected.end(),
             [](const TKeyedPosition &a, const TKeyedPosition &b) { return a.Key < b.Key; });
