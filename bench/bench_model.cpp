@@ -66,7 +66,11 @@ void BM_Floor(benchmark::State &state)
         benchmark::DoNotOptimize(entry);
     }
 }
-BENCHMARK(BM_Floor)->Arg(BenchObjects)->Arg(LargeBenchObjects)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Floor)
+    ->Arg(BenchObjects)
+    ->Arg(LargeBenchObjects)
+    ->Repetitions(5)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_LoadFromStream(benchmark::State &state)
 {
@@ -78,7 +82,11 @@ void BM_LoadFromStream(benchmark::State &state)
         LoadBenchIndex(model, objects);
     state.counters["objects"] = model.GetCount();
 }
-BENCHMARK(BM_LoadFromStream)->Arg(BenchObjects)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFromStream)
+    ->Arg(BenchObjects)
+    ->Arg(5000)
+    ->Repetitions(5)
+    ->Unit(benchmark::kMillisecond);
 
 // Every key in both directions, each time from the order of the file (read
 // again outside the measurement).
@@ -101,6 +109,7 @@ BENCHMARK(BM_Sort)
     ->ArgNames({"key", "descending"})
     ->ArgsProduct({benchmark::CreateDenseRange(0, 6, 1), {0, 1}})
     ->Iterations(5)
+    ->Repetitions(3)
     ->Unit(benchmark::kMillisecond);
 
 void BM_SaveListToStream(benchmark::State &state)
@@ -205,6 +214,7 @@ BENCHMARK(BM_FreshLoad)
     ->Arg(BenchObjects)
     ->Arg(LargeBenchObjects)
     ->Iterations(1)
+    ->Repetitions(5)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -229,6 +239,7 @@ void BM_FreshLister(benchmark::State &state)
 BENCHMARK(BM_FreshLister)
     ->Arg(LargeBenchObjects)
     ->Iterations(1)
+    ->Repetitions(3)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -90,6 +90,7 @@ void BM_FreshWindow(benchmark::State &state)
 BENCHMARK(BM_FreshWindow)
     ->Arg(LargeBenchObjects)
     ->Iterations(1)
+    ->Repetitions(5)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
