@@ -249,8 +249,7 @@ TObjectList &TNavisionBinaryFile::TargetList(const TNavisionObject &object)
 
 const TNavisionObject *TNavisionBinaryFile::AddObject(const TNavisionObject &object)
 {
-    TNavisionObject copy = object;
-    return TargetList(copy).AppendUnique(std::move(copy));
+    return TargetList(object).AppendUnique(object);
 }
 
 bool TNavisionBinaryFile::AddObject(std::unique_ptr<TNavisionObject> &object)

@@ -4,14 +4,12 @@
 #include "codepage.h"
 
 #include <QHash>
-#include <QHashFunctions>
 
 #include <algorithm>
 #include <charconv>
 
 namespace {
 
-constexpr size_t FirstIndexSize = 64;
 constexpr size_t MaxReservedObjects = size_t(1) << 22;
 
 } // namespace
@@ -60,65 +58,6 @@ void TObjectList::FoldKey(const TNavisionObject &object, TFoldedKey &key) const
     key.resize(out - key.data());
 }
 
-uint32_t TObjectList::Hash(const TFoldedKey &key)
-{
-    return uint32_t(HashBytes(QByteArrayView(key.constData(), key.size()), HashSeed()));
-}
-
-bool TObjectList::HoldsEqualKey(const TFoldedKey &key, uint32_t hash) const
-{
-    if (Slots.empty())
-        return false;
-    const size_t mask = Slots.size() - 1;
-    TFoldedKey listed;
-    for (size_t slot = hash & mask; Slots[slot].Position; slot = (slot + 1) & mask) {
-        if (Slots[slot].Hash != hash)
-            continue;
-        FoldKey(Objects[Slots[slot].Position - 1], listed);
-        if (listed.size() == key.size() && std::equal(listed.begin(), listed.end(), key.begin()))
-            return true;
-    }
-    return false;
-}
-
-void TObjectList::Insert(uint32_t hash, uint32_t position)
-{
-    const size_t mask = Slots.size() - 1;
-    size_t slot = hash & mask;
-    while (Slots[slot].Position)
-        slot = (slot + 1) & mask;
-    Slots[slot] = {hash, position + 1};
-}
-
-void TObjectList::IndexLastObject(uint32_t hash)
-{
-    // Past four fifths full, the index grows to twice the size, moving the
-    // slots over as they are, without making any key again.
-    if (Objects.size() * 5 > Slots.size() * 4) {
-        decltype(Slots) old(std::max(FirstIndexSize, Slots.size() * 2));
-        old.swap(Slots);
-        for (const TSlot &slot : old) {
-            if (slot.Position)
-                Insert(slot.Hash, slot.Position - 1);
-        }
-    }
-    Insert(hash, uint32_t(Objects.size() - 1));
-}
-
-void TObjectList::RebuildIndex(size_t count)
-{
-    size_t size = FirstIndexSize;
-    while (size * 4 < count * 5 + 5)
-        size *= 2;
-    Slots.assign(size, TSlot());
-    TFoldedKey key;
-    for (size_t position = 0; position < Objects.size(); ++position) {
-        FoldKey(Objects[position], key);
-        Insert(Hash(key), uint32_t(position));
-    }
-    IndexStale = false;
-}
-
 void TObjectList::Reserve(size_t count)
 {
     // A file's size tells how many entries its index holds at most: the
@@ -130,26 +69,25 @@ void TObjectList::Reserve(size_t count)
 uint32_t TObjectList::KeyHash(const TNavisionObject &object, TFoldedKey &key) const
 {
     FoldKey(object, key);
-    return Hash(key);
+    return uint32_t(HashBytes(QByteArrayView(key.constData(), key.size()), HashSeed()));
 }
 
-const TNavisionObject *TObjectList::AppendUnique(TNavisionObject &&object)
+const TNavisionObject *TObjectList::AppendUnique(const TNavisionObject &object)
 {
-    if (IndexStale)
-        RebuildIndex(Objects.size());
-    TFoldedKey key;
-    const uint32_t hash = KeyHash(object, key);
-    if (HoldsEqualKey(key, hash))
-        return nullptr;
-    Objects.push_back(std::move(object));
-    IndexLastObject(hash);
+    TFoldedKey key, listed;
+    FoldKey(object, key);
+    for (const TNavisionObject &other : Objects) {
+        FoldKey(other, listed);
+        if (listed == key)
+            return nullptr;
+    }
+    Objects.push_back(object);
     return &Objects.back();
 }
 
 TNavisionObject &TObjectList::AppendUnchecked(TNavisionObject &&object)
 {
     Objects.push_back(std::move(object));
-    IndexStale = true;
     return Objects.back();
 }
 
@@ -229,13 +167,11 @@ void TObjectList::DropRepeatedKeys(int from)
             Objects[kept++] = std::move(Objects[position]);
     }
     Objects.erase(Objects.begin() + qsizetype(kept), Objects.end());
-    IndexStale = true;
 }
 
 void TObjectList::Append(TNavisionObject object)
 {
     Objects.push_back(std::move(object));
-    IndexStale = true;
 }
 
 std::vector<TNavisionObject>
@@ -251,15 +187,12 @@ TObjectList::TakeReversed(const std::function<bool(const TNavisionObject &)> &te
     }
     Objects.erase(Objects.begin() + qsizetype(kept), Objects.end());
     std::reverse(taken.begin(), taken.end());
-    if (!taken.empty())
-        IndexStale = true;
     return taken;
 }
 
 void TObjectList::Exchange(int a, int b)
 {
     std::swap(Objects[size_t(a)], Objects[size_t(b)]);
-    IndexStale = true;
 }
 
 void TObjectList::Reorder(const TLargeVector<uint32_t> &formerPositions)
@@ -271,7 +204,6 @@ void TObjectList::Reorder(const TLargeVector<uint32_t> &formerPositions)
     for (const uint32_t position : formerPositions)
         ordered.push_back(std::move(Objects[position]));
     Objects.swap(ordered);
-    IndexStale = true;
 }
 
 void TObjectList::Truncate(int count)
@@ -279,20 +211,15 @@ void TObjectList::Truncate(int count)
     if (size_t(count) >= Objects.size())
         return;
     Objects.erase(Objects.begin() + count, Objects.end());
-    IndexStale = true;
 }
 
 void TObjectList::Empty()
 {
     Objects.clear();
-    std::fill(Slots.begin(), Slots.end(), TSlot());
-    IndexStale = false;
 }
 
 void TObjectList::Clear()
 {
     // The memory goes too: a list of a million objects is large.
     decltype(Objects)().swap(Objects);
-    decltype(Slots)().swap(Slots);
-    IndexStale = false;
 }

@@ -1,6 +1,6 @@
 // An ordered list of objects, held as compact values side by side in one
-// block of memory. A hash index of the keys finds a listed key, ignoring
-// case, without comparing with every entry.
+// block of memory. Keys that repeat, ignoring case, are found by sorting
+// their hashes once a whole file has been appended.
 #pragma once
 
 #include "largeblock.h"
@@ -36,13 +36,12 @@ public:
     // Makes room for about this many objects, so that they don't move or
     // grow while a file of that size is read.
     void Reserve(size_t count);
-    // Appends the object unless an object with an equal key, ignoring case,
-    // is listed; returns the listed copy, or null when it was not appended.
-    // An object appended is moved into the list; one not appended is left as it was.
-    const TNavisionObject *AppendUnique(TNavisionObject &&object);
+    // Appends a copy of the object unless an object with an equal key,
+    // ignoring case, is listed; returns the listed copy, or null. Compares
+    // with every listed key: for adding one object, not a file's.
+    const TNavisionObject *AppendUnique(const TNavisionObject &object);
     // Appends the object without looking for its key, for reading a whole
-    // file: DropRepeatedKeys then removes the repeated ones all at once,
-    // which is far cheaper than looking each key up in a large table.
+    // file: DropRepeatedKeys then removes the repeated ones all at once.
     TNavisionObject &AppendUnchecked(TNavisionObject &&object);
     // Removes every object from position from on whose key, ignoring case,
     // an object before it has; the others keep their order. What AppendUnique
@@ -67,23 +66,8 @@ public:
 private:
     using TFoldedKey = TKeyBuffer;
     void FoldKey(const TNavisionObject &object, TFoldedKey &key) const;
-    static uint32_t Hash(const TFoldedKey &key);
-
-    // Open addressing with linear probing: the key's hash and the object's
-    // position plus one (0 marks a free slot).
-    struct TSlot {
-        uint32_t Hash = 0;
-        uint32_t Position = 0;
-    };
     uint32_t KeyHash(const TNavisionObject &object, TFoldedKey &key) const;
-    bool HoldsEqualKey(const TFoldedKey &key, uint32_t hash) const;
-    void IndexLastObject(uint32_t hash);
-    void Insert(uint32_t hash, uint32_t position);
-    void RebuildIndex(size_t count);
 
     TCaseFolding Folding;
-    std::vector<TNavisionObject, TLargeBlockAllocator<TNavisionObject>> Objects;
-    std::vector<TSlot, TLargeBlockAllocator<TSlot>>
-        Slots;               // a power of two in size, at most four fifths used
-    bool IndexStale = false; // positions moved since the index was made
+    TLargeVector<TNavisionObject> Objects;
 };
