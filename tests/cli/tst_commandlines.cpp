@@ -1,5 +1,6 @@
 // Both programs' command lines as a script meets them: exit status and the
 // first line of what they print, with no display for the desktop program.
+#include "programrun.h"
 #include <QProcess>
 #include <QTest>
 
@@ -10,28 +11,11 @@ const QString Window = QStringLiteral(QUINTAREL_GUI); // empty in a build withou
 const QString Samples = QStringLiteral(QUINTAREL_SAMPLES);
 const QString Version = QStringLiteral(QUINTAREL_VERSION);
 
-struct TRun {
-    int ExitCode = -1;
-    QByteArray Out, Err;
-};
-
 // Without any display: the desktop program must answer before it needs one.
 TRun Run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert("LC_ALL", "en_US.UTF-8");
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunProgram(program, arguments, QStringLiteral("en_US.UTF-8"), {},
+                      {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
 }
 
 QString FirstLine(const QByteArray &text)

@@ -1,6 +1,7 @@
 // quintarel-cli end to end on the demo samples.
 #include "codepage.h"
 #include "ordering.h"
+#include "programrun.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,30 +15,10 @@ namespace {
 const QString Lister = QStringLiteral(QUINTAREL_CLI);
 const QString Samples = QStringLiteral(QUINTAREL_SAMPLES);
 
-struct TRun {
-    int ExitCode = -1;
-    QByteArray Out, Err;
-    QList<QByteArray> Lines() const
-    {
-        QList<QByteArray> lines = Out.split('\n');
-        if (!lines.isEmpty() && lines.back().isEmpty())
-            lines.removeLast();
-        return lines;
-    }
-};
-
 // Runs the lister under United States regional settings.
 TRun RunLister(const QStringList &arguments, const QString &program = Lister)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LC_ALL", "en_US.UTF-8");
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunProgram(program, arguments);
 }
 
 QByteArray Column(const QByteArray &line, int column)

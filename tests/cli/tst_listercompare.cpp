@@ -1,6 +1,7 @@
 // quintarel-cli --compare OLD NEW: the lines of the differences and the
 // exit status that tells "no differences", "differences", an error and a
 // wrong command line apart.
+#include "programrun.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -14,33 +15,13 @@ namespace {
 const QString Lister = QStringLiteral(QUINTAREL_CLI);
 const QString Samples = QStringLiteral(QUINTAREL_SAMPLES);
 
-struct TRun {
-    int ExitCode = -1;
-    QByteArray Out, Err;
-    QList<QByteArray> Lines() const
-    {
-        QList<QByteArray> lines = Out.split('\n');
-        if (!lines.isEmpty() && lines.back().isEmpty())
-            lines.removeLast();
-        return lines;
-    }
-};
-
 // Runs the lister under United States regional settings, with the demo
 // licence unless the arguments name one.
 TRun RunLister(QStringList arguments)
 {
     if (!arguments.contains("--license"))
         arguments = QStringList{"--license", Samples + "/demo.flf"} + arguments;
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LC_ALL", "en_US.UTF-8");
-    process.setProcessEnvironment(environment);
-    process.start(Lister, arguments);
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunProgram(Lister, arguments);
 }
 
 QString Write(const QTemporaryDir &folder, const QString &name, const QByteArray &contents)

@@ -1,6 +1,7 @@
 // quintarel-cli on files written in another region's date order, and on
 // files that are no object files: --date-order, its note, and the errors.
 #include "entries.h"
+#include "programrun.h"
 
 #include <QFile>
 #include <QProcess>
@@ -11,26 +12,13 @@ namespace {
 
 const QString Lister = QStringLiteral(QUINTAREL_CLI);
 
-struct TRun {
-    int ExitCode = -1;
-    QByteArray Out, Err;
-};
-
 // With the demo licence named, so that no note about the start-up licence
 // stands on standard error beside the ones these tests read.
 TRun RunLister(const QString &locale, const QStringList &arguments)
 {
     const QStringList licence{QStringLiteral("--license"),
                               QStringLiteral(QUINTAREL_SAMPLES "/demo.flf")};
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LC_ALL", locale);
-    process.setProcessEnvironment(environment);
-    process.start(Lister, licence + arguments);
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunProgram(Lister, licence + arguments, locale);
 }
 
 // Table 18 on 15 September 2015, noon, and Table 27 on 3 February 2004, as

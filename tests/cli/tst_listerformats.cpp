@@ -3,6 +3,7 @@
 // field with the TSV list; several files, standard input and the export to
 // standard output.
 #include "fobentry.h"
+#include "programrun.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -18,34 +19,17 @@ namespace {
 const QString Lister = QStringLiteral(QUINTAREL_CLI);
 const QString Demo = QStringLiteral(QUINTAREL_SAMPLES "/demo.fob");
 
-struct TRun {
-    int ExitCode = -1;
-    QByteArray Out, Err;
-};
-
 // The program under United States regional settings, with the input given.
 TRun Run(const QString &program, const QStringList &arguments, const QByteArray &input = {})
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LC_ALL", "en_US.UTF-8");
-    process.setProcessEnvironment(environment);
     // The lister with the demo licence, so that no note on a missing licence
     // goes to standard error.
-    process.start(program,
-                  program == Lister
-                      ? QStringList{"--license", QStringLiteral(QUINTAREL_SAMPLES "/demo.flf")} +
-                            arguments
-                      : arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunProgram(
+        program,
+        program == Lister
+            ? QStringList{"--license", QStringLiteral(QUINTAREL_SAMPLES "/demo.flf")} + arguments
+            : arguments,
+        QStringLiteral("en_US.UTF-8"), input);
 }
 
 using TRows = QList<QStringList>;
