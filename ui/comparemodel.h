@@ -24,7 +24,7 @@ struct TComparisonListColumn {
 inline constexpr std::array<TComparisonListColumn, ComparisonColumnCount> ComparisonListColumns{{
     {QT_TRANSLATE_NOOP("TComparisonModel", "Change"), 70, Qt::AlignLeft},
     {QT_TRANSLATE_NOOP("TComparisonModel", "Type"), 75, Qt::AlignLeft},
-    {QT_TRANSLATE_NOOP("TComparisonModel", "ID"), 60, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("TComparisonModel", "ID"), 80, Qt::AlignRight},
     {QT_TRANSLATE_NOOP("TComparisonModel", "Name"), 190, Qt::AlignLeft},
     {QT_TRANSLATE_NOOP("TComparisonModel", "Old Date/Time"), 112, Qt::AlignRight},
     {QT_TRANSLATE_NOOP("TComparisonModel", "New Date/Time"), 112, Qt::AlignRight},
