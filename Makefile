@@ -107,17 +107,17 @@ fuzz: deps fuzz-deps
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -DQUINTAREL_BUILD_FUZZ=ON \
 	  -DQUINTAREL_BUILD_GUI=OFF -DQUINTAREL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_DIR) -j $(JOBS) $(foreach t,$(FUZZ_TARGETS),--target fuzz_$(t))
-	@for t in $(FUZZ_TARGETS); do \
-	  mkdir -p $(FUZZ_DIR)/corpus/$$t && \
-	  echo "fuzz_$$t for $(SECONDS) s" && \
-	  $(FUZZ_DIR)/bin/fuzz_$$t -max_total_time=$(SECONDS) -print_final_stats=1 \
-	    -max_len=$$(case $$t in index_entry) echo $(FUZZ_MAX_LEN_index_entry);; \
-	      index) echo $(FUZZ_MAX_LEN_index);; conversions) echo $(FUZZ_MAX_LEN_conversions);; \
-	      *) echo $(FUZZ_MAX_LEN_licence);; esac) \
-	    -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/$$t fuzz/corpus/$$t \
-	    > $(FUZZ_DIR)/$$t-smoke.log 2>&1 || { tail -n 60 $(FUZZ_DIR)/$$t-smoke.log; exit 1; }; \
-	  grep -E '^(Done|stat::number_of_executed_units)' $(FUZZ_DIR)/$$t-smoke.log; \
-	done
+	@$(MAKE) --no-print-directory -j $(JOBS) $(addprefix fuzz-run-,$(FUZZ_TARGETS))
+
+# One fuzzer; as many run side by side as there are processors, each on one.
+fuzz-run-%:
+	@mkdir -p $(FUZZ_DIR)/corpus/$*
+	@echo "fuzz_$* for $(SECONDS) s"
+	@$(FUZZ_DIR)/bin/fuzz_$* -max_total_time=$(SECONDS) -print_final_stats=1 \
+	    -max_len=$(FUZZ_MAX_LEN_$*) -artifact_prefix=$(FUZZ_DIR)/ \
+	    $(FUZZ_DIR)/corpus/$* fuzz/corpus/$* > $(FUZZ_DIR)/$*-smoke.log 2>&1 || \
+	  { tail -n 60 $(FUZZ_DIR)/$*-smoke.log; exit 1; }
+	@grep -E '^(Done|stat::number_of_executed_units)' $(FUZZ_DIR)/$*-smoke.log | sed 's/^/fuzz_$*: /'
 
 # Every test, the window tests included, built with clang under
 # AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer. Leaks whose
