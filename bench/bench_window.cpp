@@ -138,7 +138,7 @@ int RunFreshWindowChild(int argc, char **argv, const QString &path, const QStrin
     QApplication application(argc, argv);
     // The window remembers recent files and its size: here in a folder
     // that goes with the run, not in the user's settings.
-    const QTemporaryDir settingsFolder;
+    QTemporaryDir settingsFolder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     TfrmMain window(BenchLibrary(), BenchSettings(), QStringList{path}, licence);
     TFirstListPaint paint(window);
@@ -152,5 +152,7 @@ int RunFreshWindowChild(int argc, char **argv, const QString &path, const QStrin
     std::printf("painted_at_ns %.0f\ncpu_ns %.0f\nobjects %d\n", paint.Painted ? painted : -1.0,
                 double(cpu.tv_sec) * 1e9 + double(cpu.tv_nsec), window.BinaryFile().GetCount());
     std::fflush(stdout);
+    // Leaving at once skips every destructor, the folder's too.
+    settingsFolder.remove();
     _exit(0);
 }
