@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -152,6 +153,73 @@ qint64 DaysFromCivil(int year, int month, int day)
     return qint64(era) * 146097 + dayOfEra;
 }
 
+// The numbers of a date as read: two or three, with the count of digits of
+// those that may be a year.
+struct TDateNumbers {
+    int N1, Digits1, N2, N3, Digits3;
+    bool ThreeNumbers;
+};
+
+int InCenturyWindow(int year, const TRegionalSettings &settings)
+{
+    const int windowStart = settings.CurrentYear - 50;
+    year += windowStart / 100 * 100;
+    if (year < windowStart)
+        year += 100;
+    return year;
+}
+
+// Days since 30 December 1899 of the date the numbers give in that order;
+// false when there is no such date. (Results come back through references
+// here: an optional comes back through memory, and reading it stalls.)
+bool CalendarDays(const TDateNumbers &numbers, TDateOrder order, const TRegionalSettings &settings,
+                  qint64 &days)
+{
+    const auto [n1, l1, n2, n3, l3, threeNumbers] = numbers;
+    int year, month, day;
+    if (threeNumbers) {
+        int yearDigits;
+        switch (order) {
+        case TDateOrder::DMY:
+            day = n1, month = n2, year = n3, yearDigits = l3;
+            break;
+        case TDateOrder::MDY:
+            month = n1, day = n2, year = n3, yearDigits = l3;
+            break;
+        default:
+            year = n1, month = n2, day = n3, yearDigits = l1;
+            break;
+        }
+        if (yearDigits <= 2)
+            year = InCenturyWindow(year, settings);
+    } else {
+        year = settings.CurrentYear;
+        if (order == TDateOrder::DMY)
+            day = n1, month = n2;
+        else
+            month = n1, day = n2;
+    }
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(year, month))
+        return false;
+    days = DaysFromCivil(year, month, day) - DaysFromCivil(1899, 12, 30);
+    return true;
+}
+
+// Milliseconds since midnight, -1 for a time out of range; baseHour 0
+// after a morning designator, 12 after an afternoon one, -1 without.
+qint64 TimeOfDay(int hour, int minute, int second, int msec, int baseHour)
+{
+    if (baseHour >= 0) {
+        if (hour == 0 || hour > 12)
+            return -1;
+        hour = (hour == 12 ? 0 : hour) + baseHour;
+    }
+    if (hour >= 24 || minute >= 60 || second >= 60 || msec >= 1000)
+        return -1;
+    return ((hour * 60 + minute) * 60 + second) * qint64(1000) + msec;
+}
+
 // Reads a date-time text from left to right. Blanks are skipped before
 // every number, separator and designator.
 template <typename TText> class TDateTimeScanner {
@@ -246,35 +314,10 @@ public:
             }
         }
         SkipBlanks();
-
-        const TDateOrder order = Text.Order();
-        int year, month, day;
-        if (threeNumbers) {
-            int yearDigits;
-            switch (order) {
-            case TDateOrder::DMY:
-                day = n1, month = n2, year = n3, yearDigits = l3;
-                break;
-            case TDateOrder::MDY:
-                month = n1, day = n2, year = n3, yearDigits = l3;
-                break;
-            default:
-                year = n1, month = n2, day = n3, yearDigits = l1;
-                break;
-            }
-            if (yearDigits <= 2)
-                year = InCenturyWindow(year);
-        } else {
-            year = Settings.CurrentYear;
-            if (order == TDateOrder::DMY)
-                day = n1, month = n2;
-            else
-                month = n1, day = n2;
-        }
-        if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
-            day > DaysInMonth(year, month))
+        qint64 days;
+        if (!CalendarDays({n1, l1, n2, n3, l3, threeNumbers}, Text.Order(), Settings, days))
             return std::nullopt;
-        return DaysFromCivil(year, month, day) - DaysFromCivil(1899, 12, 30);
+        return days;
     }
 
     // Milliseconds since midnight.
@@ -296,27 +339,14 @@ public:
         }
         if (baseHour < 0)
             baseHour = Designator();
-        if (baseHour >= 0) {
-            if (hour == 0 || hour > 12)
-                return std::nullopt;
-            hour = (hour == 12 ? 0 : hour) + baseHour;
-        }
         SkipBlanks();
-        if (hour >= 24 || minute >= 60 || second >= 60 || msec >= 1000)
+        const qint64 msecs = TimeOfDay(hour, minute, second, msec, baseHour);
+        if (msecs < 0)
             return std::nullopt;
-        return ((hour * 60 + minute) * 60 + second) * qint64(1000) + msec;
+        return msecs;
     }
 
 private:
-    int InCenturyWindow(int year) const
-    {
-        const int windowStart = Settings.CurrentYear - 50;
-        year += windowStart / 100 * 100;
-        if (year < windowStart)
-            year += 100;
-        return year;
-    }
-
     const TText &Text;
     const TRegionalSettings &Settings;
     qsizetype Pos = 0;
@@ -453,6 +483,8 @@ TDateTimeBytes::TDateTimeBytes(const TRegionalSettings &settings)
             }
         }
     }
+    DigitsAndBlankPlain = Kinds[uchar(' ')] == 0 &&
+                          std::all_of(&Kinds['0'], &Kinds['9'] + 1, [](uint8_t k) { return k == 0; });
 }
 
 bool TDateTimeBytes::SameSettings(const TRegionalSettings &settings) const
@@ -474,9 +506,56 @@ std::shared_ptr<const TDateTimeBytes> TDateTimeBytes::For(const TRegionalSetting
     return last;
 }
 
-std::optional<double> ParseDateTime(QByteArrayView text, const TDateTimeBytes &classes)
+namespace {
+
+// The shape nearly every entry has, "d.m.yy h:mm:ss" (separators of the
+// settings, each number of one to four digits), read without the scanner's
+// look for blanks and designators between the numbers. It gives a value
+// only where the scanner gives the same one, so anything else, a date or
+// time out of range included, is left to the scanner.
+bool ReadUsualShape(QByteArrayView text, const TDateTimeBytes &classes, double &value)
 {
-    return ParseDateTimeText(TByteText(text, classes));
+    if (!classes.DigitsAndBlankPlain)
+        return false;
+    const char *at = text.data();
+    const char *const end = at + text.size();
+    // The scanner reads a run of up to four digits whole.
+    const auto number = [&](int &value, int &digits) {
+        value = digits = 0;
+        for (unsigned digit; at < end && digits <= 4 && (digit = uchar(*at) - '0') < 10; ++at) {
+            value = value * 10 + int(digit);
+            ++digits;
+        }
+        return digits >= 1 && digits <= 4;
+    };
+    const auto separator = [&](TDateTimeBytes::TKind kind) {
+        return at < end && classes.Is(*at++, kind);
+    };
+    constexpr auto Date = TDateTimeBytes::DateSeparator, Time = TDateTimeBytes::TimeSeparator;
+    int n1, l1, n2, l2, n3, l3, hour, minute, second, digits;
+    if (!(number(n1, l1) && separator(Date) && number(n2, l2) && separator(Date) &&
+          number(n3, l3) && at < end && *at++ == ' ' && number(hour, digits) && separator(Time) &&
+          number(minute, digits) && separator(Time) && number(second, digits) && at == end))
+        return false;
+    qint64 days;
+    const qint64 msecs = TimeOfDay(hour, minute, second, 0, -1);
+    if (msecs < 0 ||
+        !CalendarDays({n1, l1, n2, n3, l3, true}, classes.Order, classes.Settings, days))
+        return false;
+    value = Combine(days, msecs);
+    return true;
+}
+
+} // namespace
+
+bool ParseDateTime(QByteArrayView text, const TDateTimeBytes &classes, double &value)
+{
+    if (ReadUsualShape(text, classes, value))
+        return true;
+    const std::optional<double> scanned = ParseDateTimeText(TByteText(text, classes));
+    if (scanned)
+        value = *scanned;
+    return scanned.has_value();
 }
 
 double EncodeDateTime(const QDate &date, const QTime &time)

@@ -88,6 +88,9 @@ public:
     // For each designator, for each of its letters, the bytes that match it
     // without regard to case.
     std::array<std::vector<std::bitset<256>>, 4> Designators;
+    // Whether digits and the blank stand for nothing else: then a text of
+    // the usual shape can be read at fixed places.
+    bool DigitsAndBlankPlain = false;
 
 private:
     bool SameSettings(const TRegionalSettings &settings) const;
@@ -95,7 +98,13 @@ private:
 
 // The same conversion as ParseDateTime over the code page 850 bytes of the
 // text, without making a QString.
-std::optional<double> ParseDateTime(QByteArrayView text, const TDateTimeBytes &classes);
+bool ParseDateTime(QByteArrayView text, const TDateTimeBytes &classes, double &value);
+inline std::optional<double> ParseDateTime(QByteArrayView text, const TDateTimeBytes &classes)
+{
+    if (double value; ParseDateTime(text, classes, value))
+        return value;
+    return std::nullopt;
+}
 
 // Day count since 30 December 1899 with the time of day as fraction.
 double EncodeDateTime(const QDate &date, const QTime &time);

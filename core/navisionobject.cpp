@@ -223,12 +223,10 @@ TNavisionObject::TNavisionObject(QByteArrayView entry, const TEntryConverter &co
     const TDateTimeText dateTime(Trimmed(bytes.Field(DateField)), Trimmed(bytes.Field(TimeField)),
                                  converter.DateSeparator, converter.TimeSeparator);
     if (!dateTime.IsEmpty()) {
-        const auto value = ParseDateTime(dateTime.View(), *converter.DateTimes);
-        if (!value)
+        if (!ParseDateTime(dateTime.View(), *converter.DateTimes, FDateTime))
             throw TDateTimeConversionError(
                 QCoreApplication::translate("TNavisionObject", "'%1' is not a valid date and time")
                     .arg(DecodeText(dateTime.View())));
-        FDateTime = *value;
         FHasDateTime = true;
     }
 

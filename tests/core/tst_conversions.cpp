@@ -181,6 +181,9 @@ void TestConversions::bytesReadAsTheirCharacters_data()
     accented.PmDesignator = QStringLiteral("\u00C9tt");
     accented.TimeSeparator = u'\u00B7';
     QTest::newRow("accented designators, middle dot") << accented;
+    TRegionalSettings dots = DottedSettings();
+    dots.TimeSeparator = u'.'; // as in Finland: the time's separator is the date's too
+    QTest::newRow("dots for both separators") << dots;
 }
 
 // Many generated texts of the characters a date-time is made of read the
@@ -201,11 +204,16 @@ void TestConversions::bytesReadAsTheirCharacters()
     int accepted = 0;
     for (int i = 0; i < 20000; ++i) {
         QByteArray text;
-        // Mostly the shape of an entry's date and time, with characters changed.
-        text = QByteArray::number(1 + next(28)) + dateSeparator + QByteArray::number(1 + next(12)) +
-               dateSeparator + QByteArray::number(next(100)) + ' ' + QByteArray::number(next(24)) +
-               timeSeparator + QByteArray::number(next(60)) + timeSeparator +
-               QByteArray::number(next(60));
+        // Mostly the shape of an entry's date and time, with characters changed;
+        // numbers with and without a leading zero, years of two and four digits.
+        const auto number = [&next](uint32_t value) {
+            return next(3) == 0 ? QByteArray::number(value).rightJustified(2, '0')
+                                : QByteArray::number(value);
+        };
+        const QByteArray year = next(3) == 0 ? QByteArray::number(1890 + next(220)) : number(next(100));
+        text = number(1 + next(31)) + dateSeparator + number(1 + next(12)) + dateSeparator + year +
+               ' ' + number(next(25)) + timeSeparator + number(next(61)) + timeSeparator +
+               number(next(61));
         for (uint32_t changes = next(4); changes > 0; --changes)
             text[next(uint32_t(text.size()))] = alphabet[next(uint32_t(alphabet.size()))];
         if (next(4) == 0)
