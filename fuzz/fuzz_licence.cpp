@@ -29,7 +29,7 @@ void CheckLookup(const cfront::TLicence &licence, cfront::TPermissionIndex &inde
                  int32_t number)
 {
     const auto found = licence.FindPermission(type, number);
-    Require(index.Find(type, number) == found);
+    Require(index.Find(type, number) == found.value_or(cfront::TPermissionIndex::NotFound));
     for (std::size_t i = 0; i < licence.Permissions.size(); ++i) {
         if (Holds(licence.Permissions[i], type, number)) {
             Require(found == i); // the first such line in file order

@@ -98,6 +98,7 @@ bool TDatabase::FreeRecord(CFHandle record)
 
 const TDatabase::TField *TDatabase::FindField(TTableKind kind, int32_t field)
 {
+    // Fields 1 and 2, then 10 to 14.
     static constexpr TField PermissionFields[] = {
         {1, FieldTypeInteger, true},   {2, FieldTypeInteger, true},   {10, FieldTypeInteger, false},
         {11, FieldTypeInteger, false}, {12, FieldTypeInteger, false}, {13, FieldTypeInteger, false},
@@ -108,12 +109,13 @@ const TDatabase::TField *TDatabase::FindField(TTableKind kind, int32_t field)
         {1, FieldTypeInteger, true},
         {2, FieldTypeText, false},
     };
-    const auto find = [field](const auto &fields) -> const TField * {
-        const auto found = std::find_if(std::begin(fields), std::end(fields),
-                                        [field](const TField &f) { return f.Number == field; });
-        return found == std::end(fields) ? nullptr : &*found;
-    };
-    return kind == TTableKind::Permissions ? find(PermissionFields) : find(InformationFields);
+    if (field == 1 || field == 2)
+        return kind == TTableKind::Permissions ? &PermissionFields[field - 1]
+                                               : &InformationFields[field - 1];
+    if (kind == TTableKind::Permissions && field >= FirstRightField &&
+        field < FirstRightField + 5)
+        return &PermissionFields[field - FirstRightField + 2];
+    return nullptr;
 }
 
 std::size_t TDatabase::RowCount(TTableKind kind) const
@@ -180,19 +182,21 @@ TDatabase::TLoadedRow TDatabase::RowAt(TTableKind kind, std::size_t index) const
     return row;
 }
 
-std::optional<TDatabase::TLoadedRow> TDatabase::FindByKey(TTableKind kind, const TRecord &record)
+bool TDatabase::FindByKey(TTableKind kind, const TRecord &record, TLoadedRow &row)
 {
     const auto key = [&record](int32_t field) { return record.Keys[std::size_t(field - 1)]; };
     if (kind == TTableKind::Permissions) {
-        const auto index = PermissionIndex.Find(key(1), key(2));
-        if (!index)
-            return std::nullopt;
-        return TLoadedRow{*index, key(2), Generation};
+        const std::size_t index = PermissionIndex.Find(key(1), key(2));
+        if (index == TPermissionIndex::NotFound)
+            return false;
+        row = TLoadedRow{index, key(2), Generation};
+        return true;
     }
     const int32_t lineNumber = key(1);
     if (lineNumber < 1 || static_cast<std::size_t>(lineNumber) > Licence.Information.size())
-        return std::nullopt;
-    return RowAt(kind, static_cast<std::size_t>(lineNumber) - 1);
+        return false;
+    row = RowAt(kind, static_cast<std::size_t>(lineNumber) - 1);
+    return true;
 }
 
 bool TDatabase::FindRecord(CFHandle table, CFHandle record, const char *searchText)
@@ -207,10 +211,12 @@ bool TDatabase::FindRecord(CFHandle table, CFHandle record, const char *searchTe
     if (!armed || !searchText)
         return false;
     const TTableKind kind = target->Kind;
-    if (IsSearchText(searchText, '='))
-        target->Row = FindByKey(kind, *target);
-    else if (IsSearchText(searchText, '-') && RowCount(kind) > 0)
+    if (IsSearchText(searchText, '=')) {
+        if (TLoadedRow row; FindByKey(kind, *target, row))
+            target->Row = row;
+    } else if (IsSearchText(searchText, '-') && RowCount(kind) > 0) {
         target->Row = RowAt(kind, 0);
+    }
     return target->Row.has_value();
 }
 

@@ -131,8 +131,9 @@ private:
     TRecord *RecordOf(CFHandle table, CFHandle record);
     const TRecord *RecordOf(CFHandle table, CFHandle record) const;
     const TLoadedRow *LoadedRow(const TRecord &record) const;
-    // Not const: the permission index remembers what it found.
-    std::optional<TLoadedRow> FindByKey(TTableKind kind, const TRecord &record);
+    // False when no row has the record's keys. Not const: the permission
+    // index remembers what it found.
+    bool FindByKey(TTableKind kind, const TRecord &record, TLoadedRow &row);
     TLoadedRow RowAt(TTableKind kind, std::size_t index) const;
     int32_t IntegerValue(TTableKind kind, const TLoadedRow &row, int32_t field) const;
     CFHandle NewHandle();

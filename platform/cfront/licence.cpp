@@ -55,6 +55,13 @@ TPermissionIndex::TPermissionIndex(const std::vector<TPermissionLine> &lines)
         if (!holding.empty())
             Append(objectType, at, edges[e].At - 1, *holding.begin());
     }
+    for (const TSpan &span : Spans)
+        Starts.push_back(span.From);
+    for (std::size_t slot = 0; slot < Types.size(); ++slot) {
+        const int32_t objectType = Types[slot].ObjectType;
+        if (objectType >= 0 && objectType < SmallTypes)
+            SmallTypeSlot[std::size_t(objectType)] = int32_t(slot);
+    }
 }
 
 void TPermissionIndex::Append(int32_t objectType, int64_t from, int64_t to, std::size_t line)
@@ -74,26 +81,37 @@ void TPermissionIndex::Append(int32_t objectType, int64_t from, int64_t to, std:
         Types.back().End = Spans.size();
 }
 
-std::optional<std::size_t> TPermissionIndex::Find(int32_t objectType, int32_t number)
+const TPermissionIndex::TTypeSpans *TPermissionIndex::SpansOf(int32_t objectType) const
 {
-    if (LastFound < Spans.size() && Spans[LastFound].Holds(objectType, number))
-        return Spans[LastFound].Line;
+    if (objectType >= 0 && objectType < SmallTypes) {
+        const int slot = SmallTypeSlot[std::size_t(objectType)];
+        return slot < 0 ? nullptr : &Types[std::size_t(slot)];
+    }
     const auto type = std::find_if(Types.begin(), Types.end(), [objectType](const TTypeSpans &t) {
         return t.ObjectType == objectType;
     });
-    if (type == Types.end())
-        return std::nullopt;
+    return type == Types.end() ? nullptr : &*type;
+}
+
+std::size_t TPermissionIndex::Find(int32_t objectType, int32_t number)
+{
+    if (LastFound < Spans.size() && Spans[LastFound].Holds(objectType, number))
+        return Spans[LastFound].Line;
+    const TTypeSpans *type = SpansOf(objectType);
+    if (!type)
+        return NotFound;
     // The last span of the type that starts at or before the number is the
     // only one that can hold it (the first span when none does). Halving
     // without a branch to mispredict: the numbers asked for jump about.
+    const int32_t *starts = Starts.data();
     std::size_t first = type->Begin;
     for (std::size_t count = type->End - type->Begin; count > 1;) {
         const std::size_t half = count / 2;
-        first = Spans[first + half].From <= number ? first + half : first;
+        first = starts[first + half] <= number ? first + half : first;
         count -= half;
     }
     if (!Spans[first].Holds(objectType, number))
-        return std::nullopt;
+        return NotFound;
     LastFound = first;
     return Spans[first].Line;
 }

@@ -2,6 +2,7 @@
 // in file order and information lines.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -56,11 +57,16 @@ struct TLicence {
 // number. Built for one licence: a new licence needs a new index.
 class TPermissionIndex {
 public:
+    static constexpr std::size_t NotFound = std::size_t(-1);
+
     TPermissionIndex() = default;
     explicit TPermissionIndex(const std::vector<TPermissionLine> &lines);
 
-    // Not const: it remembers the span it found.
-    std::optional<std::size_t> Find(int32_t objectType, int32_t number);
+    // The line's position, or NotFound. A plain number rather than an
+    // optional, which comes back through memory and stalls the caller that
+    // reads it, eleven times for every object of a file. Not const: it
+    // remembers the span it found.
+    std::size_t Find(int32_t objectType, int32_t number);
 
 private:
     struct TSpan {
@@ -83,9 +89,19 @@ private:
     };
 
     void Append(int32_t objectType, int64_t from, int64_t to, std::size_t line);
+    const TTypeSpans *SpansOf(int32_t objectType) const;
 
     std::vector<TSpan> Spans;      // by type, then number; none overlap
+    std::vector<int32_t> Starts;   // each span's From, side by side for the search
     std::vector<TTypeSpans> Types; // by type; a licence file has at most eight
+    // The position in Types of each small type number, or -1: the types of
+    // a list's objects take turns, which a search among them mispredicts.
+    static constexpr int32_t SmallTypes = 16;
+    std::array<int32_t, SmallTypes> SmallTypeSlot = [] {
+        std::array<int32_t, SmallTypes> none;
+        none.fill(-1);
+        return none;
+    }();
     std::size_t LastFound = 0;
 };
 
