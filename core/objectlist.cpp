@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 namespace {
 
@@ -38,24 +39,35 @@ TCaseFolding::TCaseFolding(const QLocale &locale)
     made.insert(name, Table);
 }
 
-TObjectList::TObjectList(const QLocale &locale) : Folding(locale) {}
+TObjectList::TObjectList(const QLocale &locale) : Folding(locale)
+{
+    for (int type = otTable; type <= otMenuSuite; ++type) {
+        TFoldedKey &name = FoldedTypeNames[size_t(type)];
+        for (const char c : ObjectTypeName(TNavisionObjectType(type)))
+            name.Bytes[name.Length++] = Folding.Fold(c);
+        name.Bytes[name.Length++] = ' ';
+    }
+}
 
 void TObjectList::FoldKey(const TNavisionObject &object, TFoldedKey &key) const
 {
     // The key's bytes as WriteKey writes them, folded as they are written;
     // digits, signs and blanks fold to themselves.
-    const QByteArrayView typeName = object.TypeNameView();
-    const QByteArrayView name = object.Name();
-    key.resize(typeName.size() + name.size() + 13);
-    char *out = key.data();
-    for (const char c : typeName)
-        *out++ = Folding.Fold(c);
-    *out++ = ' ';
+    char *out = key.Bytes;
+    if (const TNavisionObjectType type = object.ObjectType(); type != otNone) {
+        const TFoldedKey &name = FoldedTypeNames[size_t(type)];
+        std::memcpy(out, name.Bytes, 16); // the longest, "MenuSuite ", and more
+        out += name.Length;
+    } else {
+        for (const char c : object.TypeNameView())
+            *out++ = Folding.Fold(c);
+        *out++ = ' ';
+    }
     out = std::to_chars(out, out + 11, object.ID()).ptr;
     *out++ = ' ';
-    for (const char c : name)
+    for (const char c : object.Name())
         *out++ = Folding.Fold(c);
-    key.resize(out - key.data());
+    key.Length = int(out - key.Bytes);
 }
 
 void TObjectList::Reserve(size_t count)
@@ -69,7 +81,7 @@ void TObjectList::Reserve(size_t count)
 uint32_t TObjectList::KeyHash(const TNavisionObject &object, TFoldedKey &key) const
 {
     FoldKey(object, key);
-    return uint32_t(HashBytes(QByteArrayView(key.constData(), key.size()), HashSeed()));
+    return uint32_t(HashBytes(key.View(), HashSeed()));
 }
 
 const TNavisionObject *TObjectList::AppendUnique(const TNavisionObject &object)
@@ -150,8 +162,7 @@ void TObjectList::DropRepeatedKeys(int from)
                 if (repeated[candidate])
                     continue;
                 FoldKey(Objects[candidate], other);
-                if (other.size() == key.size() &&
-                    std::equal(key.begin(), key.end(), other.begin())) {
+                if (other == key) {
                     repeated[position] = true;
                     anyRepeated = true;
                     break;

@@ -64,10 +64,21 @@ public:
     void Clear();
 
 private:
-    using TFoldedKey = TKeyBuffer;
+    // A key's bytes with its letters folded. Room for the longest: a type
+    // name of 10, two blanks, an ID of 11 and a name of 30 bytes, and for
+    // writing whole words past its end.
+    struct TFoldedKey {
+        char Bytes[80];
+        int Length = 0;
+
+        QByteArrayView View() const { return QByteArrayView(Bytes, Length); }
+        bool operator==(const TFoldedKey &other) const { return View() == other.View(); }
+    };
     void FoldKey(const TNavisionObject &object, TFoldedKey &key) const;
     uint32_t KeyHash(const TNavisionObject &object, TFoldedKey &key) const;
 
     TCaseFolding Folding;
+    // The seven type names folded, each followed by its blank.
+    std::array<TFoldedKey, otMenuSuite + 1> FoldedTypeNames;
     TLargeVector<TNavisionObject> Objects;
 };
