@@ -12,6 +12,7 @@
 #include <QString>
 #include <QTime>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <bitset>
@@ -21,34 +22,78 @@
 #include <optional>
 #include <vector>
 
+namespace TrimmingDetail {
+
+// Per byte of the word, its high bit when the byte is kept (above 32):
+// (b & 0x7F) + 0x5F has its high bit from b = 0x21 on, and b itself from
+// 0x80 on; no sum carries into the next byte.
+inline uint64_t KeptBytes(uint64_t word)
+{
+    constexpr uint64_t Low7 = 0x7F7F7F7F7F7F7F7Fu, Step = 0x5F5F5F5F5F5F5F5Fu,
+                       High = 0x8080808080808080u;
+    return (((word & Low7) + Step) | word) & High;
+}
+
+// Where the kept bytes of a text of eight bytes or more begin and end
+// (begin = end = 0 when there are none). Every word of the text is looked
+// at, whatever its bytes, the last one ending at the text's end: no branch
+// depends on the bytes, since the fields of entries trimmed a million times
+// over have lengths that vary at random, and a loop that stops at the first
+// kept byte would mispredict its end every time.
+inline void KeptRange(QByteArrayView text, qsizetype &begin, qsizetype &end)
+{
+    const qsizetype size = text.size();
+    begin = size;
+    end = 0;
+    for (qsizetype at = 0;; at += 8) {
+        const qsizetype wordAt = std::min(at, size - 8);
+        uint64_t word;
+        std::memcpy(&word, text.data() + wordAt, 8);
+        // The first byte of the text is the word's least significant one.
+        if constexpr (std::endian::native == std::endian::big)
+            word = __builtin_bswap64(word);
+        const uint64_t kept = KeptBytes(word);
+        const qsizetype first = wordAt + std::countr_zero(kept) / 8;
+        const qsizetype last = wordAt + (64 - std::countl_zero(kept)) / 8;
+        begin = kept ? std::min(begin, first) : begin;
+        end = kept ? std::max(end, last) : end;
+        if (wordAt == size - 8)
+            break;
+    }
+    begin = std::min(begin, end);
+}
+
+inline bool IsTrimmed(char c)
+{
+    return static_cast<uchar>(c) <= 32;
+}
+
+} // namespace TrimmingDetail
+
 // The text without the characters of code 32 or less (blanks, tabs, line
 // breaks, NUL and the other control characters) at both ends, or at its end.
 // Views into the same bytes.
 inline QByteArrayView TrimmedRight(QByteArrayView text)
 {
-    // Eight bytes at a time from the end: the fields are mostly padding.
-    // Per byte, (b & 0x7F) + 0x5F has its high bit from b = 0x21 on, and b
-    // itself from 0x80 on; no sum carries into the next byte. The highest
-    // byte so marked is the last one kept.
-    constexpr uint64_t Low7 = 0x7F7F7F7F7F7F7F7Fu, Step = 0x5F5F5F5F5F5F5F5Fu,
-                       High = 0x8080808080808080u;
-    qsizetype end = text.size();
-    // The last byte of the text is the word's most significant one.
-    if constexpr (std::endian::native == std::endian::little) {
-        for (uint64_t word; end >= 8; end -= 8) {
-            std::memcpy(&word, text.data() + end - 8, 8);
-            if (const uint64_t kept = (((word & Low7) + Step) | word) & High)
-                return text.first(end - 8 + (63 - std::countl_zero(kept)) / 8 + 1);
-        }
+    if (text.size() >= 8) {
+        qsizetype begin, end;
+        TrimmingDetail::KeptRange(text, begin, end);
+        return text.first(end);
     }
-    while (end > 0 && static_cast<uchar>(text[end - 1]) <= 32)
+    qsizetype end = text.size();
+    while (end > 0 && TrimmingDetail::IsTrimmed(text[end - 1]))
         --end;
     return text.first(end);
 }
 inline QByteArrayView Trimmed(QByteArrayView text)
 {
+    if (text.size() >= 8) {
+        qsizetype begin, end;
+        TrimmingDetail::KeptRange(text, begin, end);
+        return text.sliced(begin, end - begin);
+    }
     qsizetype begin = 0;
-    while (begin < text.size() && static_cast<uchar>(text[begin]) <= 32)
+    while (begin < text.size() && TrimmingDetail::IsTrimmed(text[begin]))
         ++begin;
     return TrimmedRight(text.sliced(begin));
 }
@@ -67,6 +112,9 @@ std::optional<double> ParseDateTime(const QString &text, const TRegionalSettings
 // The characters a date-time text is read by, for code page 850 bytes:
 // which bytes stand for the separators and for the letters of the
 // designators under one set of regional settings. Made once per settings.
+// The kinds (TDateTimeBytes::TKind) of each of the 256 bytes.
+using TByteKinds = std::array<uint8_t, 256>;
+
 class TDateTimeBytes {
 public:
     enum TKind : uint8_t {
@@ -84,7 +132,7 @@ public:
 
     TRegionalSettings Settings;
     TDateOrder Order; // the order dates are read in
-    std::array<uint8_t, 256> Kinds{};
+    TByteKinds Kinds{};
     // For each designator, for each of its letters, the bytes that match it
     // without regard to case.
     std::array<std::vector<std::bitset<256>>, 4> Designators;
@@ -95,6 +143,15 @@ public:
 private:
     bool SameSettings(const TRegionalSettings &settings) const;
 };
+
+// A date and a time of the usual shape, "d.m.yy" and "h:mm:ss" (each number
+// of one to four digits), read without the scanner's look for blanks and
+// designators between the numbers: the value the scanner reads from "date
+// time" where each byte is of the kind the tables give it, the date's bytes
+// by the first, the time's by the second. False where the scanner is needed:
+// any other shape, and a date or time out of range.
+bool ReadUsualDateTime(QByteArrayView date, QByteArrayView time, const TByteKinds &dateKinds,
+                       const TByteKinds &timeKinds, const TDateTimeBytes &classes, double &value);
 
 // The same conversion as ParseDateTime over the code page 850 bytes of the
 // text, without making a QString.

@@ -286,7 +286,7 @@ void TestConversions::dayCountsAgreeWithCalendar()
 }
 
 // Trimming looks at eight bytes at a time: generated texts of every length
-// up to 40, of bytes just below, at and above 32 and beyond 127, trim as a
+// up to 64, of bytes just below, at and above 32 and beyond 127, trim as a
 // byte-by-byte loop trims them.
 void TestConversions::trimmingAgreesWithByteByByte()
 {
@@ -298,7 +298,7 @@ void TestConversions::trimmingAgreesWithByteByByte()
     };
     const auto isTrimmed = [](char c) { return static_cast<uchar>(c) <= 32; };
     for (int i = 0; i < 20000; ++i) {
-        QByteArray text(int(next(41)), ' ');
+        QByteArray text(int(next(65)), ' ');
         for (char &c : text)
             c = next(3) == 0 ? alphabet[next(sizeof alphabet)] : ' ';
         qsizetype begin = 0, end = text.size();
