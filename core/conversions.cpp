@@ -506,21 +506,13 @@ std::shared_ptr<const TDateTimeBytes> TDateTimeBytes::For(const TRegionalSetting
     return last;
 }
 
-namespace {
-
-// The shape nearly every entry has, "d.m.yy h:mm:ss" (separators of the
-// settings, each number of one to four digits), read without the scanner's
-// look for blanks and designators between the numbers. It gives a value
-// only where the scanner gives the same one, so anything else, a date or
-// time out of range included, is left to the scanner.
-bool ReadUsualShape(QByteArrayView text, const TDateTimeBytes &classes, double &value)
+bool ReadUsualDateTime(QByteArrayView date, QByteArrayView time, const TByteKinds &dateKinds,
+                       const TByteKinds &timeKinds, const TDateTimeBytes &classes, double &value)
 {
     if (!classes.DigitsAndBlankPlain)
         return false;
-    const char *at = text.data();
-    const char *const end = at + text.size();
     // The scanner reads a run of up to four digits whole.
-    const auto number = [&](int &value, int &digits) {
+    const auto number = [](const char *&at, const char *end, int &value, int &digits) {
         value = digits = 0;
         for (unsigned digit; at < end && digits <= 4 && (digit = uchar(*at) - '0') < 10; ++at) {
             value = value * 10 + int(digit);
@@ -528,29 +520,40 @@ bool ReadUsualShape(QByteArrayView text, const TDateTimeBytes &classes, double &
         }
         return digits >= 1 && digits <= 4;
     };
-    const auto separator = [&](TDateTimeBytes::TKind kind) {
-        return at < end && classes.Is(*at++, kind);
+    // Three numbers with a separator between each two, filling the text.
+    const auto threeNumbers = [&number](QByteArrayView text, const TByteKinds &kinds,
+                                        TDateTimeBytes::TKind separator, int (&values)[3],
+                                        int (&digits)[3]) {
+        const char *at = text.data();
+        const char *const end = at + text.size();
+        for (int i = 0; i < 3; ++i) {
+            if (i > 0 && !(at < end && (kinds[uchar(*at++)] & separator)))
+                return false;
+            if (!number(at, end, values[i], digits[i]))
+                return false;
+        }
+        return at == end;
     };
-    constexpr auto Date = TDateTimeBytes::DateSeparator, Time = TDateTimeBytes::TimeSeparator;
-    int n1, l1, n2, l2, n3, l3, hour, minute, second, digits;
-    if (!(number(n1, l1) && separator(Date) && number(n2, l2) && separator(Date) &&
-          number(n3, l3) && at < end && *at++ == ' ' && number(hour, digits) && separator(Time) &&
-          number(minute, digits) && separator(Time) && number(second, digits) && at == end))
+    int dateNumbers[3], dateDigits[3], timeNumbers[3], timeDigits[3];
+    if (!threeNumbers(date, dateKinds, TDateTimeBytes::DateSeparator, dateNumbers, dateDigits) ||
+        !threeNumbers(time, timeKinds, TDateTimeBytes::TimeSeparator, timeNumbers, timeDigits))
         return false;
     qint64 days;
-    const qint64 msecs = TimeOfDay(hour, minute, second, 0, -1);
-    if (msecs < 0 ||
-        !CalendarDays({n1, l1, n2, n3, l3, true}, classes.Order, classes.Settings, days))
+    const qint64 msecs = TimeOfDay(timeNumbers[0], timeNumbers[1], timeNumbers[2], 0, -1);
+    if (msecs < 0 || !CalendarDays({dateNumbers[0], dateDigits[0], dateNumbers[1], dateNumbers[2],
+                                    dateDigits[2], true},
+                                   classes.Order, classes.Settings, days))
         return false;
     value = Combine(days, msecs);
     return true;
 }
 
-} // namespace
-
 bool ParseDateTime(QByteArrayView text, const TDateTimeBytes &classes, double &value)
 {
-    if (ReadUsualShape(text, classes, value))
+    // The usual shape has one blank, between the date and the time.
+    if (const qsizetype blank = text.indexOf(' ');
+        blank > 0 && ReadUsualDateTime(text.first(blank), text.sliced(blank + 1), classes.Kinds,
+                                       classes.Kinds, classes, value))
         return true;
     const std::optional<double> scanned = ParseDateTimeText(TByteText(text, classes));
     if (scanned)

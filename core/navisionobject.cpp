@@ -82,9 +82,19 @@ char SeparatorByte(QChar separator)
     return encoded.isEmpty() ? '?' : encoded.front();
 }
 
+// A date field's separators, whatever the file was written under, stand for
+// the settings' date separator; a time field's for its time separator.
+char DateFieldByte(char c, char dateSeparator)
+{
+    return (c == '-' || c == '.' || c == '/') ? dateSeparator : c;
+}
+char TimeFieldByte(char c, char timeSeparator)
+{
+    return (c == ':' || c == '.') ? timeSeparator : c;
+}
+
 // The date and time fields as one text "date time" of code page 850 bytes,
-// with every byte of the given sets replaced by the settings' separators.
-// Empty when both are blank.
+// their separators replaced by the settings' ones. Empty when both are blank.
 class TDateTimeText {
 public:
     TDateTimeText(QByteArrayView date, QByteArrayView time, char dateSeparator, char timeSeparator)
@@ -92,10 +102,10 @@ public:
         if (date.isEmpty() && time.isEmpty())
             return;
         for (const char c : date)
-            Text[Length++] = (c == '-' || c == '.' || c == '/') ? dateSeparator : c;
+            Text[Length++] = DateFieldByte(c, dateSeparator);
         Text[Length++] = ' ';
         for (const char c : time)
-            Text[Length++] = (c == ':' || c == '.') ? timeSeparator : c;
+            Text[Length++] = TimeFieldByte(c, timeSeparator);
     }
     bool IsEmpty() const { return Length == 0; }
     QByteArrayView View() const { return QByteArrayView(Text, Length); }
@@ -197,6 +207,10 @@ TEntryConverter::TEntryConverter(const TRegionalSettings &settings, TTextPool *t
       DateSeparator(SeparatorByte(settings.DateSeparator)),
       TimeSeparator(SeparatorByte(settings.TimeSeparator)), Texts(texts)
 {
+    for (int byte = 0; byte < 256; ++byte) {
+        DateFieldKinds[size_t(byte)] = DateTimes->Kinds[uchar(DateFieldByte(char(byte), DateSeparator))];
+        TimeFieldKinds[size_t(byte)] = DateTimes->Kinds[uchar(TimeFieldByte(char(byte), TimeSeparator))];
+    }
 }
 
 TEntryConverter::~TEntryConverter() = default;
@@ -220,13 +234,20 @@ TNavisionObject::TNavisionObject(QByteArrayView entry, const TEntryConverter &co
     FNameLength = uint8_t(name.size());
 
     // Add-on vendors ship entries with neither date nor time; the ERP takes them.
-    const TDateTimeText dateTime(Trimmed(bytes.Field(DateField)), Trimmed(bytes.Field(TimeField)),
-                                 converter.DateSeparator, converter.TimeSeparator);
-    if (!dateTime.IsEmpty()) {
-        if (!ParseDateTime(dateTime.View(), *converter.DateTimes, FDateTime))
-            throw TDateTimeConversionError(
-                QCoreApplication::translate("TNavisionObject", "'%1' is not a valid date and time")
-                    .arg(DecodeText(dateTime.View())));
+    const QByteArrayView date = Trimmed(bytes.Field(DateField)),
+                         time = Trimmed(bytes.Field(TimeField));
+    if (!date.isEmpty() || !time.isEmpty()) {
+        // Most are read where they stand; the others as one text.
+        if (!ReadUsualDateTime(date, time, converter.DateFieldKinds, converter.TimeFieldKinds,
+                               *converter.DateTimes, FDateTime)) {
+            const TDateTimeText dateTime(date, time, converter.DateSeparator,
+                                         converter.TimeSeparator);
+            if (!ParseDateTime(dateTime.View(), *converter.DateTimes, FDateTime))
+                throw TDateTimeConversionError(
+                    QCoreApplication::translate("TNavisionObject",
+                                                "'%1' is not a valid date and time")
+                        .arg(DecodeText(dateTime.View())));
+        }
         FHasDateTime = true;
     }
 

@@ -1,6 +1,7 @@
 // One object of an object file's index, built from its entry of 161 bytes.
 #pragma once
 
+#include "conversions.h"
 #include "regionalsettings.h"
 
 #include <QByteArray>
@@ -113,6 +114,10 @@ private:
     std::shared_ptr<const TDateTimeBytes> DateTimes;
     char DateSeparator; // the settings' separators as code page 850 bytes
     char TimeSeparator;
+    // The kinds of the bytes of a date field and of a time field, whose
+    // separators stand for the settings' ones.
+    TByteKinds DateFieldKinds;
+    TByteKinds TimeFieldKinds;
     TTextPool *Texts;
 };
 

@@ -20,6 +20,8 @@ private slots:
     void dateFieldsUnderRegionalSettings_data();
     void dateFieldsUnderRegionalSettings();
     void blankDateAndTime();
+    void generatedDateFieldsReadAsOneText_data();
+    void generatedDateFieldsReadAsOneText();
     void conversionErrors_data();
     void conversionErrors();
     void permissionText_data();
@@ -180,6 +182,97 @@ void TestNavisionObject::blankDateAndTime()
     QCOMPARE(object.DateTime(), 0.0);
     QCOMPARE(object.GetDateTimeText(UsSettings()), QString());
     QCOMPARE(object.GetListLine(UsSettings()), QByteArray("Table\t1\tDemo\t\t42\t\r\n"));
+}
+
+void TestNavisionObject::generatedDateFieldsReadAsOneText_data()
+{
+    QTest::addColumn<TRegionalSettings>("settings");
+    TRegionalSettings dayFirstSlash = UsSettings();
+    dayFirstSlash.ShortDateFormat = QStringLiteral("d/M/yy");
+    TRegionalSettings dots = DottedSettings();
+    dots.TimeSeparator = u'.';
+    QTest::newRow("United States") << UsSettings();
+    QTest::newRow("day first, slashes") << dayFirstSlash;
+    QTest::newRow("dotted, day first") << DottedSettings();
+    QTest::newRow("ISO, year first") << IsoSettings();
+    QTest::newRow("dots for both separators") << dots;
+}
+
+// Many generated date and time fields, of the usual shape and with
+// characters changed, give an object the value (or the refusal) of their
+// text "date time" read by the characters' parser, each field's separators
+// standing for the settings' ones.
+void TestNavisionObject::generatedDateFieldsReadAsOneText()
+{
+    QFETCH(TRegionalSettings, settings);
+    uint32_t state = 2026;
+    const auto next = [&state](uint32_t bound) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 8) % bound;
+    };
+    const auto number = [&next](uint32_t value) {
+        return next(3) == 0 ? QByteArray::number(value).rightJustified(2, '0')
+                            : QByteArray::number(value);
+    };
+    const QByteArray separators = "-./:", alphabet = "0123456789 -./:,APMapm\x9B";
+    const auto changed = [&](QByteArray text, int width) {
+        for (uint32_t changes = next(5) == 0 ? 1 + next(2) : 0; changes > 0; --changes)
+            text[next(uint32_t(text.size()))] = alphabet[next(uint32_t(alphabet.size()))];
+        if (next(8) == 0)
+            text += next(2) ? " PM" : " am";
+        return text.left(width);
+    };
+    const auto trimmed = [](QByteArray text) {
+        while (!text.isEmpty() && uchar(text.back()) <= 32)
+            text.chop(1);
+        while (!text.isEmpty() && uchar(text.front()) <= 32)
+            text.remove(0, 1);
+        return text;
+    };
+    const auto asRead = [](const QByteArray &field, QLatin1StringView fieldSeparators,
+                           QChar separator) {
+        QString text = DecodeText(field);
+        for (QChar &c : text) {
+            if (fieldSeparators.contains(c))
+                c = separator;
+        }
+        return text;
+    };
+    int read = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const char dateSeparator = separators[next(3)], timeSeparator = next(4) ? ':' : '.';
+        const QByteArray year =
+            next(3) == 0 ? QByteArray::number(1890 + next(220)) : number(next(100));
+        TEntryFields f;
+        f.Date = next(30) == 0 ? QByteArray()
+                               : changed(number(1 + next(31)) + dateSeparator +
+                                             number(1 + next(12)) + dateSeparator + year,
+                                         12);
+        f.Time = next(30) == 0 ? QByteArray()
+                               : changed(number(next(25)) + timeSeparator + number(next(61)) +
+                                             timeSeparator + number(next(61)),
+                                         14);
+        const QByteArray date = trimmed(f.Date), time = trimmed(f.Time);
+        const QString text = asRead(date, QLatin1StringView("-./"), settings.DateSeparator) +
+                             u' ' + asRead(time, QLatin1StringView(":."), settings.TimeSeparator);
+        const std::optional<double> expected =
+            date.isEmpty() && time.isEmpty() ? std::optional<double>()
+                                             : ParseDateTime(text, settings);
+        const QByteArray entry = Entry(f);
+        if (!date.isEmpty() || !time.isEmpty()) {
+            if (!expected) {
+                QVERIFY_THROWS_EXCEPTION(TDateTimeConversionError,
+                                         TNavisionObject(entry, settings));
+                continue;
+            }
+            ++read;
+        }
+        const TNavisionObject object(entry, settings);
+        QCOMPARE(object.HasDateTime(), expected.has_value());
+        QCOMPARE(object.DateTime(), expected.value_or(0));
+    }
+    // The fields reach both outcomes.
+    QVERIFY2(read > 2000 && read < 19000, qPrintable(QString::number(read)));
 }
 
 void TestNavisionObject::conversionErrors_data()
