@@ -33,6 +33,8 @@ constexpr TField DateField{51, 12};
 constexpr TField TimeField{64, 14};
 constexpr TField SizeField{81, 20};
 constexpr TField VersionListField{102, 57};
+// A name is copied with the room of a whole name after its first byte.
+static_assert(NameField.Offset + 2 * NameField.Length <= TNavisionObject::EntrySize);
 
 // The entry's bytes, a shorter entry padded with blanks.
 class TEntryBytes {
@@ -230,7 +232,9 @@ TNavisionObject::TNavisionObject(QByteArrayView entry, const TEntryConverter &co
         FObjectType == otNone ? TrimmedRight(tag) : QByteArrayView();
     FID = ConvertInteger(bytes.Field(IDField));
     const QByteArrayView name = Trimmed(bytes.Field(NameField));
-    std::memcpy(FName, name.data(), size_t(name.size()));
+    // All the room at once, a copy of fixed length rather than a call: the
+    // bytes after the name (still within the entry) are never read.
+    std::memcpy(FName, name.data(), NameSize);
     FNameLength = uint8_t(name.size());
 
     // Add-on vendors ship entries with neither date nor time; the ERP takes them.

@@ -15,6 +15,7 @@ class TestConversions : public QObject {
 private slots:
     void parseInteger_data();
     void parseInteger();
+    void generatedNumberFields();
     void parseDateTime_data();
     void parseDateTime();
     void bytesReadAsTheirCharacters_data();
@@ -77,6 +78,51 @@ void TestConversions::parseInteger()
     QCOMPARE(result.has_value(), valid);
     if (valid)
         QCOMPARE(*result, value);
+}
+
+// Many generated number fields, right-aligned digits with bytes changed,
+// read as a plain statement of the decimal rules reads them: blanks, a sign,
+// digits, then the end or a NUL, within 32 bits.
+void TestConversions::generatedNumberFields()
+{
+    const auto decimal = [](QByteArrayView text) -> std::optional<int32_t> {
+        qsizetype i = 0;
+        while (i < text.size() && text[i] == ' ')
+            ++i;
+        const bool negative = i < text.size() && text[i] == '-';
+        i += i < text.size() && (text[i] == '-' || text[i] == '+');
+        const qsizetype first = i;
+        int64_t value = 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && value <= INT32_MAX + 1LL;
+             ++i)
+            value = value * 10 + (text[i] - '0');
+        if (i == first || (i < text.size() && text[i] != '\0'))
+            return std::nullopt;
+        value = negative ? -value : value;
+        if (value < INT32_MIN || value > INT32_MAX)
+            return std::nullopt;
+        return int32_t(value);
+    };
+    const QByteArray alphabet("0123456789 -+\0\t.", 16);
+    uint32_t state = 161;
+    const auto next = [&state](uint32_t bound) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 8) % bound;
+    };
+    const int widths[] = {8, 9, 10, 12, 16, 20};
+    int read = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const int width = widths[next(6)];
+        QByteArray text = QByteArray::number(next(10) == 0 ? next(4000000000u) : next(100000));
+        text = text.left(width).rightJustified(width, ' ');
+        for (uint32_t changes = next(3) == 0 ? 1 + next(2) : 0; changes > 0; --changes)
+            text[next(uint32_t(width))] = alphabet[next(uint32_t(alphabet.size()))];
+        const auto expected = decimal(text);
+        read += expected.has_value();
+        QVERIFY2(ParseInteger(text) == expected, text.constData());
+    }
+    // The fields reach both outcomes.
+    QVERIFY2(read > 5000 && read < 19500, qPrintable(QString::number(read)));
 }
 
 void TestConversions::parseDateTime_data()
