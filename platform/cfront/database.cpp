@@ -124,19 +124,6 @@ std::size_t TDatabase::RowCount(TTableKind kind) const
                                            : Licence.Information.size();
 }
 
-TDatabase::TRecord *TDatabase::RecordOf(CFHandle table, CFHandle record)
-{
-    return const_cast<TRecord *>(std::as_const(*this).RecordOf(table, record));
-}
-
-const TDatabase::TRecord *TDatabase::RecordOf(CFHandle table, CFHandle record) const
-{
-    if (!Started || !Tables.Find(table))
-        return nullptr;
-    const TRecord *found = Records.Find(record);
-    return found && found->Table == table ? found : nullptr;
-}
-
 const TDatabase::TLoadedRow *TDatabase::LoadedRow(const TRecord &record) const
 {
     if (!record.Row || record.Row->Generation != Generation)

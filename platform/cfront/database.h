@@ -127,9 +127,19 @@ private:
 
     static const TField *FindField(TTableKind kind, int32_t field);
     std::size_t RowCount(TTableKind kind) const;
-    // The record of that table, or null.
-    TRecord *RecordOf(CFHandle table, CFHandle record);
-    const TRecord *RecordOf(CFHandle table, CFHandle record) const;
+    // The record of that table, or null. In the header, so that every entry
+    // point's few checks go without a call.
+    const TRecord *RecordOf(CFHandle table, CFHandle record) const
+    {
+        if (!Started || !Tables.Find(table))
+            return nullptr;
+        const TRecord *found = Records.Find(record);
+        return found && found->Table == table ? found : nullptr;
+    }
+    TRecord *RecordOf(CFHandle table, CFHandle record)
+    {
+        return const_cast<TRecord *>(std::as_const(*this).RecordOf(table, record));
+    }
     const TLoadedRow *LoadedRow(const TRecord &record) const;
     // False when no row has the record's keys. Not const: the permission
     // index remembers what it found.
