@@ -172,7 +172,8 @@ public:
 
     TNavisionObjectType ObjectType() const { return TNavisionObjectType(FObjectType); }
     int32_t ID() const { return FID; }
-    // The name's bytes within the object: valid while the object lives.
+    // The name's bytes within the object: valid while the object lives. It
+    // starts the room of NameSize bytes the object keeps for a name.
     QByteArrayView Name() const { return QByteArrayView(FName, FNameLength); }
     // Days since 30 December 1899, the time of day as fraction; 0 when blank.
     double DateTime() const { return FDateTime; }

@@ -20,23 +20,50 @@ TCaseFolding::TCaseFolding(const QLocale &locale)
     // Made once per locale and thread: every model builds two lists.
     thread_local QHash<QString, std::array<char, 256>> made;
     const QString name = locale.name();
-    if (const auto found = made.constFind(name); found != made.cend()) {
+    if (const auto found = made.constFind(name); found != made.cend())
         Table = *found;
-        return;
+    else
+        Table = made[name] = MadeFor(locale);
+    AsciiFoldsPlainly = true;
+    for (int byte = 0; byte < 0x80; ++byte) {
+        const int lower = byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
+        AsciiFoldsPlainly = AsciiFoldsPlainly && Table[size_t(byte)] == char(lower);
     }
+}
+
+std::array<char, 256> TCaseFolding::MadeFor(const QLocale &locale)
+{
+    std::array<char, 256> table;
     // Each character's lower case under the locale, where code page 850 has
     // it as a single byte (the Turkish I becomes dotless ı, for one).
     for (int byte = 0; byte < 256; ++byte) {
         const char c = char(byte);
         const QByteArray lower = EncodeText(locale.toLower(DecodeText(QByteArray(1, c))));
-        Table[size_t(byte)] = lower.size() == 1 ? lower.front() : c;
+        table[size_t(byte)] = lower.size() == 1 ? lower.front() : c;
     }
     // Characters code page 850 lacks come back as '?'; only a real '?' maps there.
     for (int byte = 0; byte < 256; ++byte) {
-        if (Table[size_t(byte)] == '?' && byte != '?')
-            Table[size_t(byte)] = char(byte);
+        if (table[size_t(byte)] == '?' && byte != '?')
+            table[size_t(byte)] = char(byte);
     }
-    made.insert(name, Table);
+    return table;
+}
+
+uint64_t TCaseFolding::FoldWord(uint64_t word) const
+{
+    constexpr uint64_t Low7 = 0x7F7F7F7F7F7F7F7Fu, High = 0x8080808080808080u;
+    if (AsciiFoldsPlainly && !(word & High)) {
+        // Per byte, the high bit where it is one of A to Z; moved to 0x20, it
+        // makes the letter small. No sum carries into the next byte.
+        const uint64_t heptets = word & Low7;
+        const uint64_t fromA = heptets + 0x3F3F3F3F3F3F3F3Fu; // 0x80 - 'A'
+        const uint64_t pastZ = heptets + 0x2525252525252525u; // 0x80 - 'Z' - 1
+        return word | ((fromA & ~pastZ & High) >> 2);
+    }
+    uint64_t folded = 0;
+    for (int byte = 0; byte < 8; ++byte)
+        folded |= uint64_t(uchar(Fold(char(word >> (8 * byte))))) << (8 * byte);
+    return folded;
 }
 
 TObjectList::TObjectList(const QLocale &locale) : Folding(locale)
@@ -45,8 +72,47 @@ TObjectList::TObjectList(const QLocale &locale) : Folding(locale)
         TFoldedKey &name = FoldedTypeNames[size_t(type)];
         for (const char c : ObjectTypeName(TNavisionObjectType(type)))
             name.Bytes[name.Length++] = Folding.Fold(c);
+        TypeNameHashes[size_t(type)] = HashBytes(name.View(), HashSeed());
         name.Bytes[name.Length++] = ' ';
     }
+}
+
+uint32_t TObjectList::PartsHash(const TNavisionObject &object) const
+{
+    uint64_t typeHash;
+    if (const TNavisionObjectType type = object.ObjectType(); type != otNone) {
+        typeHash = TypeNameHashes[size_t(type)];
+    } else {
+        TFoldedKey name;
+        for (const char c : object.TypeNameView())
+            name.Bytes[name.Length++] = Folding.Fold(c);
+        typeHash = HashBytes(name.View(), HashSeed());
+    }
+    // The name as four words, the bytes past its end zero: all the room
+    // copied, then masked.
+    constexpr uint64_t Multiplier = 0x9E3779B97F4A7C15u;
+    const QByteArrayView name = object.Name();
+    char bytes[32] = {};
+    std::memcpy(bytes, name.data(), TNavisionObject::NameSize);
+    uint64_t words[4];
+    std::memcpy(words, bytes, sizeof words);
+    // A word's first kept bytes in memory order, whatever the byte order.
+    static constexpr unsigned char Mask[16] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    for (int word = 0; word < 4; ++word) {
+        const qsizetype kept = std::clamp<qsizetype>(name.size() - 8 * word, 0, 8);
+        uint64_t mask;
+        std::memcpy(&mask, Mask + 8 - kept, sizeof mask);
+        words[word] &= mask;
+    }
+    // Two lanes, so that the multiplications don't wait for each other.
+    uint64_t a = (typeHash ^ uint64_t(uint32_t(object.ID()))) * Multiplier;
+    uint64_t b = (HashSeed() ^ uint64_t(name.size())) * Multiplier;
+    a = (a ^ Folding.FoldWord(words[0])) * Multiplier;
+    b = (b ^ Folding.FoldWord(words[1])) * Multiplier;
+    a = (a ^ (a >> 29) ^ Folding.FoldWord(words[2])) * Multiplier;
+    b = (b ^ (b >> 29) ^ Folding.FoldWord(words[3])) * Multiplier;
+    const uint64_t hash = (a ^ (b >> 31)) * Multiplier ^ b;
+    return uint32_t(hash ^ (hash >> 32));
 }
 
 void TObjectList::FoldKey(const TNavisionObject &object, TFoldedKey &key) const
@@ -139,8 +205,18 @@ void TObjectList::DropRepeatedKeys(int from)
         return;
     TLargeVector<THashedPosition> hashed(count);
     TFoldedKey key, other;
-    for (size_t position = 0; position < count; ++position)
-        hashed[position] = {KeyHash(Objects[position], key), uint32_t(position)};
+    bool blankInTypeName = false;
+    for (size_t position = 0; position < count; ++position) {
+        const TNavisionObject &object = Objects[position];
+        blankInTypeName = blankInTypeName ||
+                          (object.ObjectType() == otNone && object.TypeNameView().contains(' '));
+        hashed[position] = {PartsHash(object), uint32_t(position)};
+    }
+    // Then "Page 1 2 X" and "Page 1" 2 "X" are the same key: hashed as texts.
+    if (blankInTypeName) {
+        for (size_t position = 0; position < count; ++position)
+            hashed[position] = {KeyHash(Objects[position], key), uint32_t(position)};
+    }
     SortByHash(hashed);
 
     // Equal keys have equal hashes: within each run of one hash, in the

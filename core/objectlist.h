@@ -19,9 +19,16 @@ class TCaseFolding {
 public:
     explicit TCaseFolding(const QLocale &locale);
     char Fold(char c) const { return Table[uchar(c)]; }
+    // The eight bytes of the word (first byte least significant) folded.
+    uint64_t FoldWord(uint64_t word) const;
 
 private:
     std::array<char, 256> Table{};
+    static std::array<char, 256> MadeFor(const QLocale &locale);
+
+    // Whether ASCII folds as in English: A to Z to a to z, nothing else.
+    // Then the ASCII bytes of a word fold all at once.
+    bool AsciiFoldsPlainly = false;
 };
 
 class TObjectList {
@@ -68,7 +75,7 @@ private:
     // name of 10, two blanks, an ID of 11 and a name of 30 bytes, and for
     // writing whole words past its end.
     struct TFoldedKey {
-        char Bytes[80];
+        char Bytes[80] = {};
         int Length = 0;
 
         QByteArrayView View() const { return QByteArrayView(Bytes, Length); }
@@ -76,9 +83,17 @@ private:
     };
     void FoldKey(const TNavisionObject &object, TFoldedKey &key) const;
     uint32_t KeyHash(const TNavisionObject &object, TFoldedKey &key) const;
+    // A hash of the key's parts: its type name, ID and name, folded. Keys
+    // equal as texts have equal parts as long as no type name holds a blank
+    // (the first blank then ends the type name, the next the ID); the
+    // caller checks that. Without writing the key out, and without a branch
+    // on the lengths of its parts.
+    uint32_t PartsHash(const TNavisionObject &object) const;
 
     TCaseFolding Folding;
-    // The seven type names folded, each followed by its blank.
+    // The seven type names folded, each followed by its blank, and a hash
+    // of each.
     std::array<TFoldedKey, otMenuSuite + 1> FoldedTypeNames;
+    std::array<uint64_t, otMenuSuite + 1> TypeNameHashes{};
     TLargeVector<TNavisionObject> Objects;
 };

@@ -122,6 +122,25 @@ void TestLoader::readsIndex_data()
     QTest::newRow("Page and Query of the same number")
         << (Entry("Page      ", "21", "X") + Entry("Query     ", "21", "X"))
         << QStringList{"Page 21 X", "Query 21 X"};
+    QTest::newRow("tags with blanks spelling the same key")
+        << (Entry("A 1       ", "5", "y") + Entry("A         ", "1", "5 Y"))
+        << QStringList{"A 1 5 y"};
+    QTest::newRow("names of thirty equal but for case")
+        << (Table("7", "Customer Ledger Entry Posting") + Table("7", "CUSTOMER LEDGER ENTRY POSTING"))
+        << QStringList{"Table 7 Customer Ledger Entry Posting"};
+    QTest::newRow("names of thirty differing in the last")
+        << (Table("7", "Customer Ledger Entry Postin1") + Table("7", "Customer Ledger Entry Postin2"))
+        << QStringList{"Table 7 Customer Ledger Entry Postin1", "Table 7 Customer Ledger Entry Postin2"};
+    TEntryFields later;
+    later.ID = "7";
+    later.Name = " SHORT\t"; // what follows the name differs too
+    later.Date = "31.12.99";
+    later.Time = "23:59:59";
+    QTest::newRow("equal but for case and padding, written at another time")
+        << (Table("7", "Short") + Entry(later)) << QStringList{"Table 7 Short"};
+    QTest::newRow("a name and a longer one starting with it")
+        << (Table("7", "Customer Ledger") + Table("7", "Customer Ledger Entry"))
+        << QStringList{"Table 7 Customer Ledger", "Table 7 Customer Ledger Entry"};
 }
 
 void TestLoader::readsIndex()
