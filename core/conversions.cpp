@@ -386,9 +386,8 @@ bool ReadRightAlignedDigits(QByteArrayView text, int32_t &result)
     const uint64_t digits = ~(((digitValues & Low7) + 0x7676767676767676u) | digitValues) & High;
     const uint64_t blanks = ~(((blankBits & Low7) + Low7) | blankBits) & High;
     // Digits from some byte to the last, blanks before them.
-    const int digitCount = std::popcount(digits);
-    if (digitCount == 0 || (digits | blanks) != High ||
-        digits != (High & (~uint64_t(0) << (64 - 8 * digitCount))))
+    if (digits == 0 || (digits | blanks) != High ||
+        digits != (High & (~uint64_t(0) << (std::countr_zero(digits) & ~7))))
         return false;
     // A blank's low four bits are 0, so it reads as a leading zero.
     uint64_t value = (word & 0x0F0F0F0F0F0F0F0Fu) * 2561 >> 8;
