@@ -22,6 +22,10 @@
 #include <optional>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace TrimmingDetail {
 
 // Per byte of the word, its high bit when the byte is kept (above 32):
@@ -43,6 +47,24 @@ inline uint64_t KeptBytes(uint64_t word)
 inline void KeptRange(QByteArrayView text, qsizetype &begin, qsizetype &end)
 {
     const qsizetype size = text.size();
+#if defined(__SSE2__)
+    // Sixteen bytes at a time, a bit for each kept one, where the text fits
+    // one 64-bit mask.
+    if (size >= 16 && size <= 64) {
+        const auto keptBits = [&text](qsizetype at) {
+            const __m128i bytes =
+                _mm_loadu_si128(reinterpret_cast<const __m128i *>(text.data() + at));
+            const __m128i kept = _mm_cmpeq_epi8(_mm_max_epu8(bytes, _mm_set1_epi8(33)), bytes);
+            return uint64_t(uint32_t(_mm_movemask_epi8(kept))) << at;
+        };
+        uint64_t mask = keptBits(size - 16);
+        for (qsizetype at = 0; at < size - 16; at += 16)
+            mask |= keptBits(at);
+        end = 64 - std::countl_zero(mask);
+        begin = mask ? std::countr_zero(mask) : 0;
+        return;
+    }
+#endif
     begin = size;
     end = 0;
     for (qsizetype at = 0;; at += 8) {
