@@ -523,8 +523,8 @@ TDateTimeBytes::TDateTimeBytes(const TRegionalSettings &settings)
             }
         }
     }
-    DigitsAndBlankPlain = Kinds[uchar(' ')] == 0 &&
-                          std::all_of(&Kinds['0'], &Kinds['9'] + 1, [](uint8_t k) { return k == 0; });
+    DigitsAndBlankPlain = Kinds[uchar(' ')] == 0 && std::all_of(&Kinds['0'], &Kinds['9'] + 1,
+                                                                [](uint8_t k) { return k == 0; });
 }
 
 bool TDateTimeBytes::SameSettings(const TRegionalSettings &settings) const
@@ -562,8 +562,8 @@ bool ReadUsualDateTime(QByteArrayView date, QByteArrayView time, const TByteKind
     };
     // Three numbers with a separator between each two, filling the text.
     const auto threeNumbers = [&number](QByteArrayView text, const TByteKinds &kinds,
-                                        TDateTimeBytes::TKind separator, int (&values)[3],
-                                        int (&digits)[3]) {
+                                        TDateTimeBytes::TKind separator, int(&values)[3],
+                                        int(&digits)[3]) {
         const char *at = text.data();
         const char *const end = at + text.size();
         for (int i = 0; i < 3; ++i) {

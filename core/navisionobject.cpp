@@ -210,8 +210,10 @@ TEntryConverter::TEntryConverter(const TRegionalSettings &settings, TTextPool *t
       TimeSeparator(SeparatorByte(settings.TimeSeparator)), Texts(texts)
 {
     for (int byte = 0; byte < 256; ++byte) {
-        DateFieldKinds[size_t(byte)] = DateTimes->Kinds[uchar(DateFieldByte(char(byte), DateSeparator))];
-        TimeFieldKinds[size_t(byte)] = DateTimes->Kinds[uchar(TimeFieldByte(char(byte), TimeSeparator))];
+        DateFieldKinds[size_t(byte)] =
+            DateTimes->Kinds[uchar(DateFieldByte(char(byte), DateSeparator))];
+        TimeFieldKinds[size_t(byte)] =
+            DateTimes->Kinds[uchar(TimeFieldByte(char(byte), TimeSeparator))];
     }
 }
 

@@ -112,8 +112,7 @@ const TDatabase::TField *TDatabase::FindField(TTableKind kind, int32_t field)
     if (field == 1 || field == 2)
         return kind == TTableKind::Permissions ? &PermissionFields[field - 1]
                                                : &InformationFields[field - 1];
-    if (kind == TTableKind::Permissions && field >= FirstRightField &&
-        field < FirstRightField + 5)
+    if (kind == TTableKind::Permissions && field >= FirstRightField && field < FirstRightField + 5)
         return &PermissionFields[field - FirstRightField + 2];
     return nullptr;
 }

@@ -93,8 +93,7 @@ void TestConversions::generatedNumberFields()
         i += i < text.size() && (text[i] == '-' || text[i] == '+');
         const qsizetype first = i;
         int64_t value = 0;
-        for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && value <= INT32_MAX + 1LL;
-             ++i)
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && value <= INT32_MAX + 1LL; ++i)
             value = value * 10 + (text[i] - '0');
         if (i == first || (i < text.size() && text[i] != '\0'))
             return std::nullopt;
@@ -256,7 +255,8 @@ void TestConversions::bytesReadAsTheirCharacters()
             return next(3) == 0 ? QByteArray::number(value).rightJustified(2, '0')
                                 : QByteArray::number(value);
         };
-        const QByteArray year = next(3) == 0 ? QByteArray::number(1890 + next(220)) : number(next(100));
+        const QByteArray year =
+            next(3) == 0 ? QByteArray::number(1890 + next(220)) : number(next(100));
         text = number(1 + next(31)) + dateSeparator + number(1 + next(12)) + dateSeparator + year +
                ' ' + number(next(25)) + timeSeparator + number(next(61)) + timeSeparator +
                number(next(61));

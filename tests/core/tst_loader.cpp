@@ -126,11 +126,14 @@ void TestLoader::readsIndex_data()
         << (Entry("A 1       ", "5", "y") + Entry("A         ", "1", "5 Y"))
         << QStringList{"A 1 5 y"};
     QTest::newRow("names of thirty equal but for case")
-        << (Table("7", "Customer Ledger Entry Posting") + Table("7", "CUSTOMER LEDGER ENTRY POSTING"))
+        << (Table("7", "Customer Ledger Entry Posting") +
+            Table("7", "CUSTOMER LEDGER ENTRY POSTING"))
         << QStringList{"Table 7 Customer Ledger Entry Posting"};
     QTest::newRow("names of thirty differing in the last")
-        << (Table("7", "Customer Ledger Entry Postin1") + Table("7", "Customer Ledger Entry Postin2"))
-        << QStringList{"Table 7 Customer Ledger Entry Postin1", "Table 7 Customer Ledger Entry Postin2"};
+        << (Table("7", "Customer Ledger Entry Postin1") +
+            Table("7", "Customer Ledger Entry Postin2"))
+        << QStringList{"Table 7 Customer Ledger Entry Postin1",
+                       "Table 7 Customer Ledger Entry Postin2"};
     TEntryFields later;
     later.ID = "7";
     later.Name = " SHORT\t"; // what follows the name differs too

@@ -253,11 +253,11 @@ void TestNavisionObject::generatedDateFieldsReadAsOneText()
                                              timeSeparator + number(next(61)),
                                          14);
         const QByteArray date = trimmed(f.Date), time = trimmed(f.Time);
-        const QString text = asRead(date, QLatin1StringView("-./"), settings.DateSeparator) +
-                             u' ' + asRead(time, QLatin1StringView(":."), settings.TimeSeparator);
-        const std::optional<double> expected =
-            date.isEmpty() && time.isEmpty() ? std::optional<double>()
-                                             : ParseDateTime(text, settings);
+        const QString text = asRead(date, QLatin1StringView("-./"), settings.DateSeparator) + u' ' +
+                             asRead(time, QLatin1StringView(":."), settings.TimeSeparator);
+        const std::optional<double> expected = date.isEmpty() && time.isEmpty()
+                                                   ? std::optional<double>()
+                                                   : ParseDateTime(text, settings);
         const QByteArray entry = Entry(f);
         if (!date.isEmpty() || !time.isEmpty()) {
             if (!expected) {
