@@ -19,7 +19,7 @@ class TCaseFolding {
 public:
     explicit TCaseFolding(const QLocale &locale);
     char Fold(char c) const { return Table[uchar(c)]; }
-    // The eight bytes of the word (first byte least significant) folded.
+    // The eight bytes of the word folded, each on its own.
     uint64_t FoldWord(uint64_t word) const;
 
 private:
