@@ -29,6 +29,20 @@ struct TRows {
     }
 };
 
+// A view over a model of that many rows, each filled by the handler.
+struct TListInView {
+    explicit TListInView(int count)
+    {
+        Model.SetDataHandler([this](TListItem &item) { Rows.Fill(item); });
+        Model.SetItemCount(count);
+        View.setModel(&Model);
+    }
+
+    TRows Rows;
+    TObjectListModel Model;
+    TObjectListView View; // goes before the model it shows
+};
+
 } // namespace
 
 class TObjectListTest : public QObject {
@@ -191,12 +205,9 @@ void TObjectListTest::modelShowsPicturesAndAlignment()
 
 void TObjectListTest::rowCountKeepsSelectionOfRemainingRows()
 {
-    TRows rows;
-    TObjectListModel model;
-    model.SetDataHandler([&](TListItem &item) { rows.Fill(item); });
-    model.SetItemCount(5);
-    TObjectListView view;
-    view.setModel(&model);
+    TListInView list(5);
+    TObjectListModel &model = list.Model;
+    TObjectListView &view = list.View;
     view.setCurrentIndex(model.index(1, 0));
 
     model.SetItemCount(3);
@@ -274,12 +285,9 @@ void TObjectListTest::keysMoveBetweenRows()
     QFETCH(int, key);
     QFETCH(int, startRow);
     QFETCH(int, expectedRow);
-    TRows rows;
-    TObjectListModel model;
-    model.SetDataHandler([&](TListItem &item) { rows.Fill(item); });
-    model.SetItemCount(6);
-    TObjectListView view;
-    view.setModel(&model);
+    TListInView list(6);
+    TObjectListModel &model = list.Model;
+    TObjectListView &view = list.View;
     view.resize(300, 400);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
