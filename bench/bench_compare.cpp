@@ -2,7 +2,7 @@
 // and reading both then pairing them and ordering the rows by type.
 #include "benchcontext.h"
 #include "benchinput.h"
-#include "compare.h"
+#include "core/compare/compare.h"
 
 #include <QBuffer>
 

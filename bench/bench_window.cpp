@@ -1,9 +1,9 @@
 // The main window at N objects: opening the file end to end with its
 // status bar, painting one screen of rows, and find-by-typing at its worst.
 #include "benchcontext.h"
-#include "filterbar.h"
+#include "ui/filter/filterbar.h"
 #include "freshprocess.h"
-#include "mainform.h"
+#include "ui/mainwindow/mainform.h"
 
 #include <QLineEdit>
 

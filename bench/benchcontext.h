@@ -2,8 +2,8 @@
 // index of N objects made once, and a model loaded from it.
 #pragma once
 
-#include "binaryfile.h"
-#include "cfront.h"
+#include "core/model/binaryfile.h"
+#include "core/cfront/cfront.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #include "comparing.h"
 
-#include "compare.h"
-#include "errors.h"
+#include "core/compare/compare.h"
+#include "core/errors.h"
 
 bool WriteComparison(const TNavisionBinaryFile &oldFile, const TNavisionBinaryFile &newFile,
                      bool all, std::FILE *output)

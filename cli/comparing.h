@@ -1,7 +1,7 @@
 // The lister's comparison of two object files: one line per difference.
 #pragma once
 
-#include "binaryfile.h"
+#include "core/model/binaryfile.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 #include "formats.h"
 
-#include "codepage.h"
-#include "conversions.h"
-#include "errors.h"
+#include "core/reading/codepage.h"
+#include "core/reading/conversions.h"
+#include "core/errors.h"
 #include "listing.h"
 
 #include <QJsonDocument>

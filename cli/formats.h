@@ -2,8 +2,8 @@
 // after RFC 4180 and JSON, for scripts that must not depend on the locale.
 #pragma once
 
-#include "navisionobject.h"
-#include "regionalsettings.h"
+#include "core/model/navisionobject.h"
+#include "core/reading/regionalsettings.h"
 
 #include <QIODevice>
 #include <QString>

@@ -3,7 +3,7 @@
 // permission column is never taken for a licence that grants nothing.
 #pragma once
 
-#include "licensefile.h"
+#include "core/model/licensefile.h"
 
 #include <QString>
 

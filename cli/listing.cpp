@@ -1,6 +1,6 @@
 #include "listing.h"
 
-#include "codepage.h"
+#include "core/reading/codepage.h"
 
 #include <charconv>
 

@@ -1,9 +1,9 @@
 // Objects as lines of the lister's output.
 #pragma once
 
-#include "datetimetext.h"
-#include "navisionobject.h"
-#include "regionalsettings.h"
+#include "core/reading/datetimetext.h"
+#include "core/model/navisionobject.h"
+#include "core/reading/regionalsettings.h"
 
 #include <QByteArray>
 #include <QString>

@@ -5,9 +5,9 @@
 #include "licencenote.h"
 #include "options.h"
 
-#include "binaryfile.h"
-#include "cfront.h"
-#include "errors.h"
+#include "core/model/binaryfile.h"
+#include "core/cfront/cfront.h"
+#include "core/errors.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "commandline.h"
-#include "dateorder.h"
+#include "core/reading/dateorder.h"
 #include "formats.h"
 
 #include <QString>

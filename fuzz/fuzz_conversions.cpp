@@ -4,8 +4,8 @@
 // ends it; a date-time's display text reads back to the same date and time
 // (to the second) wherever the format shows every part of it. The last eight
 // bytes also go to the display as a raw day count.
-#include "codepage.h"
-#include "conversions.h"
+#include "core/reading/codepage.h"
+#include "core/reading/conversions.h"
 
 #include <QLocale>
 

@@ -3,9 +3,9 @@
 // each step is checked. The sort key and direction come from the input's
 // last byte, so over a campaign every order is taken while each run sorts
 // once.
-#include "binaryfile.h"
-#include "errors.h"
-#include "ordering.h"
+#include "core/model/binaryfile.h"
+#include "core/errors.h"
+#include "core/model/ordering.h"
 
 #include <QBuffer>
 #include <QLocale>

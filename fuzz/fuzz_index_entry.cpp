@@ -1,7 +1,7 @@
 // Any 161 bytes as an index entry: the object is built or refused with a
 // conversion error, and every text derived from a built one can be formed.
-#include "errors.h"
-#include "navisionobject.h"
+#include "core/errors.h"
+#include "core/model/navisionobject.h"
 
 #include <QLocale>
 

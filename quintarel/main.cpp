@@ -1,17 +1,17 @@
 // The program entry: the application and its title, the main window, then
 // the hidden licence window, and the event loop until the main window closes.
 
-#include "apptitle.h"
-#include "cfront.h"
-#include "errorbox.h"
-#include "errors.h"
-#include "imagelists.h"
-#include "licform.h"
-#include "mainform.h"
-#include "regionalsettings.h"
-#include "screenfit.h"
-#include "translations.h"
-#include "uistrings.h"
+#include "ui/common/apptitle.h"
+#include "core/cfront/cfront.h"
+#include "ui/common/errorbox.h"
+#include "core/errors.h"
+#include "ui/common/imagelists.h"
+#include "ui/license/licform.h"
+#include "ui/mainwindow/mainform.h"
+#include "core/reading/regionalsettings.h"
+#include "ui/common/screenfit.h"
+#include "ui/common/translations.h"
+#include "ui/common/uistrings.h"
 #include "versionresource.h"
 #include "windowoptions.h"
 

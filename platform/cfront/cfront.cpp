@@ -1,7 +1,7 @@
 // The thirteen exported entry points and our own report on the licence. Each
 // one checks that the calling thread owns the library, hands over to the one
 // TDatabase and keeps every exception inside the library.
-#include "cfront_abi.h"
+#include "core/cfront/cfront_abi.h"
 #include "database.h"
 #include "licencefile.h"
 

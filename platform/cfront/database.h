@@ -2,7 +2,7 @@
 // handles it hands out, over the active licence.
 #pragma once
 
-#include "cfront_abi.h"
+#include "core/cfront/cfront_abi.h"
 #include "licence.h"
 
 #include <algorithm>

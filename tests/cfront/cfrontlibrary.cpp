@@ -1,6 +1,6 @@
 #include "cfrontlibrary.h"
 
-#include "errors.h"
+#include "core/errors.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // calls them in the order the program does.
 #pragma once
 
-#include "cfront.h"
+#include "core/cfront/cfront.h"
 
 #include <QByteArray>
 #include <QLibrary>

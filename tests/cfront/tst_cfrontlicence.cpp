@@ -2,8 +2,8 @@
 // information lines, switching licences and the licence read at start, and
 // the single line a broken file gives.
 #include "cfrontlibrary.h"
-#include "errors.h"
-#include "licensefile.h"
+#include "core/errors.h"
+#include "core/model/licensefile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // quintarel-cli end to end on the demo samples.
-#include "codepage.h"
-#include "ordering.h"
+#include "core/reading/codepage.h"
+#include "core/model/ordering.h"
 #include "programrun.h"
 
 #include <QDir>

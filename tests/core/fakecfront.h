@@ -3,7 +3,7 @@
 // answers and the order of the calls.
 #pragma once
 
-#include "cfront.h"
+#include "core/cfront/cfront.h"
 
 #include <QByteArray>
 #include <QList>

@@ -2,10 +2,10 @@
 // state reset, and helpers to read what the model lists.
 #pragma once
 
-#include "binaryfile.h"
-#include "codepage.h"
+#include "core/model/binaryfile.h"
+#include "core/reading/codepage.h"
 #include "fakecfront.h"
-#include "ordering.h"
+#include "core/model/ordering.h"
 #include "settings.h"
 
 #include <QBuffer>

@@ -1,5 +1,5 @@
 /* A library that offers only two of the thirteen entry points. */
-#include "cfront_abi.h"
+#include "core/cfront/cfront_abi.h"
 
 int32_t cfront_3_Init(void)
 {

@@ -1,7 +1,7 @@
 // Regional settings for tests, independent of the machine's locale.
 #pragma once
 
-#include "regionalsettings.h"
+#include "core/reading/regionalsettings.h"
 
 #include <QMetaType>
 

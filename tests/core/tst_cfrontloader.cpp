@@ -1,6 +1,6 @@
 // Finding and loading the database access library.
-#include "cfront.h"
-#include "errors.h"
+#include "core/cfront/cfront.h"
+#include "core/errors.h"
 
 #include <QDir>
 #include <QFile>

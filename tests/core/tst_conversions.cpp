@@ -1,8 +1,8 @@
 // The number and date-time conversions of index fields, the display of a
 // date-time, and the regional settings taken from a locale.
-#include "codepage.h"
-#include "conversions.h"
-#include "datetimetext.h"
+#include "core/reading/codepage.h"
+#include "core/reading/conversions.h"
+#include "core/reading/datetimetext.h"
 #include "settings.h"
 
 #include <QTest>

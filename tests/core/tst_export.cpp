@@ -1,6 +1,6 @@
 // Writing the visible list as tab-delimited text.
 #include "entries.h"
-#include "errors.h"
+#include "core/errors.h"
 #include "modelfixture.h"
 #include "unprivileged.h"
 

@@ -1,8 +1,8 @@
 // The licence reader against a recording library: its answers and the
 // order of its calls.
-#include "errors.h"
+#include "core/errors.h"
 #include "fakecfront.h"
-#include "licensefile.h"
+#include "core/model/licensefile.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // Reading an index into the visible and hidden lists.
 #include "entries.h"
-#include "errors.h"
+#include "core/errors.h"
 #include "modelfixture.h"
 #include "unprivileged.h"
 

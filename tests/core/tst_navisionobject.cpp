@@ -1,9 +1,9 @@
 // Building an object from its index entry, and the texts derived from it.
-#include "codepage.h"
-#include "conversions.h"
+#include "core/reading/codepage.h"
+#include "core/reading/conversions.h"
 #include "entries.h"
-#include "errors.h"
-#include "navisionobject.h"
+#include "core/errors.h"
+#include "core/model/navisionobject.h"
 #include "settings.h"
 
 #include <QTest>

@@ -1,10 +1,10 @@
 // The filter over the visible list: text anywhere in name, version list or
 // ID with letter case folded, ID ranges, one type, missing rights, and the
 // listed positions through sorting, hiding and licence changes.
-#include "codepage.h"
+#include "core/reading/codepage.h"
 #include "entries.h"
 #include "modelfixture.h"
-#include "objectfilter.h"
+#include "core/filter/objectfilter.h"
 
 #include <QTest>
 

@@ -15,19 +15,19 @@
 //   quintarel-screenshots --screen PNG
 //       saves the whole screen (the real program, started beside it).
 
-#include "apptitle.h"
-#include "cfront.h"
-#include "compareform.h"
-#include "comparemodel.h"
-#include "errors.h"
-#include "filterbar.h"
-#include "imagelists.h"
-#include "licform.h"
-#include "mainform.h"
-#include "objectlistview.h"
-#include "screenfit.h"
-#include "translations.h"
-#include "uistrings.h"
+#include "ui/common/apptitle.h"
+#include "core/cfront/cfront.h"
+#include "ui/compare/compareform.h"
+#include "ui/compare/comparemodel.h"
+#include "core/errors.h"
+#include "ui/filter/filterbar.h"
+#include "ui/common/imagelists.h"
+#include "ui/license/licform.h"
+#include "ui/mainwindow/mainform.h"
+#include "ui/objectlist/objectlistview.h"
+#include "ui/common/screenfit.h"
+#include "ui/common/translations.h"
+#include "ui/common/uistrings.h"
 #include "versionresource.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // information, the memory figures and how they are written, its layout and
 // how it closes.
 
-#include "AboutBox.h"
-#include "fonts.h"
-#include "imagelists.h"
+#include "ui/about/AboutBox.h"
+#include "ui/common/fonts.h"
+#include "ui/common/imagelists.h"
 #include "uitestsupport.h"
 #include "versionresource.h"
 

@@ -1,7 +1,7 @@
 // The command states: rules run when the event loop goes idle, and once
 // more right before a shortcut runs its command.
 
-#include "commandmanager.h"
+#include "ui/common/commandmanager.h"
 #include "uitestsupport.h"
 
 #include <QAction>

@@ -2,11 +2,11 @@
 // open file, the rows and their marks, the filter, the counts, sorting,
 // find-by-typing and Export, and a main window that stays usable.
 
-#include "codepage.h"
-#include "compareform.h"
-#include "comparemodel.h"
-#include "licform.h"
-#include "simplestatusbar.h"
+#include "core/reading/codepage.h"
+#include "ui/compare/compareform.h"
+#include "ui/compare/comparemodel.h"
+#include "ui/license/licform.h"
+#include "ui/mainwindow/simplestatusbar.h"
 #include "uitestsupport.h"
 
 #include <QApplication>

@@ -2,12 +2,12 @@
 // another licence file, and the main window's lookup of the permissions
 // afterwards, on the real database access library.
 
-#include "cfront.h"
-#include "fonts.h"
-#include "licencestatus.h"
-#include "licensefile.h"
-#include "licform.h"
-#include "rememberedlicence.h"
+#include "core/cfront/cfront.h"
+#include "ui/common/fonts.h"
+#include "ui/license/licencestatus.h"
+#include "core/model/licensefile.h"
+#include "ui/license/licform.h"
+#include "ui/license/rememberedlicence.h"
 #include "uitestsupport.h"
 #include "unprivileged.h"
 

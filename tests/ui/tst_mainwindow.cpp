@@ -2,13 +2,13 @@
 // line, drops), failed opens, sorting, hiding system objects, find-by-typing,
 // Close, Export List and the state of the commands.
 
-#include "apptitle.h"
-#include "busycursor.h"
-#include "codepage.h"
-#include "commandmanager.h"
-#include "fonts.h"
-#include "licencestatus.h"
-#include "ordering.h"
+#include "ui/common/apptitle.h"
+#include "ui/common/busycursor.h"
+#include "core/reading/codepage.h"
+#include "ui/common/commandmanager.h"
+#include "ui/common/fonts.h"
+#include "ui/license/licencestatus.h"
+#include "core/model/ordering.h"
 #include "uitestsupport.h"
 #include "unprivileged.h"
 

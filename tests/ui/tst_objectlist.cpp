@@ -2,10 +2,10 @@
 // asks its handler for every row, the view that reports header clicks and
 // typed text, and the prefix search behind find-by-typing.
 
-#include "imagelists.h"
-#include "keysearch.h"
-#include "objectlistmodel.h"
-#include "objectlistview.h"
+#include "ui/common/imagelists.h"
+#include "ui/objectlist/keysearch.h"
+#include "ui/objectlist/objectlistmodel.h"
+#include "ui/objectlist/objectlistview.h"
 #include "uitestsupport.h"
 
 #include <QHeaderView>

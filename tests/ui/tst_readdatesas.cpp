@@ -1,7 +1,7 @@
 // The window with files written in another region's date order: the status
 // bar tells the order read, View, Read Dates As reopens the file in another,
 // and an entry's error box says where, its control bytes shown.
-#include "readdatesas.h"
+#include "ui/mainwindow/readdatesas.h"
 #include "uitestsupport.h"
 
 #include <QFile>

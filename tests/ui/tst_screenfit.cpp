@@ -4,9 +4,9 @@
 // offscreen screen of 1280 x 1024 pixels at the scale factors 1 and 2
 // (QT_SCALE_FACTOR), which leaves 640 x 512 at scale 2.
 
-#include "AboutBox.h"
-#include "licform.h"
-#include "screenfit.h"
+#include "ui/about/AboutBox.h"
+#include "ui/license/licform.h"
+#include "ui/common/screenfit.h"
 #include "uitestsupport.h"
 
 #include <QApplication>

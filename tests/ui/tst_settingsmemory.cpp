@@ -2,9 +2,9 @@
 // widths, the dialogs' folders and the recent files, all in the settings
 // (a temporary folder here); and what it does not: the sort order.
 
-#include "cfront.h"
-#include "ordering.h"
-#include "recentfiles.h"
+#include "core/cfront/cfront.h"
+#include "core/model/ordering.h"
+#include "ui/mainwindow/recentfiles.h"
 #include "uitestsupport.h"
 
 #include <QApplication>

@@ -2,11 +2,11 @@
 // written; under German the program's own translation and Qt's (qtbase)
 // are loaded, for the windows' captions and for the messages alike.
 
-#include "comparemodel.h"
-#include "dateorder.h"
-#include "errors.h"
-#include "translations.h"
-#include "uistrings.h"
+#include "ui/compare/comparemodel.h"
+#include "core/reading/dateorder.h"
+#include "core/errors.h"
+#include "ui/common/translations.h"
+#include "ui/common/uistrings.h"
 #include "uitestsupport.h"
 
 #include <QMenu>

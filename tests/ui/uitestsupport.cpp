@@ -1,7 +1,7 @@
 #include "uitestsupport.h"
 
-#include "cfront.h"
-#include "ordering.h"
+#include "core/cfront/cfront.h"
+#include "core/model/ordering.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "entries.h"
-#include "errorbox.h"
-#include "filedialog.h"
-#include "mainform.h"
-#include "regionalsettings.h"
+#include "ui/common/errorbox.h"
+#include "ui/common/filedialog.h"
+#include "ui/mainwindow/mainform.h"
+#include "core/reading/regionalsettings.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,0 +1,107 @@
+// The model of a loaded object file: reads the index, keeps the visible and
+// the hidden (system) objects, orders and exports the visible list.
+#pragma once
+
+#include "core/reading/dateorder.h"
+#include "core/model/licensefile.h"
+#include "core/model/objectlist.h"
+#include "core/reading/regionalsettings.h"
+
+#include <QIODevice>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TNavisionBinaryFile {
+public:
+    using TObjectLoadedEvent =
+        std::function<void(TNavisionBinaryFile &sender, const TNavisionObject &object)>;
+
+    TNavisionBinaryFile(const TCFrontEntryPoints &library, const TRegionalSettings &settings);
+    // A second model in the same program borrows the first one's licence
+    // reader: the library is started once, and its tables stay those of the
+    // first model. The reader must outlive this model.
+    TNavisionBinaryFile(TNavisionLicenseFile &licenseFile, const TRegionalSettings &settings);
+    virtual ~TNavisionBinaryFile();
+    TNavisionBinaryFile(const TNavisionBinaryFile &) = delete;
+    TNavisionBinaryFile &operator=(const TNavisionBinaryFile &) = delete;
+
+    // Writes the visible list's export lines from the stream's position.
+    // Throws TError when a line can't be written whole.
+    virtual void SaveListToStream(QIODevice &stream) const;
+    // Throws TError "List index out of bounds (%d)" outside 0 .. GetCount()-1.
+    virtual TNavisionObject &GetObject(int index) const;
+    virtual int GetCount() const;
+    virtual int32_t GetSortDirection() const;
+    virtual int32_t GetSortKey() const;
+    // Empties the visible list and reads the index from the stream's position,
+    // its dates in the order DateOrderChoice names. Where that is Automatic
+    // and the stream can seek, a date-time conversion error makes it read the
+    // index again in other orders (see ReadInDateOrder); every entry read is
+    // then reported and looked up again. An entry that fails throws TError
+    // with its place.
+    virtual void LoadFromStream(QIODevice &stream);
+    virtual void Clear();
+    // Creates or empties the file and writes the visible list into it.
+    virtual void SaveListToFile(const QString &path) const;
+    // Reads the named file's index; sets FileName only when all of it was read.
+    // An entry's error names the file.
+    virtual void LoadFromFile(const QString &fileName);
+    virtual void Sort();
+    // Asks the licence again for every visible object's permissions.
+    virtual void RefreshPermissions();
+
+    // Takes a copy of the object into the list where it belongs unless its
+    // key is listed there; returns the listed copy, or null.
+    const TNavisionObject *AddObject(const TNavisionObject &object);
+    // The same for an object held by the caller, who gives it up when it
+    // is taken; an object not taken stays the caller's.
+    bool AddObject(std::unique_ptr<TNavisionObject> &object);
+    // The export of only the given positions of the visible list, in this
+    // order: what a view lists when it shows a part of the list.
+    void SavePositionsToStream(QIODevice &stream, const std::vector<int> &positions) const;
+    void SavePositionsToFile(const QString &path, const std::vector<int> &positions) const;
+    void SetHideSystemObjects(bool value);
+    void SetSortDirection(int32_t value);
+    void SetSortKey(int32_t value);
+    // How the next files' dates are read; Automatic at creation.
+    void SetDateOrderChoice(TDateOrderChoice choice) { FDateOrderChoice = choice; }
+    TDateOrderChoice DateOrderChoice() const { return FDateOrderChoice; }
+    // The order the dates of the file read last were read in; the user's own
+    // when nothing is loaded.
+    TDateOrder DateOrderUsed() const { return FDateOrderUsed; }
+
+    const QString &FileName() const { return FFileName; }
+    bool HideSystemObjects() const { return FHideSystemObjects; }
+    TNavisionLicenseFile &LicenseFile() const { return *FLicenseFile; }
+    const TRegionalSettings &Settings() const { return FSettings; }
+    const TObjectList &Objects() const { return *FObjects; }
+    const TObjectList &HiddenObjects() const { return *FHiddenObjects; }
+
+    // Called for every object entry read, duplicates included.
+    TObjectLoadedEvent OnObjectLoaded;
+
+private:
+    // Reads the index, converting its entries under the settings given.
+    void ReadIndex(QIODevice &stream, const TRegionalSettings &settings);
+    // The hidden list for a system object while they are hidden, else the visible one.
+    TObjectList &TargetList(const TNavisionObject &object);
+    // Releases the hidden list's entries after its first count ones.
+    void DropHiddenAfter(int count);
+    void WriteListLines(QIODevice &stream, int count,
+                        const std::function<int(int)> &positionOf) const;
+    void WriteFile(const QString &path, const std::function<void(QIODevice &)> &write) const;
+
+    TRegionalSettings FSettings;
+    QString FFileName;
+    std::unique_ptr<TNavisionLicenseFile> FOwnLicenseFile; // none when borrowed
+    TNavisionLicenseFile *FLicenseFile = nullptr;
+    std::unique_ptr<TObjectList> FObjects;
+    std::unique_ptr<TObjectList> FHiddenObjects;
+    bool FHideSystemObjects = false;
+    TTextPool FVersionLists; // of the file being read
+    TDateOrderChoice FDateOrderChoice = TDateOrderChoice::Automatic;
+    TDateOrder FDateOrderUsed;
+};
