@@ -1,12 +1,17 @@
 # Quintarel: set-up, build, tests and the demo run on Debian 12.
+#   make deps   install the Debian packages the build, the tests and the package need
+#   make build  build everything (no package is queried or installed)
 #   make run    install what the programs need, build them, open the demo file
 #   make test   install what is missing, build, run every test
-#   make package  the Debian package, BUILD_DIR/quintarel_<version>_<arch>.deb
-#   make bench    the benchmark in a Release build, its figures in BUILD_DIR/bench.json
+#   make package  the Debian package, build/quintarel_<version>_<arch>.deb
+#   make bench    the benchmark in a Release build, its figures in build/bench.json
 #   make sanitize   every test under the address, leak and undefined-behaviour sanitizers
 #   make fuzz SECONDS=N   each fuzz target for N seconds
+#   make update_translations   gather the program's texts into translations/*.ts
+# Each build has a CMake preset (CMakePresets.json) and a folder of its own:
+# debug in build/ (RelWithDebInfo, what the tests use), release in
+# build-release/, sanitize in build-sanitize/, fuzz in build-fuzz/.
 
-BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the two programs and the library need to build and run
@@ -25,7 +30,8 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 missing = $(shell for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
                   | grep -q '^install ok installed' || echo $$p; done)
 
-.PHONY: all deps deps-run build test package bench run fuzz-deps fuzz sanitize screenshots format clean
+.PHONY: all deps deps-run configure build test package bench run fuzz-deps fuzz sanitize \
+        update_translations screenshots format clean
 
 all: build
 
@@ -44,28 +50,30 @@ deps:
 deps-run:
 	@$(call install_missing,$(RUN_PACKAGES),--no-install-recommends)
 
-configure = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The tests' build folder, configured with the benchmark; a folder that
+# `make run` configured without it gets it now.
+configure:
+	@grep -qs '^QUINTAREL_BUILD_BENCH:BOOL=ON$$' build/CMakeCache.txt || cmake --preset debug
 
-# Everything; a build folder that `make run` configured without the
-# benchmark gets it now.
-build: deps
-	@grep -qs '^QUINTAREL_BUILD_BENCH:BOOL=ON$$' $(BUILD_DIR)/CMakeCache.txt || \
-	  $(configure) -DQUINTAREL_BUILD_BENCH=ON
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+# Everything, with the packages already there.
+build: configure
+	cmake --build --preset debug -j $(JOBS)
 
-test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+test: deps
+	@$(MAKE) --no-print-directory build
+	ctest --preset debug -j $(JOBS)
 
-package: build
-	cmake --build $(BUILD_DIR) --target package
+package: deps
+	@$(MAKE) --no-print-directory build
+	cmake --build --preset debug --target package
 
 # The benchmark in a Release build of its own: figures on the console, then
-# each set against its target; the figures as JSON in $(BUILD_DIR)/bench.json.
+# each set against its target; the figures as JSON in build/bench.json.
 bench: deps
-	cmake -S . -B $(BUILD_DIR)-release -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD_DIR)-release -j $(JOBS) --target bench_quintarel
-	mkdir -p $(BUILD_DIR)
-	$(BUILD_DIR)-release/bin/bench_quintarel --benchmark_out=$(BUILD_DIR)/bench.json \
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	mkdir -p build
+	build-release/bin/bench_quintarel --benchmark_out=build/bench.json \
 	  --benchmark_out_format=json $(BENCH_ARGS)
 
 # The window on the demo file with the demo licence, loaded explicitly (no
@@ -76,13 +84,13 @@ display_reachable = { [ -n "$$WAYLAND_DISPLAY" ] || { [ -n "$$DISPLAY" ] && \
 
 # Only the two programs and the library, with only the packages they need.
 run: deps-run
-	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || $(configure) -DQUINTAREL_BUILD_BENCH=OFF
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target quintarel quintarel-cli cfront
-	@if [ -x $(BUILD_DIR)/bin/quintarel ] && $(display_reachable); then \
-	  $(BUILD_DIR)/bin/quintarel --license samples/demo.flf samples/demo.fob; \
+	@[ -f build/CMakeCache.txt ] || cmake --preset programs
+	cmake --build --preset programs -j $(JOBS)
+	@if [ -x build/bin/quintarel ] && $(display_reachable); then \
+	  build/bin/quintarel --license samples/demo.flf samples/demo.fob; \
 	else \
 	  echo "No display can be reached: listing samples/demo.fob with quintarel-cli instead."; \
-	  $(BUILD_DIR)/bin/quintarel-cli --license samples/demo.flf samples/demo.fob; \
+	  build/bin/quintarel-cli --license samples/demo.flf samples/demo.fob; \
 	fi
 
 fuzz-deps:
@@ -95,7 +103,7 @@ fuzz-deps:
 # folder; the committed seeds in fuzz/corpus are only read.
 FUZZ_SECONDS ?= 60
 SECONDS ?= $(FUZZ_SECONDS)
-FUZZ_DIR := $(BUILD_DIR)-fuzz
+FUZZ_DIR := build-fuzz
 FUZZ_TARGETS := index_entry index conversions licence
 # Longest input per target: an entry of 161 bytes; a dozen entries of an
 # object file; a field's text; a licence of a few hundred lines.
@@ -104,9 +112,8 @@ FUZZ_MAX_LEN_index := 2048
 FUZZ_MAX_LEN_conversions := 64
 FUZZ_MAX_LEN_licence := 8192
 fuzz: deps fuzz-deps
-	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -DQUINTAREL_BUILD_FUZZ=ON \
-	  -DQUINTAREL_BUILD_GUI=OFF -DQUINTAREL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(FUZZ_DIR) -j $(JOBS) $(foreach t,$(FUZZ_TARGETS),--target fuzz_$(t))
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
 	@$(MAKE) --no-print-directory -j $(JOBS) $(addprefix fuzz-run-,$(FUZZ_TARGETS))
 
 # One fuzzer; as many run side by side as there are processors, each on one.
@@ -121,24 +128,24 @@ fuzz-run-%:
 
 # Every test, the window tests included, built with clang under
 # AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer. Leaks whose
-# stack lies wholly in system libraries are suppressed (tests/lsan.supp).
-SANITIZE_DIR := $(BUILD_DIR)-sanitize
+# stack lies wholly in system libraries are suppressed (tests/lsan.supp); the
+# sanitizers' settings are those of the sanitize test preset.
 sanitize: deps fuzz-deps
-	CC=clang-14 CXX=clang++-14 cmake -S . -B $(SANITIZE_DIR) -DQUINTAREL_SANITIZE=ON \
-	  -DQUINTAREL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
-	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-	  ctest --output-on-failure -j $(JOBS)
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
 
-screenshots: build
-	scripts/screenshot.sh $(BUILD_DIR)
+# After changing texts in the code: lupdate over ui/ and core/.
+update_translations: configure
+	cmake --build --preset debug --target update_translations
+
+screenshots: deps
+	@$(MAKE) --no-print-directory build
+	scripts/screenshot.sh build
 
 format:
 	find core cli ui quintarel platform tests bench fuzz tools -name '*.cpp' -o -name '*.h' \
 	  | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR)-fuzz $(BUILD_DIR)-sanitize $(BUILD_DIR)-release
+	rm -rf build build-fuzz build-sanitize build-release
