@@ -15,12 +15,6 @@ namespace {
 const QString Lister = QStringLiteral(QUINTAREL_CLI);
 const QString Samples = QStringLiteral(QUINTAREL_SAMPLES);
 
-// Runs the lister under United States regional settings.
-TRun RunLister(const QStringList &arguments, const QString &program = Lister)
-{
-    return RunProgram(program, arguments);
-}
-
 QByteArray Column(const QByteArray &line, int column)
 {
     return line.split('\t').value(column);
@@ -297,7 +291,7 @@ void TestLister::withoutTheLibrary()
     QTemporaryDir dir;
     const QString copy = dir.filePath("quintarel-cli");
     QVERIFY(QFile::copy(Lister, copy));
-    const TRun run = RunLister({Samples + "/demo.fob"}, copy);
+    const TRun run = RunProgram(copy, {Samples + "/demo.fob"});
     QCOMPARE(run.ExitCode, 1);
     QVERIFY2(run.Err.startsWith("Cannot find the database access library \"libcfront.so\" in " +
                                 dir.path().toUtf8()),
@@ -411,7 +405,7 @@ void TestLister::startLicence()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(licence);
     }
-    const TRun run = RunLister({Samples + "/demo.fob"}, copy);
+    const TRun run = RunProgram(copy, {Samples + "/demo.fob"});
     QCOMPARE(run.ExitCode, 0);
     QCOMPARE(QString::fromUtf8(run.Err),
              note.contains("%1") ? note.arg(dir.filePath("cfront.flf")) : note);
