@@ -219,7 +219,10 @@ QByteArray RandomIndex(QRandomGenerator &random, TFakeCFront &library, TMillisec
         TEntryFields f;
         const int tag = int(random.bounded(8));
         f.Tag = tags[tag];
-        const int id = int(random.bounded(-50, 50)) * (random.bounded(10) == 0 ? 40000000 : 1);
+        // Now and then a large ID, of both signs, within the ten columns of
+        // the field: down to -196,000,000 and up to 1,960,000,000.
+        const int small = int(random.bounded(-50, 50));
+        const int id = small * (random.bounded(10) == 0 ? (small < 0 ? 4000000 : 40000000) : 1);
         f.ID = QByteArray::number(id);
         f.Name.clear();
         const int nameLength = int(random.bounded(9));
