@@ -46,3 +46,18 @@ inline TRun RunProgram(const QString &program, const QStringList &arguments,
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
 }
+
+#ifdef QUINTAREL_CLI
+// quintarel-cli under the locale's regional settings with the input on its
+// standard input. The demo licence is named unless the arguments name one,
+// so that no note on a missing licence stands on standard error.
+inline TRun RunLister(QStringList arguments, const QString &locale = QStringLiteral("en_US.UTF-8"),
+                      const QByteArray &input = {})
+{
+    if (!arguments.contains(QStringLiteral("--license")))
+        arguments = QStringList{QStringLiteral("--license"),
+                                QStringLiteral(QUINTAREL_SAMPLES "/demo.flf")} +
+                    arguments;
+    return RunProgram(QStringLiteral(QUINTAREL_CLI), arguments, locale, input);
+}
+#endif

@@ -12,17 +12,7 @@
 
 namespace {
 
-const QString Lister = QStringLiteral(QUINTAREL_CLI);
 const QString Samples = QStringLiteral(QUINTAREL_SAMPLES);
-
-// Runs the lister under United States regional settings, with the demo
-// licence unless the arguments name one.
-TRun RunLister(QStringList arguments)
-{
-    if (!arguments.contains("--license"))
-        arguments = QStringList{"--license", Samples + "/demo.flf"} + arguments;
-    return RunProgram(Lister, arguments);
-}
 
 QString Write(const QTemporaryDir &folder, const QString &name, const QByteArray &contents)
 {

@@ -10,17 +10,6 @@
 
 namespace {
 
-const QString Lister = QStringLiteral(QUINTAREL_CLI);
-
-// With the demo licence named, so that no note about the start-up licence
-// stands on standard error beside the ones these tests read.
-TRun RunLister(const QString &locale, const QStringList &arguments)
-{
-    const QStringList licence{QStringLiteral("--license"),
-                              QStringLiteral(QUINTAREL_SAMPLES "/demo.flf")};
-    return RunProgram(Lister, licence + arguments, locale);
-}
-
 // Table 18 on 15 September 2015, noon, and Table 27 on 3 February 2004, as
 // a machine in the United States writes them.
 QByteArray MonthFirstIndex()
@@ -90,7 +79,7 @@ void TestListerDates::readsInTheOrderFound()
     file.write(MonthFirstIndex());
     file.close();
 
-    const TRun run = RunLister(locale, options + QStringList{path});
+    const TRun run = RunLister(options + QStringList{path}, locale);
     QCOMPARE(run.ExitCode, exitCode);
     QStringList listed;
     for (const QByteArray &line : run.Out.split('\n')) {
@@ -113,7 +102,7 @@ void TestListerDates::binaryFileSaysWhatItIs()
     file.write(QByteArray(start, sizeof start - 1) + QByteArray(300, '\0'));
     file.close();
 
-    const TRun run = RunLister("en_US.UTF-8", {path});
+    const TRun run = RunLister({path});
     QCOMPARE(run.ExitCode, 1);
     QCOMPARE(run.Out, QByteArray());
     QCOMPARE(QString::fromUtf8(run.Err),

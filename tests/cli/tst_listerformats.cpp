@@ -16,21 +16,7 @@
 
 namespace {
 
-const QString Lister = QStringLiteral(QUINTAREL_CLI);
 const QString Demo = QStringLiteral(QUINTAREL_SAMPLES "/demo.fob");
-
-// The program under United States regional settings, with the input given.
-TRun Run(const QString &program, const QStringList &arguments, const QByteArray &input = {})
-{
-    // The lister with the demo licence, so that no note on a missing licence
-    // goes to standard error.
-    return RunProgram(
-        program,
-        program == Lister
-            ? QStringList{"--license", QStringLiteral(QUINTAREL_SAMPLES "/demo.flf")} + arguments
-            : arguments,
-        QStringLiteral("en_US.UTF-8"), input);
-}
 
 using TRows = QList<QStringList>;
 
@@ -47,13 +33,14 @@ TRows TsvRows(const QByteArray &text)
 // The records as Python's csv module reads them, in strict mode.
 TRows CsvRows(const QByteArray &text)
 {
-    const TRun run = Run(QStringLiteral("/usr/bin/python3"), // Debian's, not a shim on the path
+    const TRun run =
+        RunProgram(QStringLiteral("/usr/bin/python3"), // Debian's, not a shim on the path
 
-                         {"-c", "import csv, io, json, sys\n"
-                                "text = io.TextIOWrapper(sys.stdin.buffer, encoding='utf-8', "
-                                "newline='')\n"
-                                "print(json.dumps(list(csv.reader(text, strict=True))))"},
-                         text);
+                   {"-c", "import csv, io, json, sys\n"
+                          "text = io.TextIOWrapper(sys.stdin.buffer, encoding='utf-8', "
+                          "newline='')\n"
+                          "print(json.dumps(list(csv.reader(text, strict=True))))"},
+                   QStringLiteral("en_US.UTF-8"), text);
     if (run.ExitCode != 0)
         qWarning("python3 csv: %s", run.Err.constData());
     TRows rows;
@@ -117,9 +104,9 @@ void TestListerFormats::formatsAgree()
     file.write(fileBytes);
     file.close();
 
-    const TRun tsv = Run(Lister, {"--header", "--iso-dates", "--sort", "id", path});
-    const TRun csv = Run(Lister, {"--format", "csv", "--sort", "id", path});
-    const TRun json = Run(Lister, {"--format=json", "--sort", "id", path});
+    const TRun tsv = RunLister({"--header", "--iso-dates", "--sort", "id", path});
+    const TRun csv = RunLister({"--format", "csv", "--sort", "id", path});
+    const TRun json = RunLister({"--format=json", "--sort", "id", path});
     for (const TRun *run : {&tsv, &csv, &json}) {
         QCOMPARE(run->ExitCode, 0);
         QCOMPARE(run->Err, QByteArray());
@@ -165,8 +152,8 @@ void TestListerFormats::formatsAgree()
 // is what TSV gives without --iso-dates.
 void TestListerFormats::isoDates()
 {
-    const TRows local = TsvRows(Run(Lister, {"--sort", "id", Demo}).Out);
-    const TRows iso = TsvRows(Run(Lister, {"--iso-dates", "--sort", "id", Demo}).Out);
+    const TRows local = TsvRows(RunLister({"--sort", "id", Demo}).Out);
+    const TRows iso = TsvRows(RunLister({"--iso-dates", "--sort", "id", Demo}).Out);
     QCOMPARE(iso.size(), local.size());
     const QRegularExpression isoForm(
         QStringLiteral("^(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d)?$"));
@@ -186,11 +173,11 @@ void TestListerFormats::isoDates()
 
 void TestListerFormats::severalFilesWithOneFailing()
 {
-    const QByteArray single = Run(Lister, {"--sort", "name", Demo}).Out;
+    const QByteArray single = RunLister({"--sort", "name", Demo}).Out;
     QVERIFY(!single.isEmpty());
     for (const QString format : {"tsv", "csv", "json"}) {
         const TRun run =
-            Run(Lister, {"--format", format, "--sort", "name", Demo, "/no/such.fob", Demo});
+            RunLister({"--format", format, "--sort", "name", Demo, "/no/such.fob", Demo});
         QCOMPARE(run.ExitCode, 1);
         QCOMPARE(run.Err, "/no/such.fob: Cannot open file \"/no/such.fob\". No such file or "
                           "directory.\n");
@@ -219,15 +206,16 @@ void TestListerFormats::standardInput()
     QFile demo(Demo);
     QVERIFY(demo.open(QIODevice::ReadOnly));
     const QByteArray bytes = demo.readAll();
-    const TRun fromFile = Run(Lister, {"--format", "json", Demo});
-    const TRun fromInput = Run(Lister, {"--format", "json", "-"}, bytes);
+    const TRun fromFile = RunLister({"--format", "json", Demo});
+    const TRun fromInput =
+        RunLister({"--format", "json", "-"}, QStringLiteral("en_US.UTF-8"), bytes);
     QCOMPARE(fromInput.ExitCode, 0);
     QCOMPARE(fromInput.Err, QByteArray());
     // The same list; the file member names standard input as "-".
     QCOMPARE(fromInput.Out, QByteArray(fromFile.Out).replace(Demo.toUtf8(), "-"));
 
     // A broken index on standard input fails like a file, naming its byte.
-    const TRun cut = Run(Lister, {"-"}, bytes.left(161 + 100));
+    const TRun cut = RunLister({"-"}, QStringLiteral("en_US.UTF-8"), bytes.left(161 + 100));
     QCOMPARE(cut.ExitCode, 1);
     QVERIFY2(cut.Err.startsWith("The object entry is cut short") &&
                  cut.Err.contains("Entry 2 at byte 161."),
@@ -238,18 +226,18 @@ void TestListerFormats::exportToStandardOutput()
 {
     QTemporaryDir dir;
     const QString out = dir.filePath("list.txt");
-    QCOMPARE(Run(Lister, {"--export", out, "--sort", "size", Demo}).ExitCode, 0);
+    QCOMPARE(RunLister({"--export", out, "--sort", "size", Demo}).ExitCode, 0);
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray exported = file.readAll();
     QVERIFY(exported.endsWith("\r\n"));
 
-    const TRun toOutput = Run(Lister, {"--export", "-", "--sort", "size", Demo});
+    const TRun toOutput = RunLister({"--export", "-", "--sort", "size", Demo});
     QCOMPARE(toOutput.ExitCode, 0);
     QCOMPARE(toOutput.Out, exported);
     QVERIFY(!QFile::exists("-"));
     // Several files: their exports one after the other.
-    const TRun twice = Run(Lister, {"--export", "-", "--sort", "size", Demo, Demo});
+    const TRun twice = RunLister({"--export", "-", "--sort", "size", Demo, Demo});
     QCOMPARE(twice.Out, exported + exported);
 }
 

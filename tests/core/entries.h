@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QtGlobal>
 
 struct TEntryFields {
     QByteArray Tag = "Table     ";
@@ -14,11 +15,14 @@ struct TEntryFields {
     QByteArray VersionList = "";
 };
 
-// Right-aligns (or left-aligns) text in a field of the given width.
+// Right-aligns (or left-aligns) text in a field of the given width. Text
+// longer than its field is refused rather than cut: a test means the bytes
+// it writes.
 inline QByteArray Field(const QByteArray &text, int width, bool rightAligned)
 {
-    return rightAligned ? text.rightJustified(width, ' ', true)
-                        : text.leftJustified(width, ' ', true);
+    if (text.size() > width)
+        qFatal("\"%s\" is longer than its field of %d bytes", text.constData(), width);
+    return rightAligned ? text.rightJustified(width, ' ') : text.leftJustified(width, ' ');
 }
 
 inline QByteArray Entry(const TEntryFields &f)

@@ -3,6 +3,7 @@
 
 #include "core/reading/regionalsettings.h"
 
+#include <QLocale>
 #include <QMetaType>
 
 Q_DECLARE_METATYPE(TRegionalSettings)
@@ -42,4 +43,11 @@ inline TRegionalSettings IsoSettings(int currentYear = 2026)
     s.ShortDateFormat = QStringLiteral("yyyy-MM-dd");
     s.DateSeparator = u'-';
     return s;
+}
+
+// The settings of a named locale ("en_GB", "nb_NO"), as the user's machine
+// would give them, with a current year fixed for two-digit years.
+inline TRegionalSettings LocaleSettings(const QString &locale, int currentYear = 2026)
+{
+    return TRegionalSettings::FromLocale(QLocale(locale), currentYear);
 }

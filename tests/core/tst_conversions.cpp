@@ -480,7 +480,7 @@ void TestConversions::writerMatchesDisplayText()
     QFETCH(QString, dateFormat);
     QFETCH(QString, timeFormat);
     QFETCH(bool, direct);
-    TRegionalSettings settings = TRegionalSettings::FromLocale(QLocale(locale), 2026);
+    TRegionalSettings settings = LocaleSettings(locale);
     if (!dateFormat.isEmpty())
         settings.ShortDateFormat = dateFormat;
     if (!timeFormat.isEmpty())

@@ -1,9 +1,10 @@
 // Object files written in every region's date order, read under every
 // user's settings; the choice of order; where an entry's error says it is.
+#include "core/errors.h"
 #include "core/reading/conversions.h"
 #include "entries.h"
-#include "core/errors.h"
 #include "modelfixture.h"
+#include "settings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,11 +27,6 @@ QByteArray IndexOf(const TDates &dates)
         index += Entry(fields);
     }
     return index + '\x1A';
-}
-
-TRegionalSettings SettingsOf(const QString &locale)
-{
-    return TRegionalSettings::FromLocale(QLocale(locale), 2026);
 }
 
 QString WriteFile(const QTemporaryDir &folder, const QString &name, const QByteArray &contents)
@@ -123,7 +119,7 @@ void TestDateOrder::readsEveryRegionsFiles_data()
          {std::pair{"en_US", february3}, {"en_GB", march2}, {"de_DE", march2}}) {
         QTest::addRow("ambiguous 02/03/04 under %s", locale)
             << TDates{{"02/03/04", "12:00:00"}} << QString(locale)
-            << SettingsOf(locale).FormatDateOrder() << first;
+            << LocaleSettings(locale).FormatDateOrder() << first;
     }
 }
 
@@ -134,7 +130,7 @@ void TestDateOrder::readsEveryRegionsFiles()
     QFETCH(TDateOrder, order);
     QFETCH(QDateTime, first);
 
-    TModelFixture fixture(SettingsOf(locale));
+    TModelFixture fixture(LocaleSettings(locale));
     QCOMPARE(LoadError(fixture, IndexOf(dates)), QString());
     QCOMPARE(fixture.Model.GetCount(), dates.size());
     QCOMPARE(fixture.Model.DateOrderUsed(), order);
@@ -163,10 +159,10 @@ void TestDateOrder::noOrderReadsTheFile()
     QFETCH(QString, locale);
     QFETCH(QString, message);
     QFETCH(QStringList, keys);
-    TModelFixture fixture(SettingsOf(locale));
+    TModelFixture fixture(LocaleSettings(locale));
     QCOMPARE(LoadError(fixture, IndexOf(Mixed)), message);
     QCOMPARE(fixture.VisibleKeys(), keys);
-    QCOMPARE(fixture.Model.DateOrderUsed(), SettingsOf(locale).FormatDateOrder());
+    QCOMPARE(fixture.Model.DateOrderUsed(), LocaleSettings(locale).FormatDateOrder());
 }
 
 void TestDateOrder::otherFailuresTryNoOtherOrder_data()
@@ -201,7 +197,7 @@ void TestDateOrder::otherFailuresTryNoOtherOrder()
     QFETCH(QByteArray, index);
     QFETCH(QString, message);
     QFETCH(int, reported);
-    TModelFixture fixture(SettingsOf("en_GB"));
+    TModelFixture fixture(LocaleSettings("en_GB"));
     int reports = 0;
     fixture.Model.OnObjectLoaded = [&](TNavisionBinaryFile &, const TNavisionObject &) {
         ++reports;
@@ -254,7 +250,7 @@ void TestDateOrder::choiceOfOrder()
     QFETCH(TDateOrder, order);
     QFETCH(QDate, first);
 
-    TModelFixture fixture(SettingsOf(locale));
+    TModelFixture fixture(LocaleSettings(locale));
     fixture.Model.SetDateOrderChoice(choice);
     int reported = 0;
     fixture.Model.OnObjectLoaded = [&](TNavisionBinaryFile &, const TNavisionObject &) {
@@ -270,7 +266,7 @@ void TestDateOrder::choiceOfOrder()
 // or with the dates of that order.
 void TestDateOrder::hiddenObjectsAreReadOnce()
 {
-    TModelFixture fixture(SettingsOf("en_GB"));
+    TModelFixture fixture(LocaleSettings("en_GB"));
     fixture.Model.SetHideSystemObjects(true);
     TEntryFields system;
     system.ID = "2000000001";
@@ -287,7 +283,7 @@ void TestDateOrder::hiddenObjectsAreReadOnce()
 
 void TestDateOrder::showsAndExportsTheUsersWay()
 {
-    TModelFixture fixture(SettingsOf("en_GB"));
+    TModelFixture fixture(LocaleSettings("en_GB"));
     QCOMPARE(LoadError(fixture, IndexOf(MonthFirst)), QString());
     QCOMPARE(fixture.Model.GetObject(1).GetDateTimeText(fixture.Model.Settings()),
              QStringLiteral("15/09/2015 04:48:59"));
@@ -300,7 +296,7 @@ void TestDateOrder::showsAndExportsTheUsersWay()
 
 void TestDateOrder::clearForgetsTheOrder()
 {
-    TModelFixture fixture(SettingsOf("en_GB"));
+    TModelFixture fixture(LocaleSettings("en_GB"));
     QCOMPARE(LoadError(fixture, IndexOf(MonthFirst)), QString());
     QCOMPARE(fixture.Model.DateOrderUsed(), TDateOrder::MDY);
     fixture.Model.Clear();
@@ -351,7 +347,7 @@ void TestDateOrder::entryErrorsSayWhere()
     QTemporaryDir folder;
     const QString path = WriteFile(folder, "Sample.fob", contents);
     QVERIFY(!path.isEmpty());
-    TModelFixture fixture(SettingsOf("en_US"));
+    TModelFixture fixture(LocaleSettings("en_US"));
     QString raised;
     try {
         fixture.Model.LoadFromFile(path);
