@@ -110,7 +110,8 @@ QByteArray MakeBenchUpdateIndex(const QByteArray &index, int objects)
             if (entry % 100 == 42)
                 continue;
             if (entry % 20 == 3)
-                bytes.replace(SizeField, SizeLength, Field(QByteArray::number(entry), 20, true));
+                bytes.replace(SizeField, SizeLength,
+                              QByteArray::number(entry).rightJustified(20, ' '));
         }
         update += bytes;
     }

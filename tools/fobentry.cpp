@@ -5,14 +5,16 @@
 
 namespace {
 
-[[noreturn]] void Refuse(const char *field, const QByteArray &value, const char *reason) {
+[[noreturn]] void Refuse(const char *field, const QByteArray &value, const char *reason)
+{
     throw std::invalid_argument(std::string(field) + " \"" + value.toStdString() + "\" " + reason);
 }
 
 // A text field must fit its columns and read back as written: readers trim
 // the blanks around it, a CR or LF would break the entry's lines, a 0x1A
 // would end the index and a NUL ends the text.
-void CheckText(const char *field, const QByteArray &value, int width) {
+void CheckText(const char *field, const QByteArray &value, int width)
+{
     if (value.size() > width)
         Refuse(field, value, ("is longer than its " + std::to_string(width) + " columns").c_str());
     for (char c : value) {
@@ -26,7 +28,8 @@ void CheckText(const char *field, const QByteArray &value, int width) {
 
 // A number right-aligned in its columns; a negative one is refused where the
 // field counts something.
-QByteArray NumberField(const char *field, qint64 value, int width, bool mayBeNegative) {
+QByteArray NumberField(const char *field, qint64 value, int width, bool mayBeNegative)
+{
     const QByteArray digits = QByteArray::number(value);
     if (!mayBeNegative && value < 0)
         Refuse(field, digits, "is negative");
@@ -35,12 +38,17 @@ QByteArray NumberField(const char *field, qint64 value, int width, bool mayBeNeg
     return digits.rightJustified(width, ' ');
 }
 
-QByteArray TextField(const char *field, const QByteArray &value, int width, bool rightAligned) {
-    CheckText(field, value, width);
+// A text placed in its columns as it stands; one longer than its columns is
+// refused rather than cut.
+QByteArray Column(const char *field, const QByteArray &value, int width, bool rightAligned)
+{
+    if (value.size() > width)
+        Refuse(field, value, ("is longer than its " + std::to_string(width) + " columns").c_str());
     return rightAligned ? value.rightJustified(width, ' ') : value.leftJustified(width, ' ');
 }
 
-void CheckLength(const QByteArray &entry, int expected) {
+void CheckLength(const QByteArray &entry, int expected)
+{
     if (entry.size() != expected)
         throw std::logic_error("entry laid out as " + std::to_string(entry.size()) +
                                " bytes instead of " + std::to_string(expected));
@@ -48,33 +56,54 @@ void CheckLength(const QByteArray &entry, int expected) {
 
 } // namespace
 
-QByteArray LayOutObjectEntry(const TObjectEntryFields &fields) {
+QByteArray LayOutObjectEntry(const TObjectEntryFields &fields)
+{
     if (fields.TypeName.isEmpty())
         Refuse("type", fields.TypeName, "is empty");
     // A tag of "TableData" would make readers take the entry for 108 bytes.
     if (fields.TypeName == "TableData")
         Refuse("type", fields.TypeName, "is the tag of a table-data entry");
 
+    TObjectEntryTexts texts;
+    texts.Tag = fields.TypeName;
+    texts.ID = QByteArray::number(fields.ID);
+    texts.Name = fields.Name;
+    texts.Date = fields.Date;
+    texts.Time = fields.Time;
+    texts.Size = QByteArray::number(fields.Size);
+    texts.VersionList = fields.VersionList;
+    CheckText("type", texts.Tag, 10);
+    CheckText("name", texts.Name, 30);
+    CheckText("date", texts.Date, 12);
+    CheckText("time", texts.Time, 14);
+    CheckText("version list", texts.VersionList, 57);
+    if (fields.Size < 0)
+        Refuse("size", texts.Size, "is negative");
+    return LayOutEntryTexts(texts);
+}
+
+QByteArray LayOutEntryTexts(const TObjectEntryTexts &texts)
+{
     QByteArray entry;
     entry.reserve(ObjectEntrySize);
-    entry += TextField("type", fields.TypeName, 10, false);
-    entry += NumberField("ID", fields.ID, 10, true);
+    entry += Column("type", texts.Tag, 10, false);
+    entry += Column("ID", texts.ID, 10, true);
     entry += ' ';
-    entry += TextField("name", fields.Name, 30, false);
-    entry += TextField("date", fields.Date, 12, true);
+    entry += Column("name", texts.Name, 30, false);
+    entry += Column("date", texts.Date, 12, true);
     entry += ' ';
-    entry += TextField("time", fields.Time, 14, true);
+    entry += Column("time", texts.Time, 14, true);
+    entry += " \r\n";
+    entry += Column("size", texts.Size, 20, true);
     entry += ' ';
-    entry += "\r\n";
-    entry += NumberField("size", fields.Size, 20, false);
-    entry += ' ';
-    entry += TextField("version list", fields.VersionList, 57, false);
+    entry += Column("version list", texts.VersionList, 57, false);
     entry += "\r\n";
     CheckLength(entry, ObjectEntrySize);
     return entry;
 }
 
-QByteArray LayOutTableDataEntry(int32_t tableID, int32_t recordCount, int32_t dataSize) {
+QByteArray LayOutTableDataEntry(int32_t tableID, int32_t recordCount, int32_t dataSize)
+{
     QByteArray entry;
     entry.reserve(TableDataEntrySize);
     entry += "TableData ";

@@ -18,6 +18,20 @@ struct TObjectEntryFields {
     QByteArray VersionList; // e.g. "NAVW16.00.01,NAVNO6.00.01"; may be empty
 };
 
+// The columns of an object entry as texts, each written as it stands: what
+// tests need to lay out fields that no reader accepts (an ID that is no
+// number, a date in another order). Each text must fit its columns: a
+// longer one is refused, never cut.
+struct TObjectEntryTexts {
+    QByteArray Tag;
+    QByteArray ID;
+    QByteArray Name;
+    QByteArray Date;
+    QByteArray Time;
+    QByteArray Size;
+    QByteArray VersionList;
+};
+
 inline constexpr int ObjectEntrySize = 161;
 inline constexpr int TableDataEntrySize = 108;
 // The byte that follows the last entry of the index.
@@ -30,6 +44,8 @@ inline constexpr char IndexEndByte = 0x1A;
 //     (left-aligned).
 // ID, date, time and size are right-aligned in their columns.
 QByteArray LayOutObjectEntry(const TObjectEntryFields &fields);
+// The same columns filled with the texts as given, checked only to fit.
+QByteArray LayOutEntryTexts(const TObjectEntryTexts &texts);
 
 // The 108 bytes of a table-data entry: "TableData ", the table number (11-20),
 // blank, the record count (22-41), blank, the data size (43-62), blanks up to

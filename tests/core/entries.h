@@ -1,6 +1,8 @@
-// Builds index entries the way the ERP lays them out: two lines of 79 and
-// 78 characters, each ended by CR LF.
+// Index entries for tests: fields given as the texts to write, with the
+// defaults most tests need.
 #pragma once
+
+#include "fobentry.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -15,23 +17,12 @@ struct TEntryFields {
     QByteArray VersionList = "";
 };
 
-// Right-aligns (or left-aligns) text in a field of the given width. Text
-// longer than its field is refused rather than cut: a test means the bytes
-// it writes.
-inline QByteArray Field(const QByteArray &text, int width, bool rightAligned)
-{
-    if (text.size() > width)
-        qFatal("\"%s\" is longer than its field of %d bytes", text.constData(), width);
-    return rightAligned ? text.rightJustified(width, ' ') : text.leftJustified(width, ' ');
-}
-
+// The entry of these texts, laid out by the samples' own entry builder,
+// which refuses a text longer than its columns rather than cut it: a test
+// means the bytes it writes.
 inline QByteArray Entry(const TEntryFields &f)
 {
-    QByteArray entry = Field(f.Tag, 10, false) + Field(f.ID, 10, true) + ' ' +
-                       Field(f.Name, 30, false) + Field(f.Date, 12, true) + ' ' +
-                       Field(f.Time, 14, true) + " \r\n";
-    entry += Field(f.Size, 20, true) + ' ' + Field(f.VersionList, 57, false) + "\r\n";
-    return entry;
+    return LayOutEntryTexts({f.Tag, f.ID, f.Name, f.Date, f.Time, f.Size, f.VersionList});
 }
 
 inline QByteArray Entry(const QByteArray &tag, const QByteArray &id, const QByteArray &name)
@@ -46,5 +37,5 @@ inline QByteArray Entry(const QByteArray &tag, const QByteArray &id, const QByte
 // A table-data entry of 108 bytes.
 inline QByteArray TableDataEntry()
 {
-    return Field("TableData", 10, false) + Field("18", 10, true) + Field("", 86, false) + "\r\n";
+    return LayOutTableDataEntry(18, 0, 0);
 }
