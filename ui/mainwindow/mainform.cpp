@@ -144,16 +144,13 @@ void TfrmMain::FormCreate(const TCFrontEntryPoints &library, const TRegionalSett
 void TfrmMain::SetUpList()
 {
     FListModel = new TObjectListModel(lvwMain);
-    FListModel->SetImages(imlListView);
     FListModel->SetDataHandler([this](TListItem &item) { lvwMainData(item); });
-    lvwMain->setModel(FListModel);
-    lvwMain->SetFindHandler([this](const QString &text, int startIndex, bool wrap) {
-        int found = -1;
-        RunCommand([&] { found = lvwMainDataFind(text, startIndex, wrap); });
-        return found;
-    });
-    connect(lvwMain, &TObjectListView::ColumnClicked, this,
-            [this](int column) { RunCommand([&] { lvwMainColumnClick(column); }); });
+    SetUpListView(
+        *lvwMain, *FListModel,
+        [this](const QString &text, int startIndex, bool wrap) {
+            return lvwMainDataFind(text, startIndex, wrap);
+        },
+        [this](int column) { lvwMainColumnClick(column); });
 }
 
 void TfrmMain::SetUpCommands()
