@@ -111,6 +111,13 @@ private:
     void SetUpList();
     void SortBy(int key);
     void SetUpDesktopCommands();
+    // A command of the window with its name, text and keys, run as a command.
+    QAction *AddCommand(const char *name, const QString &text, const QKeySequence &keys,
+                        void (TfrmMain::*execute)());
+    void SetUpFilter();
+    void SetUpReload();
+    void SetUpRecentFiles();
+    void SetUpCopy();
     // After the model's list changed its order or its objects' rights: the
     // filtered rows afresh, or a repaint where nothing is filtered.
     void RelistRows();
