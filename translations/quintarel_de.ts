@@ -145,7 +145,7 @@
     </message>
 </context>
 <context>
-    <name>TLicenceStatus</name>
+    <name>TLicenseStatus</name>
     <message>
         <source>No licence</source>
         <translation>Keine Lizenz</translation>

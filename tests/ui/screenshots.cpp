@@ -15,19 +15,19 @@
 //   quintarel-screenshots --screen PNG
 //       saves the whole screen (the real program, started beside it).
 
-#include "ui/common/apptitle.h"
 #include "core/cfront/cfront.h"
-#include "ui/compare/compareform.h"
-#include "ui/compare/comparemodel.h"
 #include "core/errors.h"
-#include "ui/filter/filterbar.h"
+#include "ui/common/apptitle.h"
 #include "ui/common/imagelists.h"
-#include "ui/license/licform.h"
-#include "ui/mainwindow/mainform.h"
-#include "ui/objectlist/objectlistview.h"
 #include "ui/common/screenfit.h"
 #include "ui/common/translations.h"
 #include "ui/common/uistrings.h"
+#include "ui/compare/compareform.h"
+#include "ui/compare/comparemodel.h"
+#include "ui/filter/filterbar.h"
+#include "ui/license/licform.h"
+#include "ui/mainwindow/mainform.h"
+#include "ui/objectlist/objectlistview.h"
 #include "versionresource.h"
 
 #include <QApplication>
@@ -126,10 +126,10 @@ bool SaveComparison(TfrmMain &mainWindow, const QString &newerFile, const QDir &
 
 // The licence beside the object file (samples/demo.flf), as make run starts
 // with it; empty when there is none.
-QString LicenceBeside(const QString &objectFile)
+QString LicenseBeside(const QString &objectFile)
 {
-    const QString licence = QFileInfo(objectFile).dir().filePath(QStringLiteral("demo.flf"));
-    return QFileInfo::exists(licence) ? licence : QString();
+    const QString license = QFileInfo(objectFile).dir().filePath(QStringLiteral("demo.flf"));
+    return QFileInfo::exists(license) ? license : QString();
 }
 
 int SaveWindows(const QString &folder, const QString &objectFile, const QString &newerFile)
@@ -143,7 +143,7 @@ int SaveWindows(const QString &folder, const QString &objectFile, const QString 
     const TCFrontEntryPoints &library = LoadCFront();
 
     TfrmMain mainWindow(library, TRegionalSettings::FromSystem(), {objectFile},
-                        LicenceBeside(objectFile));
+                        LicenseBeside(objectFile));
     TfrmLicense licenseWindow(&mainWindow);
     frmLicense = &licenseWindow;
     mainWindow.actViewSortByName->trigger();
@@ -185,7 +185,7 @@ int SaveFilteredWindow(const QString &folder, const QString &objectFile)
     SetApplicationTitle(UiStrings::ApplicationTitle());
     QApplication::setWindowIcon(ApplicationIcon());
     TfrmMain mainWindow(LoadCFront(), TRegionalSettings::FromSystem(), {objectFile},
-                        LicenceBeside(objectFile));
+                        LicenseBeside(objectFile));
     mainWindow.actViewFilter->trigger();
     mainWindow.barFilter->edtFilterText->setText(QStringLiteral("sales"));
     mainWindow.lvwMain->setCurrentIndex(mainWindow.ListModel().index(1, 0));

@@ -21,7 +21,7 @@
 
 namespace {
 
-const QString DemoLicence = QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.flf");
+const QString DemoLicense = QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.flf");
 
 // The old file: Table 3 Demo, Table 18 Customer, Codeunit 80 Post, Report 6
 // Trial Balance. The new one keeps Table 3, gives Table 18 another size and
@@ -114,13 +114,13 @@ private slots:
     void findsRowByTypedText();
     void exportsShownRowsWithHeader();
     void mainWindowStaysUsable();
-    void licenceChangeReachesTheComparison();
+    void licenseChangeReachesTheComparison();
     void unreadableFileShowsErrorAndNoWindow();
 };
 
 void TCompareWindowTest::commandNeedsAnOpenFile()
 {
-    const auto window = CreateMainWindow({}, DemoLicence);
+    const auto window = CreateMainWindow({}, DemoLicense);
     GoIdle();
     QVERIFY(!window->actFileCompareWith->isEnabled());
     TTwoFiles files;
@@ -140,7 +140,7 @@ void TCompareWindowTest::commandNeedsAnOpenFile()
 void TCompareWindowTest::showsDifferencesByDefault()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow({}, DemoLicence);
+    const auto window = CreateMainWindow({}, DemoLicense);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     QVERIFY(compare->isVisible());
@@ -166,7 +166,7 @@ void TCompareWindowTest::showsDifferencesByDefault()
 void TCompareWindowTest::marksChangedCells()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow({}, DemoLicence);
+    const auto window = CreateMainWindow({}, DemoLicense);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
 
@@ -210,7 +210,7 @@ void TCompareWindowTest::marksChangedCells()
 void TCompareWindowTest::showsUnchangedOnRequest()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow({}, DemoLicence);
+    const auto window = CreateMainWindow({}, DemoLicense);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     QVERIFY(!compare->actViewShowUnchanged->isChecked());
@@ -232,7 +232,7 @@ void TCompareWindowTest::showsUnchangedOnRequest()
 void TCompareWindowTest::sortsByClickedColumn()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow({}, DemoLicence);
+    const auto window = CreateMainWindow({}, DemoLicense);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     // The selection stays with its object.
@@ -285,7 +285,7 @@ void TCompareWindowTest::findsRowByTypedText()
     QFETCH(bool, wrap);
     QFETCH(QString, found);
     TTwoFiles files;
-    const auto window = CreateMainWindow({}, DemoLicence);
+    const auto window = CreateMainWindow({}, DemoLicense);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     const int row = compare->lvwCompareDataFind(typed, start, wrap);
@@ -302,7 +302,7 @@ void TCompareWindowTest::findsRowByTypedText()
 void TCompareWindowTest::exportsShownRowsWithHeader()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow({}, DemoLicence);
+    const auto window = CreateMainWindow({}, DemoLicense);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     compare->lvwCompareColumnClick(int(TComparisonColumn::ID));
@@ -338,7 +338,7 @@ void TCompareWindowTest::exportsShownRowsWithHeader()
 void TCompareWindowTest::mainWindowStaysUsable()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow({}, DemoLicence);
+    const auto window = CreateMainWindow({}, DemoLicense);
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
     QVERIFY(compare);
     // Closing the main window's file or opening another leaves the
@@ -363,10 +363,10 @@ void TCompareWindowTest::mainWindowStaysUsable()
 
 // Another licence loaded in the main window: the comparison shows the new
 // file's permissions under it.
-void TCompareWindowTest::licenceChangeReachesTheComparison()
+void TCompareWindowTest::licenseChangeReachesTheComparison()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow({}, DemoLicence);
+    const auto window = CreateMainWindow({}, DemoLicense);
     TfrmLicense license(window.get());
     frmLicense = &license;
     TfrmCompare *compare = CompareThroughMenu(*window, files.Old, files.New);
@@ -375,7 +375,7 @@ void TCompareWindowTest::licenceChangeReachesTheComparison()
     QCOMPARE(Cell(*compare, customer, TComparisonColumn::Permissions), QStringLiteral("RIMD"));
 
     TDialogRecorder dialogs;
-    dialogs.Answers = {WriteLicenceFile(files.Folder, "x.flf", "[Permissions]\nTable 1..99 X\n")};
+    dialogs.Answers = {WriteLicenseFile(files.Folder, "x.flf", "[Permissions]\nTable 1..99 X\n")};
     QTimer::singleShot(0, [&] {
         frmLicense->actChange->trigger();
         frmLicense->close();
@@ -389,7 +389,7 @@ void TCompareWindowTest::licenceChangeReachesTheComparison()
 void TCompareWindowTest::unreadableFileShowsErrorAndNoWindow()
 {
     TTwoFiles files;
-    const auto window = CreateMainWindow({}, DemoLicence);
+    const auto window = CreateMainWindow({}, DemoLicense);
     TErrorRecorder errors;
     TfrmCompare *compare =
         CompareThroughMenu(*window, files.Old, files.Folder.filePath("missing.fob"));

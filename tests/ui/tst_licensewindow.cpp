@@ -3,11 +3,11 @@
 // afterwards, on the real database access library.
 
 #include "core/cfront/cfront.h"
-#include "ui/common/fonts.h"
-#include "ui/license/licencestatus.h"
 #include "core/model/licensefile.h"
+#include "ui/common/fonts.h"
+#include "ui/license/licensestatus.h"
 #include "ui/license/licform.h"
-#include "ui/license/rememberedlicence.h"
+#include "ui/license/rememberedlicense.h"
 #include "uitestsupport.h"
 #include "unprivileged.h"
 
@@ -23,7 +23,7 @@
 
 namespace {
 
-const QByteArray FirstLicence = "; all tables, one codeunit\n"
+const QByteArray FirstLicense = "; all tables, one codeunit\n"
                                 "[Information]\n"
                                 "Licensed to: Müller GmbH, Ålesund\n"
                                 "Serial number: 1\n"
@@ -31,7 +31,7 @@ const QByteArray FirstLicence = "; all tables, one codeunit\n"
                                 "[Permissions]\n"
                                 "Table 1..99 RIMDX\n"
                                 "Codeunit 80 X\n";
-const QByteArray SecondLicence = "[Information]\n"
+const QByteArray SecondLicense = "[Information]\n"
                                  "Licensed to: Second Licence\n"
                                  "[Permissions]\n"
                                  "Table 1..99 R\n";
@@ -84,12 +84,12 @@ private slots:
     void showsInformationLines_data();
     void showsInformationLines();
     void changeRefreshesPermissions();
-    void licenceLoads_data();
-    void licenceLoads();
-    void startLicence_data();
-    void startLicence();
-    void rememberedLicence_data();
-    void rememberedLicence();
+    void licenseLoads_data();
+    void licenseLoads();
+    void startLicense_data();
+    void startLicense();
+    void rememberedLicense_data();
+    void rememberedLicense();
     void cancelRefreshesNothing();
     void changeWithoutFileShowsNothingNew();
     void closeButtonClosesWindow();
@@ -138,11 +138,11 @@ void TLicenseWindowTest::windowIsLaidOut()
 
 void TLicenseWindowTest::showsInformationLines_data()
 {
-    QTest::addColumn<QByteArray>("licence");
+    QTest::addColumn<QByteArray>("license");
     QTest::addColumn<QString>("text");
 
     QTest::newRow("lines decoded from code page 850")
-        << FirstLicence << QStringLiteral("Licensed to: Müller GmbH, Ålesund\nSerial number: 1");
+        << FirstLicense << QStringLiteral("Licensed to: Müller GmbH, Ålesund\nSerial number: 1");
     QTest::newRow("no information") << QByteArray("[Permissions]\nTable 1 R\n") << QString();
     QTest::newRow("blanks kept") << QByteArray("[Information]\n  indented  \n")
                                  << QStringLiteral("  indented  ");
@@ -153,13 +153,13 @@ void TLicenseWindowTest::showsInformationLines_data()
 
 void TLicenseWindowTest::showsInformationLines()
 {
-    QFETCH(QByteArray, licence);
+    QFETCH(QByteArray, license);
     QFETCH(QString, text);
 
     QTemporaryDir folder;
     TWindows windows;
     TNavisionLicenseFile &active = windows.Main->BinaryFile().LicenseFile();
-    active.ChangeLicenseFile(WriteLicenceFile(folder, "test.flf", licence));
+    active.ChangeLicenseFile(WriteLicenseFile(folder, "test.flf", license));
     windows.License.LicenseFile = &active;
     windows.License.show();
     QVERIFY(QTest::qWaitForWindowExposed(&windows.License));
@@ -176,8 +176,8 @@ void TLicenseWindowTest::showsInformationLines()
 void TLicenseWindowTest::changeRefreshesPermissions()
 {
     QTemporaryDir folder;
-    const QString first = WriteLicenceFile(folder, "first.flf", FirstLicence);
-    const QString second = WriteLicenceFile(folder, "second.flf", SecondLicence);
+    const QString first = WriteLicenseFile(folder, "first.flf", FirstLicense);
+    const QString second = WriteLicenseFile(folder, "second.flf", SecondLicense);
     TDialogRecorder dialogs;
     TErrorRecorder errors;
     TWindows windows;
@@ -224,7 +224,7 @@ void TLicenseWindowTest::changeRefreshesPermissions()
     QCOMPARE(ColumnTexts(main, 6), (QStringList{"R", "R", ""}));
 }
 
-void TLicenseWindowTest::licenceLoads_data()
+void TLicenseWindowTest::licenseLoads_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("error"); // the error box; "%1" stands for the path
@@ -269,7 +269,7 @@ void TLicenseWindowTest::licenceLoads_data()
 // and has the permissions looked up again; one that can't be used is shown
 // in the error box with its cause, and the window, the licence and the list
 // stay as they were.
-void TLicenseWindowTest::licenceLoads()
+void TLicenseWindowTest::licenseLoads()
 {
     QFETCH(QString, kind);
     QFETCH(QString, error);
@@ -277,30 +277,30 @@ void TLicenseWindowTest::licenceLoads()
     QFETCH(QStringList, permissions);
     QFETCH(QString, status);
     QTemporaryDir folder;
-    const QString good = WriteLicenceFile(folder, "first.flf", FirstLicence);
+    const QString good = WriteLicenseFile(folder, "first.flf", FirstLicense);
     QString path = folder.filePath("chosen.flf");
     if (kind == "good")
-        WriteLicenceFile(folder, "chosen.flf", SecondLicence);
+        WriteLicenseFile(folder, "chosen.flf", SecondLicense);
     else if (kind == "indirect")
-        WriteLicenceFile(folder, "chosen.flf",
+        WriteLicenseFile(folder, "chosen.flf",
                          "[Information]\nIndirect\n[Permissions]\nTable 1..99 ri\nCodeunit 80 x\n");
     else if (kind == "erp")
-        WriteLicenceFile(folder, "chosen.flf",
+        WriteLicenseFile(folder, "chosen.flf",
                          QByteArray("Licensed to: ERP Customer\r\nProduct: Navision\r\n\x1a") +
                              QByteArray("\0\x01", 2) + "[Permissions]\r\nTable 1..99 RIMDX\r\n");
     else if (kind == "megabyte")
-        WriteLicenceFile(folder, "chosen.flf",
+        WriteLicenseFile(folder, "chosen.flf",
                          "[Information]\n" + QByteArray(1 << 20, 'M') + "\n[Permissions]\n");
     else if (kind == "unreadable") {
-        QVERIFY(QFile(WriteLicenceFile(folder, "chosen.flf", SecondLicence))
+        QVERIFY(QFile(WriteLicenseFile(folder, "chosen.flf", SecondLicense))
                     .setPermissions(QFileDevice::Permissions()));
         const TWithoutRootPrivileges probe;
         if (!probe.Problem().isEmpty())
             QSKIP(qPrintable(probe.Problem()));
     } else if (kind == "syntax")
-        WriteLicenceFile(folder, "chosen.flf", "[Permissions]\nTable 1 RQ\n");
+        WriteLicenseFile(folder, "chosen.flf", "[Permissions]\nTable 1 RQ\n");
     else if (kind == "garbage")
-        WriteLicenceFile(folder, "chosen.flf",
+        WriteLicenseFile(folder, "chosen.flf",
                          QByteArray("\x7f"
                                     "ELF\x02\x01\xff\0\x1a",
                                     9));
@@ -342,29 +342,29 @@ void TLicenseWindowTest::licenceLoads()
     QCOMPARE(shown, lines);
     QVERIFY2(label.startsWith(error.isEmpty() ? path : good), qPrintable(label));
     QCOMPARE(ColumnTexts(main, 6), permissions);
-    QCOMPARE(main.LicenceStatus->Text(), status);
-    QCOMPARE(main.LicenceStatus->IsWarning(), false);
+    QCOMPARE(main.LicenseStatus->Text(), status);
+    QCOMPARE(main.LicenseStatus->IsWarning(), false);
     // What the user chose last is what the next start begins with.
-    QCOMPARE(RememberedLicenceFile(), error.isEmpty() ? path : QString());
-    RememberLicenceFile(QString());
+    QCOMPARE(RememberedLicenseFile(), error.isEmpty() ? path : QString());
+    RememberLicenseFile(QString());
 }
 
 // A copy of the library in a folder of its own, loaded apart from the built
 // one, which reads the cfront.flf beside it (when given) at start.
-TCFrontEntryPoints LibraryBeside(const QTemporaryDir &folder, const QByteArray *defaultLicence)
+TCFrontEntryPoints LibraryBeside(const QTemporaryDir &folder, const QByteArray *defaultLicense)
 {
     if (!QFile::copy(QCoreApplication::applicationDirPath() + "/libcfront.so",
                      folder.filePath("libcfront.so")))
         qFatal("Cannot copy libcfront.so");
-    if (defaultLicence)
-        WriteLicenceFile(folder, "cfront.flf", *defaultLicence);
+    if (defaultLicense)
+        WriteLicenseFile(folder, "cfront.flf", *defaultLicense);
     return LoadCFrontFrom({folder.path()});
 }
 
-void TLicenseWindowTest::startLicence_data()
+void TLicenseWindowTest::startLicense_data()
 {
     QTest::addColumn<bool>("beside");
-    QTest::addColumn<QByteArray>("licence");
+    QTest::addColumn<QByteArray>("license");
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("tip"); // its start; "%1" stands for cfront.flf's path
     QTest::addColumn<bool>("warning");
@@ -373,7 +373,7 @@ void TLicenseWindowTest::startLicence_data()
     QTest::newRow("no cfront.flf")
         << false << QByteArray() << "No licence"
         << "No licence is active" << false << "No licence file is active.";
-    QTest::newRow("good cfront.flf") << true << FirstLicence << "Licence: cfront.flf"
+    QTest::newRow("good cfront.flf") << true << FirstLicense << "Licence: cfront.flf"
                                      << "%1" << false << "%1";
     QTest::newRow("broken cfront.flf")
         << true << QByteArray("[Permissions]\nTable 1 RQ\n") << "Licence cfront.flf can't be used"
@@ -388,10 +388,10 @@ void TLicenseWindowTest::startLicence_data()
 
 // The licence section of the status bar and the licence window name the
 // licence the library read at start.
-void TLicenseWindowTest::startLicence()
+void TLicenseWindowTest::startLicense()
 {
     QFETCH(bool, beside);
-    QFETCH(QByteArray, licence);
+    QFETCH(QByteArray, license);
     QFETCH(QString, status);
     QFETCH(QString, tip);
     QFETCH(bool, warning);
@@ -401,16 +401,16 @@ void TLicenseWindowTest::startLicence()
     IsolateSettings();
     TErrorRecorder errors;
     // The entry points outlive the window.
-    const TCFrontEntryPoints library = LibraryBeside(folder, beside ? &licence : nullptr);
+    const TCFrontEntryPoints library = LibraryBeside(folder, beside ? &license : nullptr);
     TfrmMain main(library, TestSettings(), {});
     TfrmLicense window(&main);
-    QCOMPARE(main.LicenceStatus->Text(), status);
-    QVERIFY2(main.LicenceStatus->ToolTip().startsWith(tip.arg(defaultFile)),
-             qPrintable(main.LicenceStatus->ToolTip()));
-    QCOMPARE(main.LicenceStatus->IsWarning(), warning);
+    QCOMPARE(main.LicenseStatus->Text(), status);
+    QVERIFY2(main.LicenseStatus->ToolTip().startsWith(tip.arg(defaultFile)),
+             qPrintable(main.LicenseStatus->ToolTip()));
+    QCOMPARE(main.LicenseStatus->IsWarning(), warning);
     QCOMPARE(errors.Boxes.size(), 0);
     // The section sits in the status bar at its right, beside the status text.
-    QCOMPARE(main.LicenceStatus->parentWidget(), main.stbMain);
+    QCOMPARE(main.LicenseStatus->parentWidget(), main.stbMain);
 
     window.LicenseFile = &main.BinaryFile().LicenseFile();
     window.show();
@@ -418,7 +418,7 @@ void TLicenseWindowTest::startLicence()
     QCOMPARE(window.lblFileName->toolTip(), caption.arg(defaultFile));
 }
 
-void TLicenseWindowTest::rememberedLicence_data()
+void TLicenseWindowTest::rememberedLicense_data()
 {
     QTest::addColumn<QString>("remembered");   // "good", "gone" or none
     QTest::addColumn<QString>("explicitFile"); // --license: "good", "gone" or none
@@ -444,7 +444,7 @@ void TLicenseWindowTest::rememberedLicence_data()
         << "No licence (gone.flf not loaded)" << true << gone << QStringList{"", "", ""};
 }
 
-void TLicenseWindowTest::rememberedLicence()
+void TLicenseWindowTest::rememberedLicense()
 {
     QFETCH(QString, remembered);
     QFETCH(QString, explicitFile);
@@ -453,21 +453,21 @@ void TLicenseWindowTest::rememberedLicence()
     QFETCH(QString, error);
     QFETCH(QStringList, permissions);
     QTemporaryDir folder;
-    const QString good = WriteLicenceFile(folder, "second.flf", SecondLicence);
+    const QString good = WriteLicenseFile(folder, "second.flf", SecondLicense);
     const QString gone = folder.filePath("gone.flf");
     const auto fileOf = [&](const QString &which) {
         return which == "good" ? good : which == "gone" ? gone : QString();
     };
     IsolateSettings();
-    RememberLicenceFile(fileOf(remembered));
+    RememberLicenseFile(fileOf(remembered));
     TErrorRecorder errors;
     // No cfront.flf: out of the box no licence is active.
     const TCFrontEntryPoints library = LibraryBeside(folder, nullptr);
     TfrmMain main(library, TestSettings(), {WriteObjects(folder)}, fileOf(explicitFile));
-    QCOMPARE(main.LicenceStatus->Text(), status);
-    QCOMPARE(main.LicenceStatus->IsWarning(), warning);
+    QCOMPARE(main.LicenseStatus->Text(), status);
+    QCOMPARE(main.LicenseStatus->IsWarning(), warning);
     if (warning)
-        QVERIFY(main.LicenceStatus->ToolTip().startsWith(
+        QVERIFY(main.LicenseStatus->ToolTip().startsWith(
             QStringLiteral("Cannot load licence file \"%1\". No such file or directory")
                 .arg(gone)));
     QCOMPARE(errors.Boxes.size(), error.isEmpty() ? 0 : 1);
@@ -475,8 +475,8 @@ void TLicenseWindowTest::rememberedLicence()
         QCOMPARE(errors.Boxes[0].Text, error.arg(gone));
     QCOMPARE(ColumnTexts(main, 6), permissions);
     // A licence given on the command line is not remembered.
-    QCOMPARE(RememberedLicenceFile(), fileOf(remembered));
-    RememberLicenceFile(QString());
+    QCOMPARE(RememberedLicenseFile(), fileOf(remembered));
+    RememberLicenseFile(QString());
 }
 
 void TLicenseWindowTest::cancelRefreshesNothing()
@@ -486,10 +486,10 @@ void TLicenseWindowTest::cancelRefreshesNothing()
     TWindows windows;
     TfrmMain &main = *windows.Main;
     TNavisionLicenseFile &active = main.BinaryFile().LicenseFile();
-    active.ChangeLicenseFile(WriteLicenceFile(folder, "first.flf", FirstLicence));
+    active.ChangeLicenseFile(WriteLicenseFile(folder, "first.flf", FirstLicense));
     main.OpenFile(WriteObjects(folder));
     // Changed behind the window's back: only a refresh would show it.
-    active.ChangeLicenseFile(WriteLicenceFile(folder, "second.flf", SecondLicence));
+    active.ChangeLicenseFile(WriteLicenseFile(folder, "second.flf", SecondLicense));
 
     dialogs.Answers = {std::nullopt};
     WithLicenseWindow(main, [&](TfrmLicense &window) {
@@ -508,7 +508,7 @@ void TLicenseWindowTest::changeWithoutFileShowsNothingNew()
     TDialogRecorder dialogs;
     TErrorRecorder errors;
     TWindows windows;
-    dialogs.Answers = {WriteLicenceFile(folder, "first.flf", FirstLicence)};
+    dialogs.Answers = {WriteLicenseFile(folder, "first.flf", FirstLicense)};
     WithLicenseWindow(*windows.Main, [](TfrmLicense &window) { window.actChange->trigger(); });
     QCOMPARE(errors.Boxes.size(), 0);
     QCOMPARE(windows.Main->ListModel().rowCount(), 0);

@@ -2,13 +2,13 @@
 // line, drops), failed opens, sorting, hiding system objects, find-by-typing,
 // Close, Export List and the state of the commands.
 
+#include "core/model/ordering.h"
+#include "core/reading/codepage.h"
 #include "ui/common/apptitle.h"
 #include "ui/common/busycursor.h"
-#include "core/reading/codepage.h"
 #include "ui/common/commandmanager.h"
 #include "ui/common/fonts.h"
-#include "ui/license/licencestatus.h"
-#include "core/model/ordering.h"
+#include "ui/license/licensestatus.h"
 #include "uitestsupport.h"
 #include "unprivileged.h"
 
@@ -393,7 +393,7 @@ void TMainWindowTest::opensDemoFile()
     const auto window = CreateMainWindow({}, QStringLiteral(QUINTAREL_SAMPLES_DIR "/demo.flf"));
     RunCommand([&] { window->OpenFile(demo); });
     QCOMPARE(errors.Boxes.size(), 0);
-    QCOMPARE(window->LicenceStatus->Text(), QStringLiteral("Licence: demo.flf"));
+    QCOMPARE(window->LicenseStatus->Text(), QStringLiteral("Licence: demo.flf"));
 
     QCOMPARE(window->windowTitle(), QStringLiteral("demo.fob - Quintarel"));
     QCOMPARE(ApplicationTitle(), QStringLiteral("demo.fob - Quintarel"));

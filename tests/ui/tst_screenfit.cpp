@@ -5,8 +5,8 @@
 // (QT_SCALE_FACTOR), which leaves 640 x 512 at scale 2.
 
 #include "ui/about/AboutBox.h"
-#include "ui/license/licform.h"
 #include "ui/common/screenfit.h"
+#include "ui/license/licform.h"
 #include "uitestsupport.h"
 
 #include <QApplication>
@@ -57,7 +57,7 @@ private slots:
     void fitsRectangle_data();
     void fitsRectangle();
     void mainWindowFits();
-    void licenceWindowFitsAndKeepsButtons();
+    void licenseWindowFitsAndKeepsButtons();
     void aboutBoxFits();
     void fileDialogFits();
 };
@@ -101,19 +101,19 @@ void TScreenFitTest::mainWindowFits()
         QCOMPARE(window->pos(), QPoint(266, 264));
 }
 
-void TScreenFitTest::licenceWindowFitsAndKeepsButtons()
+void TScreenFitTest::licenseWindowFitsAndKeepsButtons()
 {
     const auto window = CreateMainWindow();
     window->show();
-    TfrmLicense licence(window.get());
-    licence.show();
-    VerifyOnScreen(licence);
+    TfrmLicense license(window.get());
+    license.show();
+    VerifyOnScreen(license);
     // The buttons stay inside the window, below the text box.
-    QVERIFY(licence.rect().contains(licence.cmdClose->geometry()));
-    QVERIFY(licence.rect().contains(licence.cmdChange->geometry()));
-    QVERIFY(licence.memMain->geometry().bottom() < licence.cmdClose->y());
-    QVERIFY(licence.memMain->width() > 0);
-    licence.close();
+    QVERIFY(license.rect().contains(license.cmdClose->geometry()));
+    QVERIFY(license.rect().contains(license.cmdChange->geometry()));
+    QVERIFY(license.memMain->geometry().bottom() < license.cmdClose->y());
+    QVERIFY(license.memMain->width() > 0);
+    license.close();
 }
 
 void TScreenFitTest::aboutBoxFits()

@@ -2,11 +2,12 @@
 // written; under German the program's own translation and Qt's (qtbase)
 // are loaded, for the windows' captions and for the messages alike.
 
-#include "ui/compare/comparemodel.h"
-#include "core/reading/dateorder.h"
 #include "core/errors.h"
+#include "core/reading/dateorder.h"
 #include "ui/common/translations.h"
 #include "ui/common/uistrings.h"
+#include "ui/compare/comparemodel.h"
+#include "ui/license/licensestatus.h"
 #include "uitestsupport.h"
 
 #include <QMenu>
@@ -71,6 +72,11 @@ void TTranslationTest::germanTranslatesCaptionsAndMessages()
     error.SetPlace({3, 322, true});
     error.SetFileName(QStringLiteral("/tmp/a.fob"));
     QCOMPARE(error.message(), QStringLiteral("Kaputt. Eintrag 3 bei Byte 322 in „/tmp/a.fob“."));
+
+    // The status bar's licence section.
+    TLicenseStatus status;
+    status.Show({TActiveLicence::TState::None, {}, {}});
+    QCOMPARE(status.Text(), QStringLiteral("Keine Lizenz"));
 
     // Qt's own texts, as its standard dialogs show them.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));

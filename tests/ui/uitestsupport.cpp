@@ -70,7 +70,7 @@ QString WriteObjectFile(const QTemporaryDir &folder, const QString &name,
     return path;
 }
 
-QString WriteLicenceFile(const QTemporaryDir &folder, const QString &name,
+QString WriteLicenseFile(const QTemporaryDir &folder, const QString &name,
                          const QByteArray &contents)
 {
     const QString path = folder.filePath(name);
@@ -138,7 +138,7 @@ void IsolateSettings()
     Q_UNUSED(isolated);
 }
 
-std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments, const QString &licenceFile)
+std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments, const QString &licenseFile)
 {
     IsolateSettings();
     // Sort Key and Sort Direction live as long as the program; each test
@@ -146,7 +146,7 @@ std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments, const Q
     StoreSortKey(0);
     StoreSortDirection(0);
     ClearSettings(); // and nothing remembered from an earlier window
-    return std::make_unique<TfrmMain>(LoadCFront(), TestSettings(), arguments, licenceFile);
+    return std::make_unique<TfrmMain>(LoadCFront(), TestSettings(), arguments, licenseFile);
 }
 
 QString CellText(const TfrmMain &window, int row, int column)

@@ -3,11 +3,11 @@
 // a main window on the real database access library.
 #pragma once
 
+#include "core/reading/regionalsettings.h"
 #include "entries.h"
 #include "ui/common/errorbox.h"
 #include "ui/common/filedialog.h"
 #include "ui/mainwindow/mainform.h"
-#include "core/reading/regionalsettings.h"
 
 #include <QByteArray>
 #include <QList>
@@ -32,7 +32,7 @@ inline QByteArray IndexEntry(const QByteArray &tag, int id, const QByteArray &na
 QString WriteObjectFile(const QTemporaryDir &folder, const QString &name,
                         const QList<QByteArray> &entries);
 // Writes a licence file of the library's text format; returns the path.
-QString WriteLicenceFile(const QTemporaryDir &folder, const QString &name,
+QString WriteLicenseFile(const QTemporaryDir &folder, const QString &name,
                          const QByteArray &contents);
 
 // The demo object file of the samples, or empty when it isn't there.
@@ -89,7 +89,7 @@ void IsolateSettings();
 // A main window on the real library; the sort order starts at Type,
 // ascending, as at every program start.
 std::unique_ptr<TfrmMain> CreateMainWindow(const QStringList &arguments = {},
-                                           const QString &licenceFile = QString());
+                                           const QString &licenseFile = QString());
 
 // The text of one cell of the list, as the view asks for it.
 QString CellText(const TfrmMain &window, int row, int column);

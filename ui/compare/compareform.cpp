@@ -1,17 +1,17 @@
 #include "ui/compare/compareform.h"
 
+#include "core/errors.h"
+#include "core/reading/codepage.h"
 #include "ui/common/apptitle.h"
 #include "ui/common/busycursor.h"
-#include "core/reading/codepage.h"
-#include "ui/compare/comparemodel.h"
 #include "ui/common/errorbox.h"
-#include "core/errors.h"
 #include "ui/common/fonts.h"
 #include "ui/common/imagelists.h"
+#include "ui/common/uistrings.h"
+#include "ui/compare/comparemodel.h"
+#include "ui/mainwindow/simplestatusbar.h"
 #include "ui/objectlist/keysearch.h"
 #include "ui/objectlist/objectlistview.h"
-#include "ui/mainwindow/simplestatusbar.h"
-#include "ui/common/uistrings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +19,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -96,23 +95,14 @@ void TfrmCompare::SetUpWindow()
     lvwCompare = new TObjectListView(client);
     lvwCompare->setObjectName(QStringLiteral("lvwCompare"));
     FModel = new TComparisonModel(lvwCompare);
-    FModel->SetImages(ListViewImages());
     FModel->SetFont(lvwCompare->font());
-    lvwCompare->setModel(FModel);
-    for (int column = 0; column < ComparisonColumnCount; ++column) {
-        lvwCompare->header()->setSectionResizeMode(column, QHeaderView::Interactive);
-        lvwCompare->header()->resizeSection(column,
-                                            Scaled(ComparisonListColumns[size_t(column)].Width));
-    }
-    lvwCompare->header()->setSortIndicatorShown(true);
+    SetUpListView(
+        *lvwCompare, *FModel,
+        [this](const QString &text, int startIndex, bool wrap) {
+            return lvwCompareDataFind(text, startIndex, wrap);
+        },
+        [this](int column) { lvwCompareColumnClick(column); });
     ShowSortMark();
-    lvwCompare->SetFindHandler([this](const QString &text, int startIndex, bool wrap) {
-        int found = -1;
-        RunCommand([&] { found = lvwCompareDataFind(text, startIndex, wrap); });
-        return found;
-    });
-    connect(lvwCompare, &TObjectListView::ColumnClicked, this,
-            [this](int column) { RunCommand([&] { lvwCompareColumnClick(column); }); });
     layout->addWidget(lvwCompare, 1);
     setCentralWidget(client);
 
@@ -227,9 +217,8 @@ void TfrmCompare::lvwCompareColumnClick(int column)
 
 void TfrmCompare::ShowSortMark()
 {
-    lvwCompare->header()->setSortIndicator(int(FModel->SortColumn()), FModel->SortDescending()
-                                                                          ? Qt::DescendingOrder
-                                                                          : Qt::AscendingOrder);
+    lvwCompare->ShowSortMark(int(FModel->SortColumn()),
+                             FModel->SortDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void TfrmCompare::actFileExportExecute()

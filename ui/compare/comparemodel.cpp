@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
-#include <QPixmap>
 
 #include <numeric>
 
@@ -75,7 +74,8 @@ QColor HueOf(TChangeKind kind)
 
 } // namespace
 
-TComparisonModel::TComparisonModel(QObject *parent) : QAbstractTableModel(parent)
+TComparisonModel::TComparisonModel(QObject *parent)
+    : TColumnTableModel("TComparisonModel", ComparisonListColumns, parent)
 {
     SetFont(QApplication::font());
 }
@@ -88,14 +88,6 @@ void TComparisonModel::SetComparison(const TObjectComparison *comparison,
     FSettings = settings;
     Rebuild();
     endResetModel();
-}
-
-void TComparisonModel::SetImages(QList<QIcon> images)
-{
-    FImages = std::move(images);
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    FBlankImage = QIcon(blank);
 }
 
 void TComparisonModel::SetFont(const QFont &font)
@@ -173,11 +165,6 @@ int TComparisonModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(FRows.size());
 }
 
-int TComparisonModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ComparisonColumnCount;
-}
-
 QString TComparisonModel::CellText(const TObjectDifference &difference,
                                    TComparisonColumn column) const
 {
@@ -233,8 +220,7 @@ QVariant TComparisonModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole: {
         if (TComparisonColumn(column) != TComparisonColumn::Type)
             return {};
-        const int image = int(difference.Object().ObjectType()) - 1;
-        return image >= 0 && image < FImages.size() ? FImages[image] : FBlankImage;
+        return ImageAt(int(difference.Object().ObjectType()) - 1);
     }
     case Qt::FontRole:
         if (IsMarked(index.row(), column) ||
@@ -251,26 +237,8 @@ QVariant TComparisonModel::data(const QModelIndex &index, int role) const
             return Tint(HueOf(TChangeKind::Changed));
         return {};
     case Qt::TextAlignmentRole:
-        return int(ComparisonListColumns[size_t(column)].Alignment | Qt::AlignVCenter);
+        return CellAlignment(column);
     default:
         return {};
     }
-}
-
-QVariant TComparisonModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || section < 0 || section >= ComparisonColumnCount)
-        return {};
-    if (role == Qt::DisplayRole)
-        return tr(ComparisonListColumns[size_t(section)].Caption);
-    if (role == Qt::TextAlignmentRole)
-        return int(ComparisonListColumns[size_t(section)].Alignment | Qt::AlignVCenter);
-    return {};
-}
-
-Qt::ItemFlags TComparisonModel::flags(const QModelIndex &index) const
-{
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }

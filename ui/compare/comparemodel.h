@@ -5,23 +5,15 @@
 #pragma once
 
 #include "core/compare/compare.h"
+#include "ui/objectlist/columns.h"
 
-#include <QAbstractTableModel>
 #include <QFont>
-#include <QIcon>
-#include <QList>
 
 #include <array>
 #include <vector>
 
-struct TComparisonListColumn {
-    const char *Caption;
-    int Width; // pixels at 96 dots per inch
-    Qt::Alignment Alignment;
-};
-
 // In the order of TComparisonColumn.
-inline constexpr std::array<TComparisonListColumn, ComparisonColumnCount> ComparisonListColumns{{
+inline constexpr std::array<TListColumn, ComparisonColumnCount> ComparisonListColumns{{
     {QT_TRANSLATE_NOOP("TComparisonModel", "Change"), 70, Qt::AlignLeft},
     {QT_TRANSLATE_NOOP("TComparisonModel", "Type"), 75, Qt::AlignLeft},
     {QT_TRANSLATE_NOOP("TComparisonModel", "ID"), 80, Qt::AlignRight},
@@ -35,7 +27,7 @@ inline constexpr std::array<TComparisonListColumn, ComparisonColumnCount> Compar
     {QT_TRANSLATE_NOOP("TComparisonModel", "License Permissions"), 55, Qt::AlignLeft},
 }};
 
-class TComparisonModel : public QAbstractTableModel {
+class TComparisonModel : public TColumnTableModel {
     Q_OBJECT
 
 public:
@@ -43,7 +35,6 @@ public:
 
     // The comparison and the settings must outlive the model or be replaced.
     void SetComparison(const TObjectComparison *comparison, const TRegionalSettings *settings);
-    void SetImages(QList<QIcon> images);
     // The view's font, made bold for the marked cells.
     void SetFont(const QFont &font);
 
@@ -62,11 +53,7 @@ public:
     bool IsMarked(int row, int column) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
     void Rebuild();
@@ -74,8 +61,6 @@ private:
 
     const TObjectComparison *FComparison = nullptr;
     const TRegionalSettings *FSettings = nullptr;
-    QList<QIcon> FImages;
-    QIcon FBlankImage;
     QFont FBoldFont;
     bool FShowUnchanged = false;
     TComparisonColumn FSortColumn = TComparisonColumn::Type;

@@ -1,12 +1,12 @@
 #include "ui/license/licform.h"
 
+#include "core/model/licensefile.h"
 #include "core/reading/codepage.h"
 #include "ui/common/commandmanager.h"
 #include "ui/common/errorbox.h"
 #include "ui/common/fonts.h"
-#include "ui/license/licencestatus.h"
-#include "core/model/licensefile.h"
 #include "ui/common/screenfit.h"
+#include "ui/license/licensestatus.h"
 #include "ui/mainwindow/windowmemory.h"
 
 #include <QApplication>
@@ -129,7 +129,7 @@ void TfrmLicense::RefreshInformation()
 void TfrmLicense::ShowActiveFile()
 {
     const QString caption =
-        LicenseFile ? TLicenceStatus::FileCaption(LicenseFile->ActiveLicence()) : QString();
+        LicenseFile ? TLicenseStatus::FileCaption(LicenseFile->ActiveLicence()) : QString();
     lblFileName->setText(
         lblFileName->fontMetrics().elidedText(caption, Qt::ElideMiddle, lblFileName->width()));
     lblFileName->setToolTip(caption);

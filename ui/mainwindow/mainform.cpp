@@ -1,23 +1,23 @@
 #include "ui/mainwindow/mainform.h"
 
+#include "core/errors.h"
+#include "core/reading/codepage.h"
 #include "ui/about/AboutBox.h"
 #include "ui/common/apptitle.h"
 #include "ui/common/busycursor.h"
-#include "core/reading/codepage.h"
 #include "ui/common/commandmanager.h"
-#include "ui/compare/compareform.h"
 #include "ui/common/errorbox.h"
-#include "core/errors.h"
-#include "ui/filter/filterbar.h"
 #include "ui/common/fonts.h"
 #include "ui/common/imagelists.h"
-#include "ui/objectlist/keysearch.h"
-#include "ui/license/licencestatus.h"
-#include "ui/license/licform.h"
-#include "ui/objectlist/listselection.h"
-#include "ui/mainwindow/readdatesas.h"
 #include "ui/common/screenfit.h"
 #include "ui/common/uistrings.h"
+#include "ui/compare/compareform.h"
+#include "ui/filter/filterbar.h"
+#include "ui/license/licensestatus.h"
+#include "ui/license/licform.h"
+#include "ui/mainwindow/readdatesas.h"
+#include "ui/objectlist/keysearch.h"
+#include "ui/objectlist/listselection.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -66,7 +66,7 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
 }
 
 TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
-                   const QStringList &arguments, const QString &licenceFile, QWidget *parent)
+                   const QStringList &arguments, const QString &licenseFile, QWidget *parent)
     : QMainWindow(parent),
       dlgOpen(TFileDialog::TKind::Open, QString(),
               {tr("Object and Backup Files (*.fob *.fbk)"), tr("Navision Object File (*.fob)"),
@@ -90,12 +90,12 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     imlToolbar = ToolbarImages();
     imlListView = ListViewImages();
     dlgAbout = new TAboutBox(this, settings.ThousandSeparator);
-    LicenceStatus = new TLicenceStatus(stbMain);
-    stbMain->addPermanentWidget(LicenceStatus);
+    LicenseStatus = new TLicenseStatus(stbMain);
+    stbMain->addPermanentWidget(LicenseStatus);
     SetUpList();
     SetUpCommands();
     SetUpDesktopCommands();
-    FormCreate(library, settings, arguments, licenceFile);
+    FormCreate(library, settings, arguments, licenseFile);
     ShowSortOrder();
     // Another order reopens the loaded file, its dates read in that order.
     ReadDatesAs = new TReadDatesAsMenu(*mnuView, *acmMain, *FBinaryFile, [this] {
@@ -115,7 +115,7 @@ TfrmMain::~TfrmMain()
 }
 
 void TfrmMain::FormCreate(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
-                          const QStringList &arguments, const QString &licenceFile)
+                          const QStringList &arguments, const QString &licenseFile)
 {
     FBinaryFile = std::make_unique<TNavisionBinaryFile>(library, settings);
     FBinaryFile->OnObjectLoaded = [this](TNavisionBinaryFile &sender,
@@ -123,12 +123,12 @@ void TfrmMain::FormCreate(const TCFrontEntryPoints &library, const TRegionalSett
         ObjectLoaded(sender, object);
     };
     // The licence comes first, so that a file opened now is looked up in it.
-    StartLicence = LoadStartLicence(FBinaryFile->LicenseFile(), licenceFile);
+    StartLicense = LoadStartLicense(FBinaryFile->LicenseFile(), licenseFile);
     // Named on the command line, its failure is an error like that of a file
     // named there; a remembered one that has gone is only noted.
-    if (!licenceFile.isEmpty() && !StartLicence.Failure.isEmpty())
-        RunCommand([&] { throw TError(StartLicence.Failure); });
-    UpdateLicenceStatus();
+    if (!licenseFile.isEmpty() && !StartLicense.Failure.isEmpty())
+        RunCommand([&] { throw TError(StartLicense.Failure); });
+    UpdateLicenseStatus();
     if (arguments.isEmpty()) {
         UpdateTitle();
         UpdateStatus();
@@ -144,16 +144,13 @@ void TfrmMain::FormCreate(const TCFrontEntryPoints &library, const TRegionalSett
 void TfrmMain::SetUpList()
 {
     FListModel = new TObjectListModel(lvwMain);
-    FListModel->SetImages(imlListView);
     FListModel->SetDataHandler([this](TListItem &item) { lvwMainData(item); });
-    lvwMain->setModel(FListModel);
-    lvwMain->SetFindHandler([this](const QString &text, int startIndex, bool wrap) {
-        int found = -1;
-        RunCommand([&] { found = lvwMainDataFind(text, startIndex, wrap); });
-        return found;
-    });
-    connect(lvwMain, &TObjectListView::ColumnClicked, this,
-            [this](int column) { RunCommand([&] { lvwMainColumnClick(column); }); });
+    SetUpListView(
+        *lvwMain, *FListModel,
+        [this](const QString &text, int startIndex, bool wrap) {
+            return lvwMainDataFind(text, startIndex, wrap);
+        },
+        [this](int column) { lvwMainColumnClick(column); });
 }
 
 void TfrmMain::SetUpCommands()
@@ -266,10 +263,10 @@ void TfrmMain::UpdateStatus()
     stbMain->SetSimpleText(text);
 }
 
-void TfrmMain::UpdateLicenceStatus()
+void TfrmMain::UpdateLicenseStatus()
 {
-    LicenceStatus->Show(FBinaryFile->LicenseFile().ActiveLicence(), StartLicence.File,
-                        StartLicence.Failure);
+    LicenseStatus->Show(FBinaryFile->LicenseFile().ActiveLicence(), StartLicense.File,
+                        StartLicense.Failure);
 }
 
 void TfrmMain::ObjectLoaded(TNavisionBinaryFile &, const TNavisionObject &object)
@@ -428,10 +425,10 @@ void TfrmMain::actToolsLicenseFileExecute()
     frmLicense->exec();
     if (frmLicense->Changed) {
         // The licence the user chose is the one the next start begins with.
-        RememberLicenceFile(frmLicense->LastLoadedFile);
-        StartLicence = {};
+        RememberLicenseFile(frmLicense->LastLoadedFile);
+        StartLicense = {};
     }
-    UpdateLicenceStatus();
+    UpdateLicenseStatus();
     if (frmLicense->Changed) {
         FBinaryFile->RefreshPermissions();
         RelistRows();

@@ -3,11 +3,11 @@
 // export, sort, hide system objects, the licence window and the About box.
 #pragma once
 
+#include "core/filter/objectfilter.h"
 #include "core/model/binaryfile.h"
 #include "ui/common/filedialog.h"
-#include "core/filter/objectfilter.h"
+#include "ui/license/rememberedlicense.h"
 #include "ui/objectlist/objectlistmodel.h"
-#include "ui/license/rememberedlicence.h"
 #include "ui_mainform.h"
 
 #include <QElapsedTimer>
@@ -21,7 +21,7 @@ class TAboutBox;
 class TCommandManager;
 class TFilterBar;
 class TRecentFiles;
-class TLicenceStatus;
+class TLicenseStatus;
 class TReadDatesAsMenu;
 
 class TfrmMain : public QMainWindow, public Ui::TfrmMain {
@@ -34,7 +34,7 @@ public:
     TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
              const QStringList &arguments, QWidget *parent = nullptr);
     TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
-             const QStringList &arguments, const QString &licenceFile, QWidget *parent = nullptr);
+             const QStringList &arguments, const QString &licenseFile, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
     TNavisionBinaryFile &BinaryFile() const { return *FBinaryFile; }
@@ -53,7 +53,7 @@ public:
     static constexpr int ProgressEveryEntries = 4096;
     void FilesDropped(const QStringList &files);
     // The status bar's licence section, from the licence active now.
-    void UpdateLicenceStatus();
+    void UpdateLicenseStatus();
 
     // The list's handlers.
     void lvwMainData(TListItem &item);
@@ -97,7 +97,7 @@ public:
     QAction *actEditSelectAll;
     QAction *actFileReload;
     QMenu *mnuFileRecent;
-    TLicenceStatus *LicenceStatus;
+    TLicenseStatus *LicenseStatus;
     TReadDatesAsMenu *ReadDatesAs; // the View menu's Read Dates As
 
 protected:
@@ -106,11 +106,18 @@ protected:
 
 private:
     void FormCreate(const TCFrontEntryPoints &library, const TRegionalSettings &settings,
-                    const QStringList &arguments, const QString &licenceFile);
+                    const QStringList &arguments, const QString &licenseFile);
     void SetUpCommands();
     void SetUpList();
     void SortBy(int key);
     void SetUpDesktopCommands();
+    // A command of the window with its name, text and keys, run as a command.
+    QAction *AddCommand(const char *name, const QString &text, const QKeySequence &keys,
+                        void (TfrmMain::*execute)());
+    void SetUpFilter();
+    void SetUpReload();
+    void SetUpRecentFiles();
+    void SetUpCopy();
     // After the model's list changed its order or its objects' rights: the
     // filtered rows afresh, or a repaint where nothing is filtered.
     void RelistRows();
@@ -125,5 +132,5 @@ private:
     QElapsedTimer StatusPaintClock;
     int EntriesUntilProgress = 0; // the next entry read is shown when this reaches 0
     TKeyBuffer PassingKey;        // the key of the entry shown last, for the status bar
-    TStartLicence StartLicence;   // the licence file the start tried, and why it failed
+    TStartLicense StartLicense;   // the licence file the start tried, and why it failed
 };

@@ -1,26 +1,20 @@
 #include "ui/objectlist/objectlistmodel.h"
 
-#include "ui/common/errorbox.h"
 #include "core/errors.h"
+#include "ui/common/errorbox.h"
 
-#include <QPixmap>
 #include <QTimer>
 
 #include <exception>
 
-TObjectListModel::TObjectListModel(QObject *parent) : QAbstractTableModel(parent) {}
+TObjectListModel::TObjectListModel(QObject *parent)
+    : TColumnTableModel("TObjectListModel", ListColumns, parent)
+{
+}
 
 void TObjectListModel::SetDataHandler(TDataHandler handler)
 {
     DataHandler = std::move(handler);
-}
-
-void TObjectListModel::SetImages(QList<QIcon> images)
-{
-    Images = std::move(images);
-    QPixmap blank(Images.isEmpty() ? QSize(16, 16) : Images.front().actualSize(QSize(16, 16)));
-    blank.fill(Qt::transparent);
-    BlankImage = QIcon(blank);
 }
 
 void TObjectListModel::SetItemCount(int count)
@@ -54,11 +48,6 @@ void TObjectListModel::RepaintAll()
 int TObjectListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : Count;
-}
-
-int TObjectListModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(ListColumns.size());
 }
 
 TListItem TObjectListModel::FillItem(int row) const
@@ -103,32 +92,11 @@ QVariant TObjectListModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole: {
         if (column != 0)
             return {};
-        const TListItem item = FillItem(index.row());
-        if (item.ImageIndex < 0 || item.ImageIndex >= Images.size())
-            return BlankImage; // keeps the texts of the column in line
-        return Images[item.ImageIndex];
+        return ImageAt(FillItem(index.row()).ImageIndex);
     }
     case Qt::TextAlignmentRole:
-        return int(ListColumns[size_t(column)].Alignment | Qt::AlignVCenter);
+        return CellAlignment(column);
     default:
         return {};
     }
-}
-
-QVariant TObjectListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
-        return {};
-    if (role == Qt::DisplayRole)
-        return tr(ListColumns[size_t(section)].Caption);
-    if (role == Qt::TextAlignmentRole)
-        return int(ListColumns[size_t(section)].Alignment | Qt::AlignVCenter);
-    return {};
-}
-
-Qt::ItemFlags TObjectListModel::flags(const QModelIndex &index) const
-{
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }

@@ -3,9 +3,8 @@
 // of a row each time the view needs any of them.
 #pragma once
 
-#include <QAbstractTableModel>
-#include <QIcon>
-#include <QList>
+#include "ui/objectlist/columns.h"
+
 #include <QStringList>
 
 #include <array>
@@ -19,12 +18,6 @@ struct TListItem {
     QStringList SubItems; // the columns after the first, in order
 };
 
-struct TListColumn {
-    const char *Caption;
-    int Width; // pixels at 96 dots per inch
-    Qt::Alignment Alignment;
-};
-
 // Their positions are the Sort Keys.
 inline constexpr std::array<TListColumn, 7> ListColumns{{
     {QT_TRANSLATE_NOOP("TObjectListModel", "Type"), 80, Qt::AlignLeft},
@@ -36,7 +29,7 @@ inline constexpr std::array<TListColumn, 7> ListColumns{{
     {QT_TRANSLATE_NOOP("TObjectListModel", "License Permissions"), 60, Qt::AlignLeft},
 }};
 
-class TObjectListModel : public QAbstractTableModel {
+class TObjectListModel : public TColumnTableModel {
     Q_OBJECT
 
 public:
@@ -45,7 +38,6 @@ public:
     explicit TObjectListModel(QObject *parent = nullptr);
 
     void SetDataHandler(TDataHandler handler);
-    void SetImages(QList<QIcon> images);
 
     int ItemCount() const { return Count; }
     // Rows beyond the new count go, new ones are added at the end; the rows
@@ -58,11 +50,7 @@ public:
     void RepaintAll();
 
     int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
     // The row formed afresh; nothing of it is kept.
@@ -70,8 +58,6 @@ private:
     void ReportError(const QString &message) const;
 
     TDataHandler DataHandler;
-    QList<QIcon> Images;
-    QIcon BlankImage; // a row without a picture still leaves room for one
     int Count = 0;
     mutable bool ErrorPending = false;
 };

@@ -1,7 +1,9 @@
 #include "ui/objectlist/objectlistview.h"
 
+#include "ui/common/errorbox.h"
 #include "ui/common/fonts.h"
-#include "ui/objectlist/objectlistmodel.h"
+#include "ui/common/imagelists.h"
+#include "ui/objectlist/columns.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -69,9 +71,12 @@ void TObjectListView::setModel(QAbstractItemModel *model)
 
 void TObjectListView::ApplyColumnLayout()
 {
-    for (size_t column = 0; column < ListColumns.size(); ++column) {
+    const auto *columns = qobject_cast<const TColumnTableModel *>(model());
+    if (!columns)
+        return;
+    for (size_t column = 0; column < columns->Columns().size(); ++column) {
         header()->setSectionResizeMode(int(column), QHeaderView::Interactive);
-        header()->resizeSection(int(column), Scaled(ListColumns[column].Width));
+        header()->resizeSection(int(column), Scaled(columns->Columns()[column].Width));
     }
 }
 
@@ -146,8 +151,12 @@ void TObjectListView::ShowSortOrder(int key, int direction)
 {
     // Only direction 1 sorts descending; a key without a column shows no mark.
     const bool hasColumn = model() && key >= 0 && key < model()->columnCount();
-    header()->setSortIndicator(hasColumn ? key : -1,
-                               direction == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    ShowSortMark(hasColumn ? key : -1, direction == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void TObjectListView::ShowSortMark(int column, Qt::SortOrder order)
+{
+    header()->setSortIndicator(column, order);
 }
 
 void TObjectListView::SetFindHandler(TFindHandler handler)
@@ -172,4 +181,19 @@ void TObjectListView::keyboardSearch(const QString &search)
     selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
                                                QItemSelectionModel::Rows);
     scrollTo(row);
+}
+
+void SetUpListView(TObjectListView &view, TColumnTableModel &model,
+                   TObjectListView::TFindHandler find,
+                   const std::function<void(int column)> &columnClicked)
+{
+    model.SetImages(ListViewImages());
+    view.setModel(&model);
+    view.SetFindHandler([find = std::move(find)](const QString &text, int startIndex, bool wrap) {
+        int found = -1;
+        RunCommand([&] { found = find(text, startIndex, wrap); });
+        return found;
+    });
+    QObject::connect(&view, &TObjectListView::ColumnClicked, &view,
+                     [columnClicked](int column) { RunCommand([&] { columnClicked(column); }); });
 }

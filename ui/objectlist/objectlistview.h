@@ -13,6 +13,8 @@
 
 #include <functional>
 
+class TColumnTableModel;
+
 class TObjectListView : public QTableView {
     Q_OBJECT
 
@@ -30,6 +32,7 @@ public:
     void SetFindHandler(TFindHandler handler);
     // Marks the header column of the Sort Key with the Sort Direction.
     void ShowSortOrder(int key, int direction);
+    void ShowSortMark(int column, Qt::SortOrder order);
 
     // Characters typed in quick succession build one search text, as in
     // every Qt view; the search starts at the current row, or at the top.
@@ -57,3 +60,10 @@ private:
     QString SearchText;
     QElapsedTimer SinceLastKey;
 };
+
+// A window's list: the model shown with the object type pictures, typed text
+// answered by find and a header click passed to columnClicked, each run as a
+// command whose error shows in a box.
+void SetUpListView(TObjectListView &view, TColumnTableModel &model,
+                   TObjectListView::TFindHandler find,
+                   const std::function<void(int column)> &columnClicked);

@@ -1,4 +1,4 @@
-#include "ui/license/rememberedlicence.h"
+#include "ui/license/rememberedlicense.h"
 
 #include "core/errors.h"
 #include "core/model/licensefile.h"
@@ -11,23 +11,23 @@ const QString LastFileKey = QStringLiteral("licence/lastFile");
 
 } // namespace
 
-QString RememberedLicenceFile()
+QString RememberedLicenseFile()
 {
     return QSettings().value(LastFileKey).toString();
 }
 
-void RememberLicenceFile(const QString &fileName)
+void RememberLicenseFile(const QString &fileName)
 {
     QSettings().setValue(LastFileKey, fileName);
 }
 
-TStartLicence LoadStartLicence(TNavisionLicenseFile &licence, const QString &explicitFile)
+TStartLicense LoadStartLicense(TNavisionLicenseFile &license, const QString &explicitFile)
 {
-    TStartLicence start{explicitFile.isEmpty() ? RememberedLicenceFile() : explicitFile, {}};
+    TStartLicense start{explicitFile.isEmpty() ? RememberedLicenseFile() : explicitFile, {}};
     if (start.File.isEmpty())
         return start;
     try {
-        licence.ChangeLicenseFile(start.File);
+        license.ChangeLicenseFile(start.File);
     } catch (const TError &error) {
         start.Failure = error.message();
     }

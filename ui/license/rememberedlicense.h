@@ -7,16 +7,16 @@
 class TNavisionLicenseFile;
 
 // Empty when none is remembered.
-QString RememberedLicenceFile();
-void RememberLicenceFile(const QString &fileName);
+QString RememberedLicenseFile();
+void RememberLicenseFile(const QString &fileName);
 
 // The licence file a start tried to load, and why it failed (empty when it
 // loaded, or when there was none to load).
-struct TStartLicence {
+struct TStartLicense {
     QString File;
     QString Failure;
 };
 
 // Loads the licence for the start: explicitFile when given, else the
 // remembered one. When it can't be loaded the licence active before stays.
-TStartLicence LoadStartLicence(TNavisionLicenseFile &licence, const QString &explicitFile);
+TStartLicense LoadStartLicense(TNavisionLicenseFile &license, const QString &explicitFile);

@@ -1,4 +1,4 @@
-#include "ui/license/licencestatus.h"
+#include "ui/license/licensestatus.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QStyle>
 
-TLicenceStatus::TLicenceStatus(QWidget *parent)
+TLicenseStatus::TLicenseStatus(QWidget *parent)
     : QWidget(parent), lblIcon(new QLabel(this)), lblText(new QLabel(this))
 {
     setObjectName(QStringLiteral("LicenceStatus"));
@@ -23,7 +23,7 @@ TLicenceStatus::TLicenceStatus(QWidget *parent)
     lblIcon->hide();
 }
 
-void TLicenceStatus::Show(const TActiveLicence &active, const QString &failedFile,
+void TLicenseStatus::Show(const TActiveLicence &active, const QString &failedFile,
                           const QString &failure)
 {
     const QString name = QFileInfo(active.FileName).fileName();
@@ -67,22 +67,22 @@ void TLicenceStatus::Show(const TActiveLicence &active, const QString &failedFil
     lblIcon->setVisible(Warning);
 }
 
-QString TLicenceStatus::Text() const
+QString TLicenseStatus::Text() const
 {
     return lblText->text();
 }
 
-QString TLicenceStatus::ToolTip() const
+QString TLicenseStatus::ToolTip() const
 {
     return toolTip();
 }
 
-bool TLicenceStatus::IsWarning() const
+bool TLicenseStatus::IsWarning() const
 {
     return Warning;
 }
 
-QString TLicenceStatus::FileCaption(const TActiveLicence &active)
+QString TLicenseStatus::FileCaption(const TActiveLicence &active)
 {
     switch (active.State) {
     case TActiveLicence::TState::None:

@@ -9,11 +9,11 @@
 
 class QLabel;
 
-class TLicenceStatus : public QWidget {
+class TLicenseStatus : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TLicenceStatus(QWidget *parent = nullptr);
+    explicit TLicenseStatus(QWidget *parent = nullptr);
 
     // Shows the active licence; a licence file that a start could not load
     // (named on the command line or remembered from the last run) is added
