@@ -129,7 +129,7 @@ void TfrmLicense::RefreshInformation()
 void TfrmLicense::ShowActiveFile()
 {
     const QString caption =
-        LicenseFile ? TLicenceStatus::FileCaption(LicenseFile->ActiveLicence()) : QString();
+        LicenseFile ? TLicenceStatus::FileCaption(LicenseFile->ActiveLicense()) : QString();
     lblFileName->setText(
         lblFileName->fontMetrics().elidedText(caption, Qt::ElideMiddle, lblFileName->width()));
     lblFileName->setToolTip(caption);

@@ -268,7 +268,7 @@ void TfrmMain::UpdateStatus()
 
 void TfrmMain::UpdateLicenceStatus()
 {
-    LicenceStatus->Show(FBinaryFile->LicenseFile().ActiveLicence(), StartLicence.File,
+    LicenceStatus->Show(FBinaryFile->LicenseFile().ActiveLicense(), StartLicence.File,
                         StartLicence.Failure);
 }
 
