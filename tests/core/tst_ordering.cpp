@@ -1,8 +1,8 @@
 // The order of the visible list under each sort key and direction.
+#include "core/fast/radixsort.h"
 #include "core/reading/conversions.h"
 #include "entries.h"
 #include "modelfixture.h"
-#include "core/fast/radixsort.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -41,7 +41,7 @@ void ReferenceQuickSort(TObjectList &list, int left, int right)
             --j;
         if (i <= j) {
             if (i != j)
-                list.Exchange(i, j);
+                std::swap(list.Object(i), list.Object(j));
             if (pivot == i)
                 pivot = j;
             else if (pivot == j)
