@@ -1,8 +1,8 @@
 // Object files written in every region's date order, read under every
 // user's settings; the choice of order; where an entry's error says it is.
-#include "core/errors.h"
 #include "core/reading/conversions.h"
 #include "entries.h"
+#include "core/errors.h"
 #include "modelfixture.h"
 
 #include <QFile>

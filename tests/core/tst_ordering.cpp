@@ -1,8 +1,8 @@
 // The order of the visible list under each sort key and direction.
-#include "core/fast/radixsort.h"
 #include "core/reading/conversions.h"
 #include "entries.h"
 #include "modelfixture.h"
+#include "core/fast/radixsort.h"
 
 #include <QRandomGenerator>
 #include <QTest>
