@@ -1,7 +1,6 @@
 // The one fast hash of the model's tables (texts pooled while a file is
 // read, keys looked for twice, the distinct texts of a sort): eight bytes at
-// a time in two lanes, so that the multiplications don't wait for each
-// other. For .cpp files only, where the calls stay inline.
+// a time. For .cpp files only, where the calls stay inline.
 #pragma once
 
 #include <QByteArrayView>
@@ -24,17 +23,16 @@ namespace HashDetail {
 
 inline constexpr uint64_t Multiplier = 0x9E3779B97F4A7C15u;
 
-// One word mixed into a lane.
+// One word mixed into a lane: its low bits reach the lane's high ones.
 inline uint64_t Step(uint64_t lane, uint64_t word)
 {
-    lane = (lane ^ word) * Multiplier;
-    return lane ^ (lane >> 29);
+    return (lane ^ word) * Multiplier;
 }
 
-inline uint64_t Joined(uint64_t a, uint64_t b)
+// The lane's high bits brought down, before the next word.
+inline uint64_t Stirred(uint64_t lane)
 {
-    const uint64_t hash = (a ^ (b >> 31)) * Multiplier ^ b;
-    return hash ^ (hash >> 32);
+    return lane ^ (lane >> 29);
 }
 
 inline uint64_t WordAt(const char *bytes)
@@ -47,39 +45,34 @@ inline uint64_t WordAt(const char *bytes)
 } // namespace HashDetail
 
 // The bytes' hash, from the given start (a seed, or the hash of what comes
-// before).
+// before): one lane, since most texts hashed are a word or two long.
 inline uint64_t HashBytes(QByteArrayView bytes, uint64_t start)
 {
     using namespace HashDetail;
     const qsizetype size = bytes.size();
-    uint64_t a = start, b = start ^ Multiplier;
+    uint64_t hash = start;
     qsizetype i = 0;
-    for (; i + 16 <= size; i += 16) {
-        a = Step(a, WordAt(bytes.data() + i));
-        b = Step(b, WordAt(bytes.data() + i + 8));
-    }
-    if (i + 8 <= size) {
-        a = Step(a, WordAt(bytes.data() + i));
-        i += 8;
-    }
+    for (; i + 8 <= size; i += 8)
+        hash = Stirred(Step(hash, WordAt(bytes.data() + i)));
     uint64_t rest = 0;
     if (i < size)
         std::memcpy(&rest, bytes.data() + i, size_t(size - i));
-    b = Step(b, rest ^ (uint64_t(size) << 56));
-    return Joined(a, b);
+    hash = Step(hash, rest ^ (uint64_t(size) << 56));
+    return hash ^ (hash >> 32);
 }
 
-// The same hash of words already in hand: a key's folded words, say.
+// The same steps over words already in hand, a key's folded words say, in
+// two lanes so that the multiplications don't wait for each other.
 template <std::size_t Count>
 uint64_t HashWords(const std::array<uint64_t, Count> &words, uint64_t start)
 {
+    static_assert(Count % 2 == 0);
     using namespace HashDetail;
-    uint64_t a = start, b = start ^ Multiplier;
-    for (std::size_t i = 0; i + 1 < Count; i += 2) {
-        a = Step(a, words[i]);
-        b = Step(b, words[i + 1]);
+    uint64_t a = Step(start, words[0]), b = Step(start ^ Multiplier, words[1]);
+    for (std::size_t i = 2; i < Count; i += 2) {
+        a = Step(Stirred(a), words[i]);
+        b = Step(Stirred(b), words[i + 1]);
     }
-    if constexpr (Count % 2 == 1)
-        a = Step(a, words[Count - 1]);
-    return Joined(a, b);
+    const uint64_t hash = Step(a ^ (b >> 31), 0) ^ b;
+    return hash ^ (hash >> 32);
 }

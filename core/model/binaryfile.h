@@ -14,7 +14,8 @@
 #include <memory>
 #include <vector>
 
-class TNavisionBinaryFile {
+// Nothing derives from it, so its destructor need not be virtual.
+class TNavisionBinaryFile final {
 public:
     using TObjectLoadedEvent =
         std::function<void(TNavisionBinaryFile &sender, const TNavisionObject &object)>;
@@ -24,7 +25,7 @@ public:
     // reader: the library is started once, and its tables stay those of the
     // first model. The reader must outlive this model.
     TNavisionBinaryFile(TNavisionLicenseFile &licenseFile, const TRegionalSettings &settings);
-    virtual ~TNavisionBinaryFile();
+    ~TNavisionBinaryFile();
     TNavisionBinaryFile(const TNavisionBinaryFile &) = delete;
     TNavisionBinaryFile &operator=(const TNavisionBinaryFile &) = delete;
 

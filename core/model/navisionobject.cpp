@@ -98,9 +98,8 @@ QByteArray PermissionText(TPermissionFlags flags)
     return QByteArray(letters.Text, letters.Length);
 }
 
-TNavisionObject::TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings,
-                                 TTextPool *versionLists)
-    : TNavisionObject(entry, TEntryConverter(settings, versionLists))
+TNavisionObject::TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings)
+    : TNavisionObject(entry, TEntryConverter(settings))
 {
 }
 

@@ -75,10 +75,10 @@ public:
 
     // Builds the object from an entry of EntrySize bytes (a shorter one reads
     // as if padded with blanks). Throws TError when the ID, the date and time
-    // or the size don't convert. With a pool, the version list is shared.
-    TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings,
-                    TTextPool *versionLists = nullptr);
-    // The same with what converting needs made beforehand: for reading many.
+    // or the size don't convert.
+    TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings);
+    // The same with what converting needs made beforehand: for reading many,
+    // and with the converter's pool, if any, holding shared texts once.
     TNavisionObject(QByteArrayView entry, const TEntryConverter &converter);
 
     // The export line: type name, ID, name, date-time text, size and version

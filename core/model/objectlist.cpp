@@ -94,18 +94,26 @@ uint32_t TObjectList::PartsHash(const TNavisionObject &object) const
     const QByteArrayView name = object.Name();
     char bytes[32] = {};
     std::memcpy(bytes, name.data(), TNavisionObject::NameSize);
-    std::array<uint64_t, 5> words;
-    std::memcpy(words.data() + 1, bytes, sizeof bytes);
+    uint64_t words[4];
+    std::memcpy(words, bytes, sizeof words);
     // A word's first kept bytes in memory order, whatever the byte order.
     static constexpr unsigned char Mask[16] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
     for (int word = 0; word < 4; ++word) {
         const qsizetype kept = std::clamp<qsizetype>(name.size() - 8 * word, 0, 8);
         uint64_t mask;
         std::memcpy(&mask, Mask + 8 - kept, sizeof mask);
-        words[size_t(word) + 1] = Folding.FoldWord(words[size_t(word) + 1] & mask);
+        words[word] &= mask;
     }
-    words[0] = typeHash ^ uint64_t(uint32_t(object.ID()));
-    const uint64_t hash = HashWords(words, HashSeed() ^ uint64_t(name.size()));
+    // The hash's steps written out in two lanes, so that the multiplications
+    // don't wait for each other, the words folded as they go in.
+    using namespace HashDetail;
+    uint64_t a = Step(typeHash, uint64_t(uint32_t(object.ID())));
+    uint64_t b = Step(HashSeed(), uint64_t(name.size()));
+    a = Step(a, Folding.FoldWord(words[0]));
+    b = Step(b, Folding.FoldWord(words[1]));
+    a = Step(Stirred(a), Folding.FoldWord(words[2]));
+    b = Step(Stirred(b), Folding.FoldWord(words[3]));
+    const uint64_t hash = Step(a ^ (b >> 31), 0) ^ b;
     return uint32_t(hash ^ (hash >> 32));
 }
 

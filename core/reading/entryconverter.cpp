@@ -66,12 +66,9 @@ TEntryConverter::TEntryConverter(const TRegionalSettings &settings, TTextPool *t
 
 TEntryConverter::~TEntryConverter() = default;
 
-double TEntryConverter::DateTime(QByteArrayView date, QByteArrayView time) const
+double TEntryConverter::ScannedDateTime(QByteArrayView date, QByteArrayView time) const
 {
-    // Most are read where they stand; the others as one text.
     double value;
-    if (ReadUsualDateTime(date, time, DateFieldKinds, TimeFieldKinds, *DateTimes, value))
-        return value;
     const TDateTimeText dateTime(date, time, DateSeparator, TimeSeparator);
     if (!ParseDateTime(dateTime.View(), *DateTimes, value))
         throw TDateTimeConversionError(

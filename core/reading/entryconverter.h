@@ -22,11 +22,20 @@ public:
     // 30 December 1899. Their separators, whatever the file was written
     // under, stand for the settings' ones. Throws TDateTimeConversionError
     // when they don't convert.
-    double DateTime(QByteArrayView date, QByteArrayView time) const;
+    double DateTime(QByteArrayView date, QByteArrayView time) const
+    {
+        // Most are read where they stand; the others as one text.
+        if (double value;
+            ReadUsualDateTime(date, time, DateFieldKinds, TimeFieldKinds, *DateTimes, value))
+            return value;
+        return ScannedDateTime(date, time);
+    }
     // The pool of shared texts; null for none.
     TTextPool *Texts() const { return Pool; }
 
 private:
+    double ScannedDateTime(QByteArrayView date, QByteArrayView time) const;
+
     std::shared_ptr<const TDateTimeBytes> DateTimes;
     char DateSeparator; // the settings' separators as code page 850 bytes
     char TimeSeparator;
