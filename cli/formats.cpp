@@ -1,8 +1,8 @@
 #include "formats.h"
 
+#include "core/errors.h"
 #include "core/reading/codepage.h"
 #include "core/reading/conversions.h"
-#include "core/errors.h"
 #include "listing.h"
 
 #include <QJsonDocument>
@@ -27,10 +27,10 @@ QStringList Fields(const TNavisionObject &object, const QString &dateTime)
             DecodeText(object.GetPermissionText())};
 }
 
-class TTsvWriter : public TListWriter {
+class TTsvWriter : public TFormatWriter {
 public:
     TTsvWriter(const TListFormatOptions &options, const TRegionalSettings &settings, QIODevice &out)
-        : TListWriter(options, settings, out), Lines(settings)
+        : TFormatWriter(options, settings, out), Lines(settings)
     {
     }
     void Begin() override
@@ -69,13 +69,13 @@ private:
         Pending.resize(0);
     }
 
-    const TListingWriter Lines;
+    const TListLineWriter Lines;
     QByteArray Pending;
 };
 
-class TCsvWriter : public TListWriter {
+class TCsvWriter : public TFormatWriter {
 public:
-    using TListWriter::TListWriter;
+    using TFormatWriter::TFormatWriter;
     void Begin() override { Put(Record(FieldNames, FileFieldName)); }
     void Write(const QString &file, const TNavisionObject &object) override
     {
@@ -108,9 +108,9 @@ private:
 
 // One array, written an object at a time so that the list is never held
 // twice; each object is encoded by QJsonDocument.
-class TJsonWriter : public TListWriter {
+class TJsonWriter : public TFormatWriter {
 public:
-    using TListWriter::TListWriter;
+    using TFormatWriter::TFormatWriter;
     void Begin() override { Put("["); }
     void Write(const QString &file, const TNavisionObject &object) override
     {
@@ -155,21 +155,22 @@ QString IsoDateTimeText(const TNavisionObject &object)
     return date.toString(Qt::ISODate) + u'T' + time.toString(QStringLiteral("HH:mm:ss"));
 }
 
-std::unique_ptr<TListWriter> TListWriter::Create(const TListFormatOptions &options,
-                                                 const TRegionalSettings &settings, QIODevice &out)
+std::unique_ptr<TFormatWriter> TFormatWriter::Create(const TListFormatOptions &options,
+                                                     const TRegionalSettings &settings,
+                                                     QIODevice &out)
 {
     switch (options.Format) {
     case TListFormat::Csv:
-        return std::unique_ptr<TListWriter>(new TCsvWriter(options, settings, out));
+        return std::unique_ptr<TFormatWriter>(new TCsvWriter(options, settings, out));
     case TListFormat::Json:
-        return std::unique_ptr<TListWriter>(new TJsonWriter(options, settings, out));
+        return std::unique_ptr<TFormatWriter>(new TJsonWriter(options, settings, out));
     case TListFormat::Tsv:
         break;
     }
-    return std::unique_ptr<TListWriter>(new TTsvWriter(options, settings, out));
+    return std::unique_ptr<TFormatWriter>(new TTsvWriter(options, settings, out));
 }
 
-void TListWriter::Put(const QByteArray &bytes)
+void TFormatWriter::Put(const QByteArray &bytes)
 {
     if (Out.write(bytes) != bytes.size())
         throw TError(QStringLiteral("Cannot write the list. %1").arg(Out.errorString()));

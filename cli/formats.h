@@ -27,11 +27,11 @@ struct TListFormatOptions {
 QString IsoDateTimeText(const TNavisionObject &object);
 
 // Writes the objects of any number of files as one list in one format.
-class TListWriter {
+class TFormatWriter {
 public:
-    static std::unique_ptr<TListWriter> Create(const TListFormatOptions &options,
-                                               const TRegionalSettings &settings, QIODevice &out);
-    virtual ~TListWriter() = default;
+    static std::unique_ptr<TFormatWriter> Create(const TListFormatOptions &options,
+                                                 const TRegionalSettings &settings, QIODevice &out);
+    virtual ~TFormatWriter() = default;
 
     // Throw TError when the output can't be written.
     virtual void Begin() = 0;
@@ -39,8 +39,8 @@ public:
     virtual void End() = 0;
 
 protected:
-    TListWriter(const TListFormatOptions &options, const TRegionalSettings &settings,
-                QIODevice &out)
+    TFormatWriter(const TListFormatOptions &options, const TRegionalSettings &settings,
+                  QIODevice &out)
         : Options(options), Settings(settings), Out(out)
     {
     }

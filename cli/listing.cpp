@@ -23,7 +23,7 @@ void AppendNumber(QByteArray &line, int32_t value)
 
 } // namespace
 
-TListingWriter::TListingWriter(const TRegionalSettings &settings)
+TListLineWriter::TListLineWriter(const TRegionalSettings &settings)
     : Settings(settings), DateTimes(settings)
 {
     // The writer's texts are code page 850; where the formats and the
@@ -36,7 +36,7 @@ TListingWriter::TListingWriter(const TRegionalSettings &settings)
         Utf8[size_t(byte)] = DecodeText(QByteArray(1, char(byte))).toUtf8();
 }
 
-void TListingWriter::AppendText(QByteArray &line, QByteArrayView text) const
+void TListLineWriter::AppendText(QByteArray &line, QByteArrayView text) const
 {
     for (const char c : text) {
         if (uchar(c) < 0x80)
@@ -46,7 +46,7 @@ void TListingWriter::AppendText(QByteArray &line, QByteArrayView text) const
     }
 }
 
-void TListingWriter::Append(QByteArray &line, const TNavisionObject &object) const
+void TListLineWriter::Append(QByteArray &line, const TNavisionObject &object) const
 {
     AppendText(line, object.TypeNameView());
     line.append('\t');

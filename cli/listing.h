@@ -1,8 +1,8 @@
 // Objects as lines of the lister's output.
 #pragma once
 
-#include "core/reading/datetimetext.h"
 #include "core/model/navisionobject.h"
+#include "core/reading/datetimetext.h"
 #include "core/reading/regionalsettings.h"
 
 #include <QByteArray>
@@ -15,9 +15,9 @@
 // The code page 850 texts go through a table, and the date-times are written
 // as the export writes them wherever that gives the same characters as
 // QLocale's display text.
-class TListingWriter {
+class TListLineWriter {
 public:
-    explicit TListingWriter(const TRegionalSettings &settings);
+    explicit TListLineWriter(const TRegionalSettings &settings);
 
     // Appends the object's line.
     void Append(QByteArray &line, const TNavisionObject &object) const;

@@ -2,12 +2,12 @@
 // display, the way the desktop program reads, sorts and exports it.
 #include "comparing.h"
 #include "formats.h"
-#include "licencenote.h"
+#include "licensenote.h"
 #include "options.h"
 
-#include "core/model/binaryfile.h"
 #include "core/cfront/cfront.h"
 #include "core/errors.h"
+#include "core/model/binaryfile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -61,7 +61,7 @@ void Load(TNavisionBinaryFile &model, const QString &file)
 
 // Lists or exports one file; its failure is reported and the run goes on.
 bool ListFile(TNavisionBinaryFile &model, const TListerOptions &options, const QString &file,
-              TListWriter *writer, QIODevice &out)
+              TFormatWriter *writer, QIODevice &out)
 {
     try {
         model.Clear();
@@ -112,7 +112,7 @@ int Run(const TListerOptions &options)
     // grants nothing is noted, and the listing goes on.
     if (!options.LicenseFile.isEmpty())
         model.LicenseFile().ChangeLicenseFile(options.LicenseFile);
-    else if (const QString note = StartLicenceNote(model.LicenseFile().ActiveLicence());
+    else if (const QString note = StartLicenseNote(model.LicenseFile().ActiveLicense());
              !note.isEmpty())
         PrintError(note);
     if (options.HideSystemObjects)
@@ -124,9 +124,9 @@ int Run(const TListerOptions &options)
     QFile out;
     if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
         throw TError(QStringLiteral("Cannot write to standard output. %1").arg(out.errorString()));
-    std::unique_ptr<TListWriter> writer;
+    std::unique_ptr<TFormatWriter> writer;
     if (options.ExportFile.isEmpty()) {
-        writer = TListWriter::Create(options.Output, model.Settings(), out);
+        writer = TFormatWriter::Create(options.Output, model.Settings(), out);
         writer->Begin();
     }
     int status = 0;

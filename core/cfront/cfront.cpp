@@ -40,7 +40,7 @@ TCFrontEntryPoints ResolveCFront(QLibrary &library)
     Resolve(library, entries.CloseTable, "cfront_14_CloseTable", missing);
     Resolve(library, entries.Done, "cfront_4_Done", missing);
     // Optional: a library without it serves all the same.
-    entries.LicenceStatus =
+    entries.LicenseStatus =
         reinterpret_cast<CFLicenceStatusFn>(library.resolve("cfront_LicenceStatus"));
     if (!missing.isEmpty()) {
         throw TError(

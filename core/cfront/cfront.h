@@ -25,7 +25,7 @@ struct TCFrontEntryPoints {
     CFDoneFn Done = nullptr;                     // ordinal 4
     // Not one of the thirteen: only our stand-in has it; null for a library
     // without it.
-    CFLicenceStatusFn LicenceStatus = nullptr;
+    CFLicenceStatusFn LicenseStatus = nullptr;
 };
 
 // The library's file name; each exported symbol carries its ordinal

@@ -1,11 +1,12 @@
 #include "core/model/binaryfile.h"
 
+#include "core/errors.h"
+#include "core/model/ordering.h"
 #include "core/reading/codepage.h"
 #include "core/reading/conversions.h"
 #include "core/reading/datetimetext.h"
-#include "core/errors.h"
+#include "core/reading/entryconverter.h"
 #include "core/reading/indexreader.h"
-#include "core/model/ordering.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -85,8 +86,7 @@ private:
 TNavisionBinaryFile::TNavisionBinaryFile(const TCFrontEntryPoints &library,
                                          const TRegionalSettings &settings)
     : FSettings(settings), FObjects(std::make_unique<TObjectList>(settings.Locale)),
-      FHiddenObjects(std::make_unique<TObjectList>(settings.Locale)),
-      FDateOrderUsed(settings.ReadDateOrder())
+      FHiddenObjects(std::make_unique<TObjectList>(settings.Locale))
 {
     FOwnLicenseFile = std::make_unique<TNavisionLicenseFile>(library);
     FLicenseFile = FOwnLicenseFile.get();
@@ -247,14 +247,13 @@ TObjectList &TNavisionBinaryFile::TargetList(const TNavisionObject &object)
     return (FHideSystemObjects && object.IsSystemObject()) ? *FHiddenObjects : *FObjects;
 }
 
-const TNavisionObject *TNavisionBinaryFile::AddObject(const TNavisionObject &object)
-{
-    return TargetList(object).AppendUnique(object);
-}
-
 bool TNavisionBinaryFile::AddObject(std::unique_ptr<TNavisionObject> &object)
 {
-    if (!AddObject(*object))
+    TObjectList &list = TargetList(*object);
+    const int before = list.Count();
+    list.AppendUnchecked(TNavisionObject(*object));
+    list.DropRepeatedKeys(before);
+    if (list.Count() == before)
         return false;
     object.reset(); // the list holds its own copy
     return true;

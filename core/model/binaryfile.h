@@ -2,9 +2,9 @@
 // the hidden (system) objects, orders and exports the visible list.
 #pragma once
 
-#include "core/reading/dateorder.h"
 #include "core/model/licensefile.h"
 #include "core/model/objectlist.h"
+#include "core/reading/dateorder.h"
 #include "core/reading/regionalsettings.h"
 
 #include <QIODevice>
@@ -14,7 +14,8 @@
 #include <memory>
 #include <vector>
 
-class TNavisionBinaryFile {
+// Nothing derives from it, so its destructor need not be virtual.
+class TNavisionBinaryFile final {
 public:
     using TObjectLoadedEvent =
         std::function<void(TNavisionBinaryFile &sender, const TNavisionObject &object)>;
@@ -24,7 +25,7 @@ public:
     // reader: the library is started once, and its tables stay those of the
     // first model. The reader must outlive this model.
     TNavisionBinaryFile(TNavisionLicenseFile &licenseFile, const TRegionalSettings &settings);
-    virtual ~TNavisionBinaryFile();
+    ~TNavisionBinaryFile();
     TNavisionBinaryFile(const TNavisionBinaryFile &) = delete;
     TNavisionBinaryFile &operator=(const TNavisionBinaryFile &) = delete;
 
@@ -53,11 +54,8 @@ public:
     // Asks the licence again for every visible object's permissions.
     virtual void RefreshPermissions();
 
-    // Takes a copy of the object into the list where it belongs unless its
-    // key is listed there; returns the listed copy, or null.
-    const TNavisionObject *AddObject(const TNavisionObject &object);
-    // The same for an object held by the caller, who gives it up when it
-    // is taken; an object not taken stays the caller's.
+    // Takes the object into the list where it belongs unless its key,
+    // ignoring case, is listed there; an object not taken stays the caller's.
     bool AddObject(std::unique_ptr<TNavisionObject> &object);
     // The export of only the given positions of the visible list, in this
     // order: what a view lists when it shows a part of the list.
@@ -103,5 +101,5 @@ private:
     bool FHideSystemObjects = false;
     TTextPool FVersionLists; // of the file being read
     TDateOrderChoice FDateOrderChoice = TDateOrderChoice::Automatic;
-    TDateOrder FDateOrderUsed;
+    TDateOrder FDateOrderUsed = FSettings.ReadDateOrder();
 };

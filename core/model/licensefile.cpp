@@ -74,7 +74,7 @@ void TNavisionLicenseFile::ChangeLicenseFile(const QString &fileName)
     const int32_t loaded = Library.SetLicenseFile(QFile::encodeName(fileName).constData());
     // Only a library that reports on its licence gives ordinal 89's result a
     // meaning (0: the file can't be used and nothing changed).
-    if (Library.LicenceStatus && loaded == 0) {
+    if (Library.LicenseStatus && loaded == 0) {
         QString cause = QString::fromUtf8(StatusText(CF_LICENCE_LAST_ERROR));
         while (!cause.isEmpty() && (cause.back().isSpace() || cause.back() == u'.'))
             cause.chop(1);
@@ -88,10 +88,10 @@ void TNavisionLicenseFile::ChangeLicenseFile(const QString &fileName)
 QByteArray TNavisionLicenseFile::StatusText(int32_t item) const
 {
     QByteArray text(256, '\0');
-    const int32_t length = Library.LicenceStatus(item, text.data(), int32_t(text.size()));
+    const int32_t length = Library.LicenseStatus(item, text.data(), int32_t(text.size()));
     if (length >= text.size()) {
         text.resize(qsizetype(length) + 1);
-        Library.LicenceStatus(item, text.data(), int32_t(text.size()));
+        Library.LicenseStatus(item, text.data(), int32_t(text.size()));
     }
     text.truncate(qBound(0, int(length), int(text.size()) - 1));
     // A text ends at its first NUL, as the library's texts do.
@@ -99,23 +99,23 @@ QByteArray TNavisionLicenseFile::StatusText(int32_t item) const
     return text;
 }
 
-TActiveLicence TNavisionLicenseFile::ActiveLicence() const
+TActiveLicense TNavisionLicenseFile::ActiveLicense() const
 {
-    TActiveLicence active;
-    if (!Library.LicenceStatus)
+    TActiveLicense active;
+    if (!Library.LicenseStatus)
         return active;
-    switch (Library.LicenceStatus(CF_LICENCE_STATE, nullptr, 0)) {
+    switch (Library.LicenseStatus(CF_LICENCE_STATE, nullptr, 0)) {
     case CF_LICENCE_NONE:
-        active.State = TActiveLicence::TState::None;
+        active.State = TActiveLicense::TState::None;
         break;
     case CF_LICENCE_LOADED:
-        active.State = TActiveLicence::TState::Loaded;
+        active.State = TActiveLicense::TState::Loaded;
         break;
     case CF_LICENCE_INFORMATION_ONLY:
-        active.State = TActiveLicence::TState::InformationOnly;
+        active.State = TActiveLicense::TState::InformationOnly;
         break;
     case CF_LICENCE_BROKEN:
-        active.State = TActiveLicence::TState::Broken;
+        active.State = TActiveLicense::TState::Broken;
         break;
     default:
         return active;

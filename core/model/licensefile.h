@@ -10,7 +10,7 @@
 #include <QString>
 
 // Which licence the library has active, as far as it tells.
-struct TActiveLicence {
+struct TActiveLicense {
     enum class TState {
         Unknown,         // the library doesn't tell
         None,            // no licence is active
@@ -40,7 +40,7 @@ public:
     // active licence and its information lines then stay as they were.
     virtual void ChangeLicenseFile(const QString &fileName);
 
-    TActiveLicence ActiveLicence() const;
+    TActiveLicense ActiveLicense() const;
 
     // One information line, as the bytes the library gave (code page 850).
     QByteArray GetInfoLine(int index) const;

@@ -1,10 +1,11 @@
 #include "core/model/navisionobject.h"
 
-#include "core/fast/bytehash.h"
+#include "core/errors.h"
+#include "core/fast/trimming.h"
 #include "core/reading/codepage.h"
 #include "core/reading/conversions.h"
 #include "core/reading/datetimetext.h"
-#include "core/errors.h"
+#include "core/reading/entryconverter.h"
 
 #include <QCoreApplication>
 #include <array>
@@ -75,48 +76,6 @@ int32_t ConvertInteger(QByteArrayView field)
                      .arg(DecodeText(field)));
 }
 
-// The separator as its code page 850 byte ('?' where the code page lacks it).
-char SeparatorByte(QChar separator)
-{
-    if (separator.unicode() < 0x80)
-        return char(separator.unicode());
-    const QByteArray encoded = EncodeText(QString(separator));
-    return encoded.isEmpty() ? '?' : encoded.front();
-}
-
-// A date field's separators, whatever the file was written under, stand for
-// the settings' date separator; a time field's for its time separator.
-char DateFieldByte(char c, char dateSeparator)
-{
-    return (c == '-' || c == '.' || c == '/') ? dateSeparator : c;
-}
-char TimeFieldByte(char c, char timeSeparator)
-{
-    return (c == ':' || c == '.') ? timeSeparator : c;
-}
-
-// The date and time fields as one text "date time" of code page 850 bytes,
-// their separators replaced by the settings' ones. Empty when both are blank.
-class TDateTimeText {
-public:
-    TDateTimeText(QByteArrayView date, QByteArrayView time, char dateSeparator, char timeSeparator)
-    {
-        if (date.isEmpty() && time.isEmpty())
-            return;
-        for (const char c : date)
-            Text[Length++] = DateFieldByte(c, dateSeparator);
-        Text[Length++] = ' ';
-        for (const char c : time)
-            Text[Length++] = TimeFieldByte(c, timeSeparator);
-    }
-    bool IsEmpty() const { return Length == 0; }
-    QByteArrayView View() const { return QByteArrayView(Text, Length); }
-
-private:
-    char Text[32];
-    qsizetype Length = 0;
-};
-
 } // namespace
 
 TPermissionLetters::TPermissionLetters(TPermissionFlags flags)
@@ -139,89 +98,8 @@ QByteArray PermissionText(TPermissionFlags flags)
     return QByteArray(letters.Text, letters.Length);
 }
 
-QByteArray TTextPool::Shared(QByteArrayView text)
-{
-    if (text.isEmpty())
-        return QByteArray();
-    const auto found = Texts.constFind(QByteArray::fromRawData(text.data(), text.size()));
-    if (found != Texts.cend())
-        return *found;
-    if (Texts.size() >= Capacity)
-        return text.toByteArray();
-    return *Texts.insert(text.toByteArray());
-}
-
-TTextPool::TTextPool() = default;
-TTextPool::~TTextPool() = default;
-
-namespace {
-
-bool HoldsTexts(const TEntryTexts &texts, QByteArrayView tag, QByteArrayView versionList)
-{
-    return texts.VersionList.size() == versionList.size() && texts.Tag.size() == tag.size() &&
-           QByteArrayView(texts.VersionList) == versionList && QByteArrayView(texts.Tag) == tag;
-}
-
-} // namespace
-
-const TEntryTextsPointer &TTextPool::SharedTexts(QByteArrayView tag, QByteArrayView versionList)
-{
-    static const TEntryTextsPointer none;
-    if (tag.isEmpty() && versionList.isEmpty())
-        return none;
-    if (Last && HoldsTexts(*Last->Texts, tag, versionList))
-        return Last->Texts;
-    if (Pairs.empty())
-        Pairs.resize(size_t(Capacity) * 2); // never grows, so Last stays valid
-    const uint64_t hash = HashBytes(versionList, HashBytes(tag, HashSeed()));
-    const size_t mask = Pairs.size() - 1;
-    size_t slot = size_t(hash) & mask;
-    for (; Pairs[slot].Texts; slot = (slot + 1) & mask) {
-        if (Pairs[slot].Hash == hash && HoldsTexts(*Pairs[slot].Texts, tag, versionList)) {
-            Last = &Pairs[slot];
-            return Last->Texts;
-        }
-    }
-    auto *texts = new TEntryTexts;
-    texts->Tag = Shared(tag);
-    texts->VersionList = Shared(versionList);
-    if (PairCount >= Capacity) {
-        Unpooled = TEntryTextsPointer(texts);
-        return Unpooled;
-    }
-    Pairs[slot] = {hash, TEntryTextsPointer(texts)};
-    ++PairCount;
-    Last = &Pairs[slot];
-    return Last->Texts;
-}
-
-void TTextPool::Clear()
-{
-    Texts.clear();
-    Pairs.clear();
-    PairCount = 0;
-    Last = nullptr;
-    Unpooled.reset();
-}
-
-TEntryConverter::TEntryConverter(const TRegionalSettings &settings, TTextPool *texts)
-    : DateTimes(TDateTimeBytes::For(settings)),
-      DateSeparator(SeparatorByte(settings.DateSeparator)),
-      TimeSeparator(SeparatorByte(settings.TimeSeparator)), Texts(texts)
-{
-    for (int byte = 0; byte < 256; ++byte) {
-        DateFieldKinds[size_t(byte)] =
-            DateTimes->Kinds[uchar(DateFieldByte(char(byte), DateSeparator))];
-        TimeFieldKinds[size_t(byte)] =
-            DateTimes->Kinds[uchar(TimeFieldByte(char(byte), TimeSeparator))];
-    }
-}
-
-TEntryConverter::~TEntryConverter() = default;
-
-TNavisionObject::TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings,
-                                 TTextPool *versionLists)
-    : TNavisionObject(entry, TEntryConverter(settings, versionLists))
+TNavisionObject::TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings)
+    : TNavisionObject(entry, TEntryConverter(settings))
 {
 }
 
@@ -243,24 +121,14 @@ TNavisionObject::TNavisionObject(QByteArrayView entry, const TEntryConverter &co
     const QByteArrayView date = Trimmed(bytes.Field(DateField)),
                          time = Trimmed(bytes.Field(TimeField));
     if (!date.isEmpty() || !time.isEmpty()) {
-        // Most are read where they stand; the others as one text.
-        if (!ReadUsualDateTime(date, time, converter.DateFieldKinds, converter.TimeFieldKinds,
-                               *converter.DateTimes, FDateTime)) {
-            const TDateTimeText dateTime(date, time, converter.DateSeparator,
-                                         converter.TimeSeparator);
-            if (!ParseDateTime(dateTime.View(), *converter.DateTimes, FDateTime))
-                throw TDateTimeConversionError(
-                    QCoreApplication::translate("TNavisionObject",
-                                                "'%1' is not a valid date and time")
-                        .arg(DecodeText(dateTime.View())));
-        }
+        FDateTime = converter.DateTime(date, time);
         FHasDateTime = true;
     }
 
     FSize = ConvertInteger(bytes.Field(SizeField));
     const QByteArrayView versionList = Trimmed(bytes.Field(VersionListField));
-    if (converter.Texts) {
-        FTexts = converter.Texts->SharedTexts(unrecognisedTag, versionList);
+    if (TTextPool *pool = converter.Texts()) {
+        FTexts = pool->SharedTexts(unrecognisedTag, versionList);
     } else if (!unrecognisedTag.isEmpty() || !versionList.isEmpty()) {
         auto *texts = new TEntryTexts;
         texts->Tag = unrecognisedTag.toByteArray();

@@ -1,23 +1,16 @@
 // One object of an object file's index, built from its entry of 161 bytes.
 #pragma once
 
-#include "core/reading/conversions.h"
+#include "core/fast/textpool.h"
 #include "core/reading/regionalsettings.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QExplicitlySharedDataPointer>
-#include <QHash>
-#include <QSet>
-#include <QSharedData>
 #include <QString>
 #include <QVarLengthArray>
 
 #include <cstdint>
 #include <limits>
-#include <memory>
-#include <utility>
-#include <vector>
 
 enum TNavisionObjectType : int32_t {
     otNone = 0, // a tag of no recognised type
@@ -62,64 +55,7 @@ struct TPermissionLetters {
 
 class TNavisionObject;
 class TDateTimeTextWriter;
-
-// The texts of an entry that many objects share: the tag of an unrecognised
-// type ("Page", "Query"; empty for the seven types) and the version list.
-struct TEntryTexts : QSharedData {
-    QByteArray Tag;
-    QByteArray VersionList;
-};
-using TEntryTextsPointer = QExplicitlySharedDataPointer<const TEntryTexts>;
-
-// Equal texts held once: a file's objects share a few version lists and
-// tags. Holds at most a few thousand; texts beyond them are copied as they
-// come.
-class TTextPool {
-public:
-    TTextPool();
-    ~TTextPool();
-    QByteArray Shared(QByteArrayView text);
-    // The pair held once; null when both texts are empty. Valid until the
-    // next call: the caller takes its copy.
-    const TEntryTextsPointer &SharedTexts(QByteArrayView tag, QByteArrayView versionList);
-    void Clear();
-
-private:
-    static constexpr qsizetype Capacity = 4096;
-    QSet<QByteArray> Texts;
-    // The pairs by a hash of their bytes: open addressing, twice the
-    // capacity in size.
-    struct TPairSlot {
-        uint64_t Hash = 0;
-        TEntryTextsPointer Texts;
-    };
-    std::vector<TPairSlot> Pairs;
-    qsizetype PairCount = 0;
-    const TPairSlot *Last = nullptr; // entries in a row often share their texts
-    TEntryTextsPointer Unpooled;     // the last pair made beyond the capacity
-};
-
-class TDateTimeBytes;
-
-// What converting entries under one set of regional settings needs, made
-// once for a whole index rather than again for every entry.
-class TEntryConverter {
-public:
-    // With a pool, the texts that objects share are held once.
-    explicit TEntryConverter(const TRegionalSettings &settings, TTextPool *texts = nullptr);
-    ~TEntryConverter();
-
-private:
-    friend class TNavisionObject;
-    std::shared_ptr<const TDateTimeBytes> DateTimes;
-    char DateSeparator; // the settings' separators as code page 850 bytes
-    char TimeSeparator;
-    // The kinds of the bytes of a date field and of a time field, whose
-    // separators stand for the settings' ones.
-    TByteKinds DateFieldKinds;
-    TByteKinds TimeFieldKinds;
-    TTextPool *Texts;
-};
+class TEntryConverter;
 
 // Room for any key: a type name of 10, an ID of 11 and a name of 30 bytes.
 using TKeyBuffer = QVarLengthArray<char, 64>;
@@ -139,10 +75,10 @@ public:
 
     // Builds the object from an entry of EntrySize bytes (a shorter one reads
     // as if padded with blanks). Throws TError when the ID, the date and time
-    // or the size don't convert. With a pool, the version list is shared.
-    TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings,
-                    TTextPool *versionLists = nullptr);
-    // The same with what converting needs made beforehand: for reading many.
+    // or the size don't convert.
+    TNavisionObject(QByteArrayView entry, const TRegionalSettings &settings);
+    // The same with what converting needs made beforehand: for reading many,
+    // and with the converter's pool, if any, holding shared texts once.
     TNavisionObject(QByteArrayView entry, const TEntryConverter &converter);
 
     // The export line: type name, ID, name, date-time text, size and version

@@ -1,6 +1,7 @@
 #include "core/model/objectlist.h"
 
 #include "core/fast/bytehash.h"
+#include "core/fast/radixsort.h"
 #include "core/reading/codepage.h"
 
 #include <QHash>
@@ -90,7 +91,6 @@ uint32_t TObjectList::PartsHash(const TNavisionObject &object) const
     }
     // The name as four words, the bytes past its end zero: all the room
     // copied, then masked.
-    constexpr uint64_t Multiplier = 0x9E3779B97F4A7C15u;
     const QByteArrayView name = object.Name();
     char bytes[32] = {};
     std::memcpy(bytes, name.data(), TNavisionObject::NameSize);
@@ -104,14 +104,16 @@ uint32_t TObjectList::PartsHash(const TNavisionObject &object) const
         std::memcpy(&mask, Mask + 8 - kept, sizeof mask);
         words[word] &= mask;
     }
-    // Two lanes, so that the multiplications don't wait for each other.
-    uint64_t a = (typeHash ^ uint64_t(uint32_t(object.ID()))) * Multiplier;
-    uint64_t b = (HashSeed() ^ uint64_t(name.size())) * Multiplier;
-    a = (a ^ Folding.FoldWord(words[0])) * Multiplier;
-    b = (b ^ Folding.FoldWord(words[1])) * Multiplier;
-    a = (a ^ (a >> 29) ^ Folding.FoldWord(words[2])) * Multiplier;
-    b = (b ^ (b >> 29) ^ Folding.FoldWord(words[3])) * Multiplier;
-    const uint64_t hash = (a ^ (b >> 31)) * Multiplier ^ b;
+    // The hash's steps written out in two lanes, so that the multiplications
+    // don't wait for each other, the words folded as they go in.
+    using namespace HashDetail;
+    uint64_t a = Step(typeHash, uint64_t(uint32_t(object.ID())));
+    uint64_t b = Step(HashSeed(), uint64_t(name.size()));
+    a = Step(a, Folding.FoldWord(words[0]));
+    b = Step(b, Folding.FoldWord(words[1]));
+    a = Step(Stirred(a), Folding.FoldWord(words[2]));
+    b = Step(Stirred(b), Folding.FoldWord(words[3]));
+    const uint64_t hash = Step(a ^ (b >> 31), 0) ^ b;
     return uint32_t(hash ^ (hash >> 32));
 }
 
@@ -150,53 +152,11 @@ uint32_t TObjectList::KeyHash(const TNavisionObject &object, TFoldedKey &key) co
     return uint32_t(HashBytes(key.View(), HashSeed()));
 }
 
-const TNavisionObject *TObjectList::AppendUnique(const TNavisionObject &object)
-{
-    TFoldedKey key, listed;
-    FoldKey(object, key);
-    for (const TNavisionObject &other : Objects) {
-        FoldKey(other, listed);
-        if (listed == key)
-            return nullptr;
-    }
-    Objects.push_back(object);
-    return &Objects.back();
-}
-
 TNavisionObject &TObjectList::AppendUnchecked(TNavisionObject &&object)
 {
     Objects.push_back(std::move(object));
     return Objects.back();
 }
-
-namespace {
-
-// An object's key hash and its position in the list.
-struct THashedPosition {
-    uint32_t Hash;
-    uint32_t Position;
-};
-
-// Sorts by hash, keeping the order of equal hashes: three passes of 11 bits
-// each over the array, where comparison sorting would take twenty.
-void SortByHash(TLargeVector<THashedPosition> &items)
-{
-    constexpr int Bits = 11;
-    constexpr size_t Buckets = size_t(1) << Bits;
-    TLargeVector<THashedPosition> sorted(items.size());
-    for (int shift = 0; shift < 32; shift += Bits) {
-        std::vector<size_t> starts(Buckets + 1);
-        for (const THashedPosition &item : items)
-            ++starts[((item.Hash >> shift) & (Buckets - 1)) + 1];
-        for (size_t bucket = 1; bucket <= Buckets; ++bucket)
-            starts[bucket] += starts[bucket - 1];
-        for (const THashedPosition &item : items)
-            sorted[starts[(item.Hash >> shift) & (Buckets - 1)]++] = item;
-        items.swap(sorted);
-    }
-}
-
-} // namespace
 
 void TObjectList::DropRepeatedKeys(int from)
 {
@@ -217,7 +177,7 @@ void TObjectList::DropRepeatedKeys(int from)
         for (size_t position = 0; position < count; ++position)
             hashed[position] = {KeyHash(Objects[position], key), uint32_t(position)};
     }
-    SortByHash(hashed);
+    RadixSort(hashed);
 
     // Equal keys have equal hashes: within each run of one hash, in the
     // order of the list, an object from first on goes when an earlier
@@ -275,11 +235,6 @@ TObjectList::TakeReversed(const std::function<bool(const TNavisionObject &)> &te
     Objects.erase(Objects.begin() + qsizetype(kept), Objects.end());
     std::reverse(taken.begin(), taken.end());
     return taken;
-}
-
-void TObjectList::Exchange(int a, int b)
-{
-    std::swap(Objects[size_t(a)], Objects[size_t(b)]);
 }
 
 void TObjectList::Reorder(const TLargeVector<uint32_t> &formerPositions)

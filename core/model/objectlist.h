@@ -43,16 +43,12 @@ public:
     // Makes room for about this many objects, so that they don't move or
     // grow while a file of that size is read.
     void Reserve(size_t count);
-    // Appends a copy of the object unless an object with an equal key,
-    // ignoring case, is listed; returns the listed copy, or null. Compares
-    // with every listed key: for adding one object, not a file's.
-    const TNavisionObject *AppendUnique(const TNavisionObject &object);
     // Appends the object without looking for its key, for reading a whole
     // file: DropRepeatedKeys then removes the repeated ones all at once.
     TNavisionObject &AppendUnchecked(TNavisionObject &&object);
     // Removes every object from position from on whose key, ignoring case,
-    // an object before it has; the others keep their order. What AppendUnique
-    // would have kept, had each been appended with it.
+    // an object before it has; the others keep their order: what appending
+    // them one by one, each unless its key was listed, would have kept.
     void DropRepeatedKeys(int from);
     // Appends without comparing keys.
     void Append(TNavisionObject object);
@@ -60,7 +56,6 @@ public:
     // position to the first. The others keep their order.
     std::vector<TNavisionObject>
     TakeReversed(const std::function<bool(const TNavisionObject &)> &test);
-    void Exchange(int a, int b);
     // Puts the objects into the order given as their former positions.
     void Reorder(const TLargeVector<uint32_t> &formerPositions);
     // Drops the objects after the first count ones.

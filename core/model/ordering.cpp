@@ -1,5 +1,8 @@
 #include "core/model/ordering.h"
 
+#include "core/fast/asciicase.h"
+#include "core/fast/asciiwords.h"
+#include "core/fast/bytehash.h"
 #include "core/fast/radixsort.h"
 
 #include <QtEndian>
@@ -20,11 +23,6 @@ int32_t SortDirection = 0;
 int CompareIntegers(int32_t a, int32_t b)
 {
     return a < b ? -1 : (a > b ? 1 : 0);
-}
-
-uchar FoldAsciiLower(uchar c)
-{
-    return (c >= 'a' && c <= 'z') ? uchar(c - 0x20) : c;
 }
 
 int ComparePrimary(int32_t key, const TNavisionObject &a, const TNavisionObject &b)
@@ -124,22 +122,11 @@ uint64_t WordAt(QByteArrayView text, qsizetype offset)
     return word;
 }
 
-// FoldAsciiLower on each byte of the word.
-uint64_t FoldAsciiLowerWord(uint64_t word)
-{
-    constexpr uint64_t Ones = 0x0101010101010101u, HighBits = Ones * 0x80;
-    const uint64_t low = word & ~HighBits;                // no byte carries into the next below
-    const uint64_t fromA = low + Ones * (0x80 - 'a');     // high bit set from 'a' up
-    const uint64_t pastZ = low + Ones * (0x80 - 'z' - 1); // high bit set past 'z'
-    const uint64_t lowerCase = fromA & ~pastZ & ~word & HighBits;
-    return word - (lowerCase >> 2); // 0x80 >> 2 is the 0x20 between the cases
-}
-
 TTextKey TextKeyOf(QByteArrayView text)
 {
     TTextKey key{{}, text, int32_t(text.size()), 0};
     for (size_t word = 0; word < key.Words.size(); ++word)
-        key.Words[word] = FoldAsciiLowerWord(WordAt(text, qsizetype(word * 8)));
+        key.Words[word] = FoldAsciiToUpperWord(WordAt(text, qsizetype(word * 8)));
     return key;
 }
 
@@ -161,10 +148,7 @@ int CompareTextKeys(const TTextKey &a, const TTextKey &b)
 // their length.
 uint64_t HashOf(const TTextKey &key)
 {
-    uint64_t hash = uint64_t(key.Length);
-    for (const uint64_t word : key.Words)
-        hash = (hash ^ word) * 0x9E3779B97F4A7C15u;
-    return hash ^ (hash >> 29);
+    return HashWords(key.Words, uint64_t(key.Length));
 }
 
 // The distinct texts of a list, found through a hash table that grows with
@@ -497,7 +481,7 @@ int CompareTexts(QByteArrayView a, QByteArrayView b)
     for (qsizetype i = 0; i < length; ++i) {
         if (x[i] == y[i]) // most bytes match as they are
             continue;
-        const int difference = FoldAsciiLower(uchar(x[i])) - FoldAsciiLower(uchar(y[i]));
+        const int difference = uchar(FoldAsciiToUpper(x[i])) - uchar(FoldAsciiToUpper(y[i]));
         if (difference != 0)
             return difference;
     }

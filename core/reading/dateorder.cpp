@@ -29,7 +29,7 @@ QString DateOrderText(TDateOrder order)
 }
 
 TDateOrder ReadInDateOrder(const TRegionalSettings &settings, TDateOrderChoice choice,
-                           const TIndexReader &read)
+                           const TWholeIndexRead &read)
 {
     const TDateOrder own = settings.ReadDateOrder();
     switch (choice) {

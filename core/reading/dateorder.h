@@ -17,7 +17,7 @@ QString DateOrderText(TDateOrder order);
 
 // Reads the whole index under the given settings; throws TError when an
 // entry fails. Each call reads it again from its start.
-using TIndexReader = std::function<void(const TRegionalSettings &settings)>;
+using TWholeIndexRead = std::function<void(const TRegionalSettings &settings)>;
 
 // Reads the index in the order the choice names and returns the order used.
 // Automatic: first in the settings' own order; only after a date-time
@@ -27,4 +27,4 @@ using TIndexReader = std::function<void(const TRegionalSettings &settings)>;
 // the settings' own order, and its error goes to the caller as if no other
 // order had been tried. Every other failure goes to the caller at once.
 TDateOrder ReadInDateOrder(const TRegionalSettings &settings, TDateOrderChoice choice,
-                           const TIndexReader &read);
+                           const TWholeIndexRead &read);

@@ -1,8 +1,9 @@
 #include "core/reading/indexreader.h"
 
-#include "core/reading/conversions.h"
 #include "core/errors.h"
+#include "core/fast/trimming.h"
 #include "core/model/navisionobject.h"
+#include "core/reading/conversions.h"
 
 #include <QCoreApplication>
 

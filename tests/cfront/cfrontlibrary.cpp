@@ -40,7 +40,7 @@ TCFrontLibrary::TCFrontLibrary(const QString &path) : Library(path)
     } catch (const TError &error) {
         LoadError = error.message();
     }
-    if (LoadError.isEmpty() && !LicenceStatus)
+    if (LoadError.isEmpty() && !LicenseStatus)
         LoadError = QStringLiteral("cfront_LicenceStatus is missing");
 }
 
@@ -83,13 +83,13 @@ bool TCFrontSession::SetLicenceFile(const QString &path)
 
 int32_t TCFrontSession::State() const
 {
-    return Api.LicenceStatus(CF_LICENCE_STATE, nullptr, 0);
+    return Api.LicenseStatus(CF_LICENCE_STATE, nullptr, 0);
 }
 
 QByteArray TCFrontSession::StatusText(int32_t item) const
 {
     char buffer[1024];
-    const int32_t length = Api.LicenceStatus(item, buffer, sizeof buffer);
+    const int32_t length = Api.LicenseStatus(item, buffer, sizeof buffer);
     CHECK_STEP(length >= 0 && length < int32_t(sizeof buffer));
     CHECK_STEP(buffer[std::max(0, std::min(length, 1023))] == '\0');
     return QByteArray(buffer, std::max(0, std::min(length, 1023)));

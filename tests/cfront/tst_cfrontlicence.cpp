@@ -903,13 +903,13 @@ void TestCFrontLicence::licenceReport()
     // Buffers: the full length is answered, the text cut to fit with its NUL.
     char buffer[8];
     std::memset(buffer, 'x', sizeof buffer);
-    QCOMPARE(Library->LicenceStatus(CF_LICENCE_FILE, buffer, 5), int32_t(first.toUtf8().size()));
+    QCOMPARE(Library->LicenseStatus(CF_LICENCE_FILE, buffer, 5), int32_t(first.toUtf8().size()));
     QCOMPARE(QByteArray(buffer, 6), first.toUtf8().left(4) + '\0' + 'x');
-    QCOMPARE(Library->LicenceStatus(CF_LICENCE_FILE, nullptr, 0), int32_t(first.toUtf8().size()));
-    QCOMPARE(Library->LicenceStatus(CF_LICENCE_FILE, buffer, 0), int32_t(first.toUtf8().size()));
+    QCOMPARE(Library->LicenseStatus(CF_LICENCE_FILE, nullptr, 0), int32_t(first.toUtf8().size()));
+    QCOMPARE(Library->LicenseStatus(CF_LICENCE_FILE, buffer, 0), int32_t(first.toUtf8().size()));
     QCOMPARE(buffer[0], first.toUtf8().at(0));
-    QCOMPARE(Library->LicenceStatus(4, buffer, sizeof buffer), -1);
-    QCOMPARE(Library->LicenceStatus(-1, buffer, sizeof buffer), -1);
+    QCOMPARE(Library->LicenseStatus(4, buffer, sizeof buffer), -1);
+    QCOMPARE(Library->LicenseStatus(-1, buffer, sizeof buffer), -1);
 }
 
 // --- files a user may pick as a licence ----------------------------------
@@ -1009,7 +1009,7 @@ void TestCFrontLicence::hostileFilesThroughTheProgram()
         shown << reader.GetInfoLine(i);
     QCOMPARE(shown, lines);
     QCOMPARE(int(reader.GetPermissions(objectType, number)), flags);
-    QCOMPARE(reader.ActiveLicence().FileName,
+    QCOMPARE(reader.ActiveLicense().FileName,
              QFileInfo(cause.isEmpty() ? path : Folder.filePath("good.flf")).absoluteFilePath());
 }
 

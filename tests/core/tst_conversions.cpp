@@ -1,5 +1,6 @@
 // The number and date-time conversions of index fields, the display of a
 // date-time, and the regional settings taken from a locale.
+#include "core/fast/trimming.h"
 #include "core/reading/codepage.h"
 #include "core/reading/conversions.h"
 #include "core/reading/datetimetext.h"

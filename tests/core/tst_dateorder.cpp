@@ -83,6 +83,8 @@ private slots:
     void hiddenObjectsAreReadOnce();
     void showsAndExportsTheUsersWay();
     void clearForgetsTheOrder();
+    void borrowingModelStartsWithTheUsersOrder_data();
+    void borrowingModelStartsWithTheUsersOrder();
     void entryErrorsSayWhere_data();
     void entryErrorsSayWhere();
     void messagesShowControlBytes_data();
@@ -302,6 +304,36 @@ void TestDateOrder::clearForgetsTheOrder()
     fixture.Model.Clear();
     QCOMPARE(fixture.Model.DateOrderUsed(), TDateOrder::DMY);
     QCOMPARE(fixture.Model.DateOrderChoice(), TDateOrderChoice::Automatic);
+}
+
+void TestDateOrder::borrowingModelStartsWithTheUsersOrder_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<TDateOrder>("order");
+    QTest::newRow("month first") << "en_US" << TDateOrder::MDY;
+    QTest::newRow("day first") << "en_GB" << TDateOrder::DMY;
+    QTest::newRow("year first") << "sv_SE" << TDateOrder::YMD;
+}
+
+// A second model, as the comparison makes, borrows the first one's licence
+// reader: before it reads a file it reports the user's order, as the first
+// one does, and reads in the order it found.
+void TestDateOrder::borrowingModelStartsWithTheUsersOrder()
+{
+    QFETCH(QString, locale);
+    QFETCH(TDateOrder, order);
+    TModelFixture fixture(LocaleSettings(locale));
+    TNavisionBinaryFile borrowing(fixture.Model.LicenseFile(), LocaleSettings(locale));
+    QCOMPARE(fixture.Model.DateOrderUsed(), order);
+    QCOMPARE(borrowing.DateOrderUsed(), order);
+
+    QBuffer buffer;
+    buffer.setData(IndexOf(MonthFirst));
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    borrowing.LoadFromStream(buffer);
+    QCOMPARE(borrowing.DateOrderUsed(), TDateOrder::MDY);
+    borrowing.Clear();
+    QCOMPARE(borrowing.DateOrderUsed(), order);
 }
 
 void TestDateOrder::entryErrorsSayWhere_data()

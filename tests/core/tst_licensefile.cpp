@@ -139,7 +139,7 @@ void TestLicenseFile::changeLicenseFile()
     // the library knows nothing of leaves what the library reports.
     licence.ChangeLicenseFile("/licences/unknown.flf");
     QCOMPARE(licence.GetInfoLineCount(), 0);
-    QCOMPARE(licence.ActiveLicence().State, TActiveLicence::TState::Unknown);
+    QCOMPARE(licence.ActiveLicense().State, TActiveLicense::TState::Unknown);
 }
 
 // With the licence report, a file the library refuses raises the cause and
@@ -165,10 +165,10 @@ void TestLicenseFile::refusedLicenseFile()
     TFakeCFront library;
     library.Licences["/licences/good.flf"] = {QByteArray("Good\0", 5)};
     TNavisionLicenseFile licence(library.EntryPointsWithReport());
-    QCOMPARE(licence.ActiveLicence().State, TActiveLicence::TState::None);
+    QCOMPARE(licence.ActiveLicense().State, TActiveLicense::TState::None);
     licence.ChangeLicenseFile("/licences/good.flf");
-    QCOMPARE(licence.ActiveLicence().State, TActiveLicence::TState::Loaded);
-    QCOMPARE(licence.ActiveLicence().FileName, QStringLiteral("/licences/good.flf"));
+    QCOMPARE(licence.ActiveLicense().State, TActiveLicense::TState::Loaded);
+    QCOMPARE(licence.ActiveLicense().FileName, QStringLiteral("/licences/good.flf"));
 
     library.LastError = cause;
     library.Calls.clear();
@@ -183,7 +183,7 @@ void TestLicenseFile::refusedLicenseFile()
     QCOMPARE(library.Calls, QStringList{"89 /licences/bad.flf"});
     QCOMPARE(licence.GetInfoLineCount(), 1);
     QCOMPARE(licence.GetInfoLine(0), QByteArray("Good"));
-    QCOMPARE(licence.ActiveLicence().FileName, QStringLiteral("/licences/good.flf"));
+    QCOMPARE(licence.ActiveLicense().FileName, QStringLiteral("/licences/good.flf"));
 }
 
 void TestLicenseFile::infoLineOutOfBounds()

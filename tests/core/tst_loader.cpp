@@ -57,6 +57,8 @@ private slots:
     void conversionErrorKeepsEarlierObjects();
     void hidesSystemObjectsWhileReading();
     void hideAndShowAfterReading();
+    void addObjectTakesOnlyNewKeys_data();
+    void addObjectTakesOnlyNewKeys();
     void looksUpEveryObjectOnce();
     void refreshesVisiblePermissionsOnly();
     void getObjectOutOfBounds_data();
@@ -331,6 +333,40 @@ void TestLoader::hideAndShowAfterReading()
     auto visible = std::make_unique<TNavisionObject>(Table("-1", "a"), UsSettings());
     fixture.Model.SetHideSystemObjects(false);
     QVERIFY(!fixture.Model.AddObject(visible));
+}
+
+void TestLoader::addObjectTakesOnlyNewKeys_data()
+{
+    QTest::addColumn<QByteArrayList>("added");
+    QTest::addColumn<QList<bool>>("taken");
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("new ID") << QByteArrayList{Table("2")} << QList<bool>{true}
+                            << QStringList{"Table 1 Demo", "Table 2 Demo"};
+    QTest::newRow("same key, other case")
+        << QByteArrayList{Table("1", "DEMO")} << QList<bool>{false} << QStringList{"Table 1 Demo"};
+    QTest::newRow("same ID and name, other type")
+        << QByteArrayList{Entry("Codeunit  ", "1", "Demo")} << QList<bool>{true}
+        << QStringList{"Table 1 Demo", "Codeunit 1 Demo"};
+    QTest::newRow("an added key, again")
+        << QByteArrayList{Table("3", "x"), Table("3", "X"), Table("4", "x")}
+        << QList<bool>{true, false, true} << QStringList{"Table 1 Demo", "Table 3 x", "Table 4 x"};
+}
+
+// An object is taken only when its key, ignoring case, isn't listed, the
+// keys added before it included; one not taken stays the caller's.
+void TestLoader::addObjectTakesOnlyNewKeys()
+{
+    QFETCH(QByteArrayList, added);
+    QFETCH(QList<bool>, taken);
+    QFETCH(QStringList, keys);
+    TModelFixture fixture;
+    fixture.Load(Table("1") + End);
+    for (qsizetype i = 0; i < added.size(); ++i) {
+        auto object = std::make_unique<TNavisionObject>(added[i], UsSettings());
+        QCOMPARE(fixture.Model.AddObject(object), taken[i]);
+        QCOMPARE(object == nullptr, taken[i]);
+    }
+    QCOMPARE(fixture.VisibleKeys(), keys);
 }
 
 void TestLoader::looksUpEveryObjectOnce()

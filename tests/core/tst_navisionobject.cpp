@@ -1,6 +1,7 @@
 // Building an object from its index entry, and the texts derived from it.
 #include "core/reading/codepage.h"
 #include "core/reading/conversions.h"
+#include "core/reading/entryconverter.h"
 #include "entries.h"
 #include "core/errors.h"
 #include "core/model/navisionobject.h"
@@ -403,11 +404,12 @@ void TestNavisionObject::keyAndListLine()
 void TestNavisionObject::versionListsShareOnePool()
 {
     TTextPool pool;
+    const TEntryConverter converter(UsSettings(), &pool);
     TEntryFields fields;
     fields.VersionList = "NAVW17.00";
-    const TNavisionObject first(Entry(fields), UsSettings(), &pool);
+    const TNavisionObject first(Entry(fields), converter);
     fields.ID = "2";
-    const TNavisionObject second(Entry(fields), UsSettings(), &pool);
+    const TNavisionObject second(Entry(fields), converter);
     QCOMPARE(second.VersionList(), QByteArray("NAVW17.00"));
     QCOMPARE(second.VersionList().constData(), first.VersionList().constData());
 

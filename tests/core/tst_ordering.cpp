@@ -135,7 +135,7 @@ void ReferenceQuickSort(TObjectList &list, int left, int right)
             --j;
         if (i <= j) {
             if (i != j)
-                list.Exchange(i, j);
+                std::swap(list.Object(i), list.Object(j));
             if (pivot == i)
                 pivot = j;
             else if (pivot == j)

@@ -75,7 +75,7 @@ void TTranslationTest::germanTranslatesCaptionsAndMessages()
 
     // The status bar's licence section.
     TLicenseStatus status;
-    status.Show({TActiveLicence::TState::None, {}, {}});
+    status.Show({TActiveLicense::TState::None, {}, {}});
     QCOMPARE(status.Text(), QStringLiteral("Keine Lizenz"));
 
     // Qt's own texts, as its standard dialogs show them.

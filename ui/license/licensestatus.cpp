@@ -23,36 +23,36 @@ TLicenseStatus::TLicenseStatus(QWidget *parent)
     lblIcon->hide();
 }
 
-void TLicenseStatus::Show(const TActiveLicence &active, const QString &failedFile,
+void TLicenseStatus::Show(const TActiveLicense &active, const QString &failedFile,
                           const QString &failure)
 {
     const QString name = QFileInfo(active.FileName).fileName();
     QString text, tip;
     Warning = false;
     switch (active.State) {
-    case TActiveLicence::TState::None:
+    case TActiveLicense::TState::None:
         text = tr("No licence");
         tip = tr("No licence is active: no object is granted any permission. "
                  "Load one with Tools, License File...");
         break;
-    case TActiveLicence::TState::Loaded:
+    case TActiveLicense::TState::Loaded:
         text = tr("Licence: %1").arg(name);
         tip = active.FileName;
         break;
-    case TActiveLicence::TState::InformationOnly:
+    case TActiveLicense::TState::InformationOnly:
         text = tr("Licence: %1 (information only)").arg(name);
         tip = tr("%1\nWritten by the ERP: its text is shown, its permissions can't be read here, "
                  "so no object is granted any.")
                   .arg(active.FileName);
         break;
-    case TActiveLicence::TState::Broken:
+    case TActiveLicense::TState::Broken:
         text = tr("Licence %1 can't be used").arg(name.isEmpty() ? tr("file") : name);
         tip = active.FileName.isEmpty()
                   ? active.Problem
                   : tr("Cannot load licence file \"%1\". %2").arg(active.FileName, active.Problem);
         Warning = true;
         break;
-    case TActiveLicence::TState::Unknown:
+    case TActiveLicense::TState::Unknown:
         text = tr("Licence not reported");
         tip = tr("The database access library doesn't tell which licence is active.");
         break;
@@ -82,18 +82,18 @@ bool TLicenseStatus::IsWarning() const
     return Warning;
 }
 
-QString TLicenseStatus::FileCaption(const TActiveLicence &active)
+QString TLicenseStatus::FileCaption(const TActiveLicense &active)
 {
     switch (active.State) {
-    case TActiveLicence::TState::None:
+    case TActiveLicense::TState::None:
         return tr("No licence file is active.");
-    case TActiveLicence::TState::Unknown:
+    case TActiveLicense::TState::Unknown:
         return tr("The database access library doesn't tell which licence file is active.");
-    case TActiveLicence::TState::InformationOnly:
+    case TActiveLicense::TState::InformationOnly:
         return tr("%1 (information only)").arg(active.FileName);
-    case TActiveLicence::TState::Broken:
+    case TActiveLicense::TState::Broken:
         return tr("%1 (can't be used)").arg(active.FileName);
-    case TActiveLicence::TState::Loaded:
+    case TActiveLicense::TState::Loaded:
         break;
     }
     return active.FileName;

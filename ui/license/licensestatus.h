@@ -19,7 +19,7 @@ public:
     // (named on the command line or remembered from the last run) is added
     // as a warning, with the failure in the tip, until the next Show
     // without one.
-    void Show(const TActiveLicence &active, const QString &failedFile = QString(),
+    void Show(const TActiveLicense &active, const QString &failedFile = QString(),
               const QString &failure = QString());
 
     QString Text() const;
@@ -28,7 +28,7 @@ public:
 
     // The active licence's file for the licence window: its full path, or
     // what stands in for it.
-    static QString FileCaption(const TActiveLicence &active);
+    static QString FileCaption(const TActiveLicense &active);
 
 private:
     QLabel *lblIcon;

@@ -129,7 +129,7 @@ void TfrmLicense::RefreshInformation()
 void TfrmLicense::ShowActiveFile()
 {
     const QString caption =
-        LicenseFile ? TLicenseStatus::FileCaption(LicenseFile->ActiveLicence()) : QString();
+        LicenseFile ? TLicenseStatus::FileCaption(LicenseFile->ActiveLicense()) : QString();
     lblFileName->setText(
         lblFileName->fontMetrics().elidedText(caption, Qt::ElideMiddle, lblFileName->width()));
     lblFileName->setToolTip(caption);

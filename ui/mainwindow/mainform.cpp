@@ -265,7 +265,7 @@ void TfrmMain::UpdateStatus()
 
 void TfrmMain::UpdateLicenseStatus()
 {
-    LicenseStatus->Show(FBinaryFile->LicenseFile().ActiveLicence(), StartLicense.File,
+    LicenseStatus->Show(FBinaryFile->LicenseFile().ActiveLicense(), StartLicense.File,
                         StartLicense.Failure);
 }
 

@@ -1,20 +1,13 @@
 #include "ui/objectlist/keysearch.h"
 
-namespace {
-
-char FoldAsciiUpper(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-} // namespace
+#include "core/fast/asciicase.h"
 
 bool KeyStartsWith(QByteArrayView key, const QByteArray &typed)
 {
     if (key.size() < typed.size())
         return false;
     for (qsizetype i = 0; i < typed.size(); ++i) {
-        if (FoldAsciiUpper(key[i]) != FoldAsciiUpper(typed[i]))
+        if (FoldAsciiToUpper(key[i]) != FoldAsciiToUpper(typed[i]))
             return false;
     }
     return true;

@@ -8,4 +8,4 @@
 #include <QString>
 
 // Empty when the licence needs no note.
-QString StartLicenceNote(const TActiveLicence &active);
+QString StartLicenseNote(const TActiveLicense &active);

@@ -1,24 +1,24 @@
-#include "licencenote.h"
+#include "licensenote.h"
 
-QString StartLicenceNote(const TActiveLicence &active)
+QString StartLicenseNote(const TActiveLicense &active)
 {
     switch (active.State) {
-    case TActiveLicence::TState::None:
+    case TActiveLicense::TState::None:
         return QStringLiteral("quintarel-cli: note: no licence is active, so no object has "
                               "permissions; name one with --license FILE");
-    case TActiveLicence::TState::Broken:
+    case TActiveLicense::TState::Broken:
         return QStringLiteral("quintarel-cli: note: the licence read at start can't be used, so no "
                               "object has permissions: %1")
             .arg(active.FileName.isEmpty() ? active.Problem
                                            : QStringLiteral("Cannot load licence file \"%1\". %2")
                                                  .arg(active.FileName, active.Problem));
-    case TActiveLicence::TState::InformationOnly:
+    case TActiveLicense::TState::InformationOnly:
         return QStringLiteral(
                    "quintarel-cli: note: the licence read at start, \"%1\", was written "
                    "by the ERP: its permissions can't be read here, so no object has any")
             .arg(active.FileName);
-    case TActiveLicence::TState::Loaded:
-    case TActiveLicence::TState::Unknown:
+    case TActiveLicense::TState::Loaded:
+    case TActiveLicense::TState::Unknown:
         break;
     }
     return QString();
