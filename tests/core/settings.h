@@ -24,6 +24,16 @@ inline TRegionalSettings UsSettings(int currentYear = 2026)
     return s;
 }
 
+// Month first as in the United States, but two-digit days and months and a
+// 24-hour clock: the settings the window tests run under.
+inline TRegionalSettings UsTwentyFourHourSettings(int currentYear = 2026)
+{
+    TRegionalSettings s = UsSettings(currentYear);
+    s.ShortDateFormat = QStringLiteral("MM/dd/yy");
+    s.LongTimeFormat = QStringLiteral("HH:mm:ss");
+    return s;
+}
+
 // Day first, "." and ":", 24 hours: as in Germany or Norway.
 inline TRegionalSettings DottedSettings(int currentYear = 2026)
 {

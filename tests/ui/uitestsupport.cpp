@@ -1,5 +1,7 @@
 #include "uitestsupport.h"
 
+#include "settings.h"
+
 #include "core/cfront/cfront.h"
 #include "core/model/ordering.h"
 
@@ -112,13 +114,7 @@ TDialogRecorder::~TDialogRecorder()
 
 TRegionalSettings TestSettings()
 {
-    TRegionalSettings settings;
-    settings.ShortDateFormat = QStringLiteral("MM/dd/yy");
-    settings.LongTimeFormat = QStringLiteral("HH:mm:ss");
-    settings.DateSeparator = u'/';
-    settings.TimeSeparator = u':';
-    settings.ThousandSeparator = QStringLiteral(",");
-    return settings;
+    return UsTwentyFourHourSettings();
 }
 
 void IsolateSettings()
