@@ -1,5 +1,6 @@
 // quintarel-cli end to end on the demo samples.
 #include "core/reading/codepage.h"
+#include "plainorder.h"
 #include "programrun.h"
 
 #include <QDate>
@@ -20,28 +21,11 @@ QByteArray Column(const QByteArray &line, int column)
     return line.split('\t').value(column);
 }
 
-// The order rules written out plainly, for two listed lines, apart from the
-// program's own comparison.
-int PlainIntegers(qint64 a, qint64 b)
+// Listed texts (UTF-8) compared as the model compares them, in code page 850.
+int PlainListedTexts(const QByteArray &listedA, const QByteArray &listedB)
 {
-    return a < b ? -1 : (a > b ? 1 : 0);
-}
-
-// Byte by byte in code page 850, a to z folded to upper case, unsigned; then
-// the shorter first.
-int PlainTexts(const QByteArray &listedA, const QByteArray &listedB)
-{
-    const QByteArray a = EncodeText(QString::fromUtf8(listedA));
-    const QByteArray b = EncodeText(QString::fromUtf8(listedB));
-    const auto folded = [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte >= 'a' && byte <= 'z' ? byte - 0x20 : int(byte);
-    };
-    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i) {
-        if (folded(a[i]) != folded(b[i]))
-            return folded(a[i]) - folded(b[i]);
-    }
-    return PlainIntegers(a.size(), b.size());
+    return PlainTexts(EncodeText(QString::fromUtf8(listedA)),
+                      EncodeText(QString::fromUtf8(listedB)));
 }
 
 // The number of the listed type name: types the ERP reader doesn't know
@@ -88,7 +72,7 @@ int PlainOrder(const QByteArray &a, const QByteArray &b, int key, bool descendin
         order = id ? id : type;
         break;
     case 2:
-        order = PlainTexts(Column(a, 2), Column(b, 2));
+        order = PlainListedTexts(Column(a, 2), Column(b, 2));
         order = order ? order : type;
         break;
     default:
@@ -97,7 +81,7 @@ int PlainOrder(const QByteArray &a, const QByteArray &b, int key, bool descendin
         else if (key == 4)
             order = PlainIntegers(Column(a, 4).toInt(), Column(b, 4).toInt());
         else
-            order = PlainTexts(Column(a, key), Column(b, key));
+            order = PlainListedTexts(Column(a, key), Column(b, key));
         order = order ? order : (type ? type : id);
         break;
     }

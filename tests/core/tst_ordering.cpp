@@ -3,6 +3,7 @@
 #include "core/reading/conversions.h"
 #include "entries.h"
 #include "modelfixture.h"
+#include "plainorder.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -29,27 +30,6 @@ QByteArray Object(const QByteArray &tag, const QByteArray &id, const QByteArray 
 
 const QByteArray Table("Table     "), Form("Form      "), Codeunit("Codeunit  "),
     Page("Page      "), MenuSuite("MenuSuite ");
-
-// The order rules written out plainly, apart from the model's comparison, so
-// that the tests check the model against the rules rather than against itself.
-int PlainIntegers(qint64 a, qint64 b)
-{
-    return a < b ? -1 : (a > b ? 1 : 0);
-}
-
-// Byte by byte, a to z folded to upper case, unsigned; then the shorter first.
-int PlainTexts(QByteArrayView a, QByteArrayView b)
-{
-    const auto folded = [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte >= 'a' && byte <= 'z' ? byte - 0x20 : int(byte);
-    };
-    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i) {
-        if (folded(a[i]) != folded(b[i]))
-            return folded(a[i]) - folded(b[i]);
-    }
-    return PlainIntegers(a.size(), b.size());
-}
 
 // Equal when less than a millisecond apart.
 int PlainDateTimes(double a, double b)
