@@ -1,6 +1,7 @@
 #include "core/model/licensefile.h"
 
 #include "core/errors.h"
+#include "core/filenames.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -71,7 +72,7 @@ void TNavisionLicenseFile::ReadInformation()
 
 void TNavisionLicenseFile::ChangeLicenseFile(const QString &fileName)
 {
-    const int32_t loaded = Library.SetLicenseFile(QFile::encodeName(fileName).constData());
+    const int32_t loaded = Library.SetLicenseFile(EncodeFileName(fileName).constData());
     // Only a library that reports on its licence gives ordinal 89's result a
     // meaning (0: the file can't be used and nothing changed).
     if (Library.LicenseStatus && loaded == 0) {
@@ -120,7 +121,7 @@ TActiveLicense TNavisionLicenseFile::ActiveLicense() const
     default:
         return active;
     }
-    active.FileName = QFile::decodeName(StatusText(CF_LICENCE_FILE));
+    active.FileName = DecodeFileName(StatusText(CF_LICENCE_FILE));
     active.Problem = QString::fromUtf8(StatusText(CF_LICENCE_PROBLEM));
     return active;
 }
