@@ -1,5 +1,10 @@
 #include "core/filenames.h"
 
+#include <QDir>
+
+#include <cerrno>
+#include <unistd.h>
+
 namespace {
 
 constexpr char16_t EscapeBase = 0xDC00; // U+DC80..U+DCFF stand for the bytes 0x80..0xFF
@@ -94,4 +99,19 @@ QString FileNameForDisplay(const QString &name)
             text += c;
     }
     return text;
+}
+
+QString AbsoluteFileName(const QString &name)
+{
+    if (name.startsWith(u'/'))
+        return QDir::cleanPath(name);
+    // The current folder's own bytes, which QDir::currentPath may not keep.
+    QByteArray folder(4096, '\0');
+    while (!::getcwd(folder.data(), size_t(folder.size()))) {
+        if (errno != ERANGE)
+            return QDir::cleanPath(QDir::currentPath() + u'/' + name);
+        folder.resize(folder.size() * 2);
+    }
+    folder.truncate(qstrlen(folder.constData()));
+    return QDir::cleanPath(DecodeFileName(folder) + u'/' + name);
 }

@@ -14,3 +14,6 @@ QString DecodeFileName(QByteArrayView bytes);
 QByteArray EncodeFileName(const QString &name);
 // The name for a message: each undecodable byte written visibly as \xNN.
 QString FileNameForDisplay(const QString &name);
+// The name made absolute against the current folder, without asking the
+// file system (so the undecodable bytes stay): "a/../b.fob" gives "/cwd/b.fob".
+QString AbsoluteFileName(const QString &name);

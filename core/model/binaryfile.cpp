@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -50,7 +49,7 @@ struct TWriteError : TError {
 
 QString FullPath(const QString &fileName)
 {
-    return QFileInfo(fileName).absoluteFilePath();
+    return AbsoluteFileName(fileName);
 }
 
 TError OpenError(const QString &fileName, const QString &cause)
@@ -378,7 +377,9 @@ void TNavisionBinaryFile::WriteReplacing(const QString &path, bool exists,
 {
     // The system's own cause when the file or its folder refuses the writing.
     const QByteArray name = EncodeFileName(path);
-    const QByteArray folder = EncodeFileName(QFileInfo(FullPath(path)).absolutePath());
+    const QString fullPath = FullPath(path);
+    const QByteArray folder =
+        EncodeFileName(fullPath.left(std::max<qsizetype>(1, fullPath.lastIndexOf(u'/'))));
     if (exists ? ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0
                : ::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0)
         throw CreateError(path, SystemMessage(errno));

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -81,7 +80,7 @@ void TNavisionLicenseFile::ChangeLicenseFile(const QString &fileName)
             cause.chop(1);
         throw TError(QCoreApplication::translate("TNavisionLicenseFile",
                                                  "Cannot load licence file \"%1\". %2")
-                         .arg(QFileInfo(fileName).absoluteFilePath(), cause));
+                         .arg(AbsoluteFileName(fileName), cause));
     }
     ReadInformation();
 }
