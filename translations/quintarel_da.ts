@@ -143,6 +143,18 @@
         <source>Clear the filter and close the bar (Esc)</source>
         <translation>Ryd filteret og luk linjen (Esc)</translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Object type</source>
+        <translation>Objekttype</translation>
+    </message>
+    <message>
+        <source>Close Filter</source>
+        <translation>Luk filter</translation>
+    </message>
 </context>
 <context>
     <name>TLicenseStatus</name>
@@ -389,6 +401,14 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Filen »%1« kan ikke skrives. %2</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Forskelle</translation>
+    </message>
+    <message>
+        <source>What the new file adds, removes and changes against the old one</source>
+        <translation>Hvad den nye fil tilføjer, fjerner og ændrer i forhold til den gamle</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>
@@ -415,6 +435,10 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
     <message>
         <source>All Files (*)</source>
         <translation>Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>License Information</source>
+        <translation>Licensoplysninger</translation>
     </message>
 </context>
 <context>
@@ -590,6 +614,14 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
     <message>
         <source>&amp;Reload</source>
         <translation>&amp;Genindlæs</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objekter</translation>
+    </message>
+    <message>
+        <source>The objects of the open file; typing the start of a type, ID or name goes to the first object it matches</source>
+        <translation>Objekterne i den åbne fil; når du skriver begyndelsen af en type, et id eller et navn, går markøren til det første objekt, der passer</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,18 @@
         <source>Clear the filter and close the bar (Esc)</source>
         <translation>Filter leeren und Leiste schließen (Esc)</translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Object type</source>
+        <translation>Objekttyp</translation>
+    </message>
+    <message>
+        <source>Close Filter</source>
+        <translation>Filter schließen</translation>
+    </message>
 </context>
 <context>
     <name>TLicenseStatus</name>
@@ -389,6 +401,14 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>What the new file adds, removes and changes against the old one</source>
+        <translation>Was die neue Datei gegenüber der alten hinzufügt, entfernt und ändert</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>
@@ -415,6 +435,10 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>License Information</source>
+        <translation>Lizenzinformationen</translation>
     </message>
 </context>
 <context>
@@ -590,6 +614,14 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>Compare With</source>
         <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>The objects of the open file; typing the start of a type, ID or name goes to the first object it matches</source>
+        <translation>Die Objekte der geöffneten Datei; der Anfang eines Typs, einer ID oder eines Namens springt beim Tippen zum ersten passenden Objekt</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,18 @@
         <source>Clear the filter and close the bar (Esc)</source>
         <translation>Effacer le filtre et fermer la barre (Échap)</translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Object type</source>
+        <translation>Type d&apos;objet</translation>
+    </message>
+    <message>
+        <source>Close Filter</source>
+        <translation>Fermer le filtre</translation>
+    </message>
 </context>
 <context>
     <name>TLicenseStatus</name>
@@ -389,6 +401,14 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Différences</translation>
+    </message>
+    <message>
+        <source>What the new file adds, removes and changes against the old one</source>
+        <translation>Ce que le nouveau fichier ajoute, supprime et modifie par rapport à l&apos;ancien</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>
@@ -415,6 +435,10 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
     <message>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>License Information</source>
+        <translation>Informations de licence</translation>
     </message>
 </context>
 <context>
@@ -590,6 +614,14 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
     <message>
         <source>&amp;Reload</source>
         <translation>&amp;Recharger</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objets</translation>
+    </message>
+    <message>
+        <source>The objects of the open file; typing the start of a type, ID or name goes to the first object it matches</source>
+        <translation>Les objets du fichier ouvert ; taper le début d&apos;un type, d&apos;un ID ou d&apos;un nom mène au premier objet correspondant</translation>
     </message>
 </context>
 <context>

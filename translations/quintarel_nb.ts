@@ -143,6 +143,18 @@
         <source>Clear the filter and close the bar (Esc)</source>
         <translation>Tøm filteret og lukk linjen (Esc)</translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Object type</source>
+        <translation>Objekttype</translation>
+    </message>
+    <message>
+        <source>Close Filter</source>
+        <translation>Lukk filter</translation>
+    </message>
 </context>
 <context>
     <name>TLicenseStatus</name>
@@ -389,6 +401,14 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Filen «%1» kan ikke skrives. %2</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Forskjeller</translation>
+    </message>
+    <message>
+        <source>What the new file adds, removes and changes against the old one</source>
+        <translation>Hva den nye filen legger til, fjerner og endrer sammenlignet med den gamle</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>
@@ -415,6 +435,10 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
     <message>
         <source>All Files (*)</source>
         <translation>Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>License Information</source>
+        <translation>Lisensinformasjon</translation>
     </message>
 </context>
 <context>
@@ -590,6 +614,14 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
     <message>
         <source>&amp;Reload</source>
         <translation>Last &amp;inn på nytt</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objekter</translation>
+    </message>
+    <message>
+        <source>The objects of the open file; typing the start of a type, ID or name goes to the first object it matches</source>
+        <translation>Objektene i den åpne filen; skriv begynnelsen av en type, en ID eller et navn for å gå til det første objektet som passer</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,18 @@
         <source>Clear the filter and close the bar (Esc)</source>
         <translation>Filter wissen en de balk sluiten (Esc)</translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Object type</source>
+        <translation>Objecttype</translation>
+    </message>
+    <message>
+        <source>Close Filter</source>
+        <translation>Filter sluiten</translation>
+    </message>
 </context>
 <context>
     <name>TLicenseStatus</name>
@@ -389,6 +401,14 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Het bestand &quot;%1&quot; kan niet worden geschreven. %2</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Verschillen</translation>
+    </message>
+    <message>
+        <source>What the new file adds, removes and changes against the old one</source>
+        <translation>Wat het nieuwe bestand toevoegt, verwijdert en wijzigt ten opzichte van het oude</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>
@@ -415,6 +435,10 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
     <message>
         <source>All Files (*)</source>
         <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>License Information</source>
+        <translation>Licentiegegevens</translation>
     </message>
 </context>
 <context>
@@ -590,6 +614,14 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
     <message>
         <source>&amp;Reload</source>
         <translation>Opnieuw &amp;laden</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objecten</translation>
+    </message>
+    <message>
+        <source>The objects of the open file; typing the start of a type, ID or name goes to the first object it matches</source>
+        <translation>De objecten van het geopende bestand; typ het begin van een type, id of naam om naar het eerste passende object te gaan</translation>
     </message>
 </context>
 <context>

@@ -83,9 +83,12 @@ void TfrmCompare::SetUpWindow()
         label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
-    grid->addWidget(new QLabel(tr("Old file:"), files), 0, 0);
+    // Each path is read out under its caption.
+    lblOldFile->setAccessibleName(tr("Old file:"));
+    lblNewFile->setAccessibleName(tr("New file:"));
+    grid->addWidget(new QLabel(lblOldFile->accessibleName(), files), 0, 0);
     grid->addWidget(lblOldFile, 0, 1);
-    grid->addWidget(new QLabel(tr("New file:"), files), 1, 0);
+    grid->addWidget(new QLabel(lblNewFile->accessibleName(), files), 1, 0);
     grid->addWidget(lblNewFile, 1, 1);
     grid->setColumnStretch(1, 1);
     chkShowUnchanged = new QCheckBox(tr("Show &unchanged objects"), files);
@@ -94,6 +97,9 @@ void TfrmCompare::SetUpWindow()
 
     lvwCompare = new TObjectListView(client);
     lvwCompare->setObjectName(QStringLiteral("lvwCompare"));
+    lvwCompare->setAccessibleName(tr("Differences"));
+    lvwCompare->setAccessibleDescription(
+        tr("What the new file adds, removes and changes against the old one"));
     FModel = new TComparisonModel(lvwCompare);
     FModel->SetFont(lvwCompare->font());
     SetUpListView(
