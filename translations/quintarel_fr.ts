@@ -418,7 +418,7 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
     </message>
     <message>
         <source>C&amp;hange...</source>
-        <translation>&amp;Modifier...</translation>
+        <translation>Mo&amp;difier...</translation>
     </message>
     <message>
         <source>&amp;Close</source>

@@ -181,7 +181,7 @@ int SaveWindows(const QString &folder, const QString &objectFile, const QString 
 int SaveFilteredWindow(const QString &folder, const QString &objectFile)
 {
     QDir().mkpath(folder);
-    const bool german = InstallTranslations();
+    const bool translated = InstallTranslations();
     SetApplicationTitle(UiStrings::ApplicationTitle());
     QApplication::setWindowIcon(ApplicationIcon());
     TfrmMain mainWindow(LoadCFront(), TRegionalSettings::FromSystem(), {objectFile},
@@ -191,8 +191,12 @@ int SaveFilteredWindow(const QString &folder, const QString &objectFile)
     mainWindow.lvwMain->setCurrentIndex(mainWindow.ListModel().index(1, 0));
     QApplication::setActiveWindow(&mainWindow);
     Settle();
+    // In a translation, the picture carries its language's code.
+    const QStringList languages = QLocale().uiLanguages();
     const QString name =
-        german ? QStringLiteral("mainwindow-de.png") : QStringLiteral("mainwindow-filter.png");
+        translated ? QStringLiteral("mainwindow-%1.png")
+                         .arg(QLocale::languageToCode(QLocale(languages.value(0)).language()))
+                   : QStringLiteral("mainwindow-filter.png");
     return Save(mainWindow.grab(), QDir(folder).filePath(name)) ? 0 : 1;
 }
 
