@@ -56,27 +56,27 @@
     </message>
     <message>
         <source>Old Date/Time</source>
-        <translation>Ancienne date/heure</translation>
+        <translation>Date/heure avant</translation>
     </message>
     <message>
         <source>New Date/Time</source>
-        <translation>Nouvelle date/heure</translation>
+        <translation>Date/heure après</translation>
     </message>
     <message>
         <source>Old Size</source>
-        <translation>Ancienne taille</translation>
+        <translation>Taille av.</translation>
     </message>
     <message>
         <source>New Size</source>
-        <translation>Nouvelle taille</translation>
+        <translation>Taille ap.</translation>
     </message>
     <message>
         <source>Old Version List</source>
-        <translation>Ancienne liste des versions</translation>
+        <translation>Versions avant</translation>
     </message>
     <message>
         <source>New Version List</source>
-        <translation>Nouvelle liste des versions</translation>
+        <translation>Versions après</translation>
     </message>
     <message>
         <source>License Permissions</source>

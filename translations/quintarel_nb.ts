@@ -56,19 +56,19 @@
     </message>
     <message>
         <source>Old Date/Time</source>
-        <translation>Gammel dato/klokkeslett</translation>
+        <translation>Dato/tid gml.</translation>
     </message>
     <message>
         <source>New Date/Time</source>
-        <translation>Ny dato/klokkeslett</translation>
+        <translation>Dato/tid ny</translation>
     </message>
     <message>
         <source>Old Size</source>
-        <translation>Gammel størrelse</translation>
+        <translation>Str. gml.</translation>
     </message>
     <message>
         <source>New Size</source>
-        <translation>Ny størrelse</translation>
+        <translation>Str. ny</translation>
     </message>
     <message>
         <source>Old Version List</source>

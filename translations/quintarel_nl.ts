@@ -64,11 +64,11 @@
     </message>
     <message>
         <source>Old Size</source>
-        <translation>Oude grootte</translation>
+        <translation>Gr. oud</translation>
     </message>
     <message>
         <source>New Size</source>
-        <translation>Nieuwe grootte</translation>
+        <translation>Gr. nieuw</translation>
     </message>
     <message>
         <source>Old Version List</source>

@@ -137,6 +137,7 @@ int SaveWindows(const QString &folder, const QString &objectFile, const QString 
     QDir().mkpath(folder);
     QDir out(folder);
 
+    InstallTranslations(); // English under the script's locale; LANGUAGE=xx to look at one
     SetApplicationTitle(UiStrings::ApplicationTitle());
     QApplication::setWindowIcon(ApplicationIcon());
     SetExecutableVersionInfo(QuintarelVersionResource());
