@@ -7,6 +7,7 @@
 #include "ui/common/errorbox.h"
 #include "ui/common/fonts.h"
 #include "ui/common/imagelists.h"
+#include "ui/common/pathnames.h"
 #include "ui/common/uistrings.h"
 #include "ui/compare/comparemodel.h"
 #include "ui/mainwindow/simplestatusbar.h"
@@ -36,7 +37,7 @@ QString LiteralCaption(QString text)
 
 QString FullPath(const QString &fileName)
 {
-    return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(fileName).absoluteFilePath()));
 }
 
 } // namespace
@@ -169,10 +170,9 @@ void TfrmCompare::Compare(const QString &oldFileName, const QString &newFileName
 
     lblOldFile->setText(FullPath(oldFileName));
     lblNewFile->setText(FullPath(newFileName));
-    setWindowTitle(
-        LiteralCaption(tr("%1 \u2192 %2 - %3")
-                           .arg(QFileInfo(oldFileName).fileName(),
-                                QFileInfo(newFileName).fileName(), UiStrings::ApplicationTitle())));
+    setWindowTitle(LiteralCaption(tr("%1 \u2192 %2 - %3")
+                                      .arg(ShortPathName(oldFileName), ShortPathName(newFileName),
+                                           UiStrings::ApplicationTitle())));
     UpdateStatus();
 }
 
