@@ -17,10 +17,40 @@ TCommandLine::TCommandLine(const QString &program, const QString &version,
     FParser.addOption(FVersionOption);
 }
 
+namespace {
+
+// The first word of the command line (before --) that gave an unknown
+// option name: Qt names each letter of "-dash.fob" on its own.
+QString UnknownOptionWord(const QStringList &arguments, const QStringList &unknownNames)
+{
+    for (const QString &word : arguments.mid(1)) {
+        if (word == u"--")
+            break;
+        if (word.startsWith(u"--")) {
+            if (unknownNames.contains(word.mid(2).section(u'=', 0, 0)))
+                return word;
+        } else if (word.startsWith(u'-') && word.size() > 1) {
+            for (const QChar letter : word.mid(1)) {
+                if (unknownNames.contains(QString(letter)))
+                    return word;
+            }
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
 std::optional<TCommandLineExit> TCommandLine::Parse(const QStringList &arguments)
 {
-    if (!FParser.parse(arguments))
+    if (!FParser.parse(arguments)) {
+        const QString word = UnknownOptionWord(arguments, FParser.unknownOptionNames());
+        if (word.size() > 2 && !word.startsWith(u"--"))
+            return Refuse(QStringLiteral("Unknown option \"%1\"; put -- before file names that "
+                                         "begin with - (%2 -- %1)")
+                              .arg(word, FProgram));
         return Refuse(FParser.errorText());
+    }
     // Help and version win over anything else on the line, as with most tools.
     if (FParser.isSet(FHelpOption))
         return TCommandLineExit{0, HelpText(), false};

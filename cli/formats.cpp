@@ -1,8 +1,10 @@
 #include "formats.h"
 
 #include "core/errors.h"
+#include "core/filenames.h"
 #include "core/reading/codepage.h"
 #include "core/reading/conversions.h"
+#include "core/reading/tabfields.h"
 #include "listing.h"
 
 #include <QJsonDocument>
@@ -27,6 +29,16 @@ QStringList Fields(const TNavisionObject &object, const QString &dateTime)
             DecodeText(object.GetPermissionText())};
 }
 
+// A TSV line of the fields, each field's TAB, CR and LF a blank.
+QByteArray TabLine(const QStringList &fields)
+{
+    QStringList line;
+    line.reserve(fields.size());
+    for (const QString &field : fields)
+        line << TabField(field);
+    return (line.join(u'\t') + u'\n').toUtf8();
+}
+
 class TTsvWriter : public TFormatWriter {
 public:
     TTsvWriter(const TListFormatOptions &options, const TRegionalSettings &settings, QIODevice &out)
@@ -42,67 +54,47 @@ public:
     {
         // The list's own line unless the dates are asked for in ISO 8601.
         if (Options.IsoDates) {
-            Add(file, (Fields(object, IsoDateTimeText(object)).join(u'\t') + u'\n').toUtf8());
+            Add(file, TabLine(Fields(object, IsoDateTimeText(object))));
             return;
         }
         if (Options.FileColumn)
-            Pending.append(file.toUtf8()).append('\t');
+            Pending.append(TabField(FileNameForDisplay(file)).toUtf8()).append('\t');
         Lines.Append(Pending, object);
-        if (Pending.size() >= BlockSize)
-            Flush();
+        FlushWhenFull();
     }
     void End() override { Flush(); }
 
 private:
-    // Lines gather into blocks: a million lines are written in a few hundred writes.
-    static constexpr qsizetype BlockSize = 1 << 16;
-
     void Add(const QString &file, const QByteArray &fields)
     {
         if (Options.FileColumn)
-            Pending.append(file.toUtf8()).append('\t');
-        Pending.append(fields);
-    }
-    void Flush()
-    {
-        Put(Pending);
-        Pending.resize(0);
+            Pending.append(TabField(FileNameForDisplay(file)).toUtf8()).append('\t');
+        Put(fields);
     }
 
     const TListLineWriter Lines;
-    QByteArray Pending;
 };
 
 class TCsvWriter : public TFormatWriter {
 public:
     using TFormatWriter::TFormatWriter;
-    void Begin() override { Put(Record(FieldNames, FileFieldName)); }
+    void Begin() override { Put(CsvRecord(FieldNames, FileFieldName)); }
     void Write(const QString &file, const TNavisionObject &object) override
     {
-        Put(Record(Fields(object, IsoDateTimeText(object)), file));
+        QStringList fields = Fields(object, IsoDateTimeText(object));
+        for (const int text : {NameField, VersionListField})
+            fields[text] = CsvText(fields[text], Options.Raw);
+        Put(CsvRecord(fields, CsvText(FileNameForDisplay(file), Options.Raw)));
     }
-    void End() override {}
+    void End() override { Flush(); }
 
 private:
-    // A field in double quotes when it holds a comma, a quote or a line
-    // break, its quotes doubled.
-    static QString Field(const QString &text)
+    // The positions of the texts that a spreadsheet could take for formulas.
+    static constexpr int NameField = 2, VersionListField = 5;
+
+    QByteArray CsvRecord(const QStringList &fields, const QString &file) const
     {
-        if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') &&
-            !text.contains(u'\n'))
-            return text;
-        QString quoted = text;
-        quoted.replace(u'"', QStringLiteral("\"\""));
-        return u'"' + quoted + u'"';
-    }
-    QByteArray Record(const QStringList &fields, const QString &file) const
-    {
-        QStringList record;
-        if (Options.FileColumn)
-            record << Field(file);
-        for (const QString &field : fields)
-            record << Field(field);
-        return (record.join(u',') + QStringLiteral("\r\n")).toUtf8();
+        return CsvLine(Options.FileColumn ? QStringList{file} + fields : fields);
     }
 };
 
@@ -123,12 +115,16 @@ public:
             {"size", object.Size()},
             {"versionList", DecodeText(object.VersionList())},
             {"permissions", DecodeText(object.GetPermissionText())},
-            {FileFieldName, file},
+            {FileFieldName, FileNameForDisplay(file)},
         };
         Put((First ? "\n  " : ",\n  ") + QJsonDocument(record).toJson(QJsonDocument::Compact));
         First = false;
     }
-    void End() override { Put(First ? "]\n" : "\n]\n"); }
+    void End() override
+    {
+        Put(First ? "]\n" : "\n]\n");
+        Flush();
+    }
 
 private:
     bool First = true;
@@ -145,6 +141,33 @@ std::optional<TListFormat> ListFormatFromName(const QString &name)
             return format;
     }
     return std::nullopt;
+}
+
+QString CsvText(const QString &text, bool raw)
+{
+    static const QString Formula = QStringLiteral("=+-@\t\r");
+    if (raw || text.isEmpty() || !Formula.contains(text.front()))
+        return text;
+    return u'\'' + text;
+}
+
+QByteArray CsvLine(const QStringList &fields)
+{
+    QStringList record;
+    record.reserve(fields.size());
+    for (const QString &text : fields) {
+        // In double quotes when it holds a comma, a quote or a line break,
+        // its quotes doubled.
+        if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') &&
+            !text.contains(u'\n')) {
+            record << text;
+            continue;
+        }
+        QString quoted = text;
+        quoted.replace(u'"', QStringLiteral("\"\""));
+        record << u'"' + quoted + u'"';
+    }
+    return (record.join(u',') + QStringLiteral("\r\n")).toUtf8();
 }
 
 QString IsoDateTimeText(const TNavisionObject &object)
@@ -172,6 +195,20 @@ std::unique_ptr<TFormatWriter> TFormatWriter::Create(const TListFormatOptions &o
 
 void TFormatWriter::Put(const QByteArray &bytes)
 {
-    if (Out.write(bytes) != bytes.size())
-        throw TError(QStringLiteral("Cannot write the list. %1").arg(Out.errorString()));
+    Pending.append(bytes);
+    FlushWhenFull();
+}
+
+void TFormatWriter::FlushWhenFull()
+{
+    if (Pending.size() >= BlockSize)
+        Flush();
+}
+
+void TFormatWriter::Flush()
+{
+    const qint64 written = Out.write(Pending);
+    Pending.resize(0);
+    if (written < 0)
+        throw TOutputError(CleanCause(Out.errorString()));
 }

@@ -23,3 +23,12 @@ QString StartLicenseNote(const TActiveLicense &active)
     }
     return QString();
 }
+
+QString NamedLicenseNote(const TActiveLicense &active)
+{
+    if (active.State != TActiveLicense::TState::InformationOnly)
+        return QString();
+    return QStringLiteral("quintarel-cli: note: the licence \"%1\" was written by the ERP: its "
+                          "permissions can't be read here, so no object has any")
+        .arg(active.FileName);
+}

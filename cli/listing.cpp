@@ -1,6 +1,7 @@
 #include "listing.h"
 
 #include "core/reading/codepage.h"
+#include "core/reading/tabfields.h"
 
 #include <charconv>
 
@@ -39,7 +40,9 @@ TListLineWriter::TListLineWriter(const TRegionalSettings &settings)
 void TListLineWriter::AppendText(QByteArray &line, QByteArrayView text) const
 {
     for (const char c : text) {
-        if (uchar(c) < 0x80)
+        if (SplitsTabLine(char16_t(uchar(c))))
+            line.append(' ');
+        else if (uchar(c) < 0x80)
             line.append(c);
         else
             line.append(Utf8[uchar(c)]);

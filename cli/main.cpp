@@ -4,15 +4,18 @@
 #include "formats.h"
 #include "licensenote.h"
 #include "options.h"
+#include "output.h"
 
 #include "core/cfront/cfront.h"
 #include "core/errors.h"
+#include "core/filenames.h"
 #include "core/model/binaryfile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -20,24 +23,57 @@
 
 namespace {
 
-void PrintError(const QString &message)
+const QString StandardStream = QStringLiteral("-");
+
+void PrintLine(const QString &line)
 {
-    std::fputs(MessageForDisplay(message).toLocal8Bit().constData(), stderr);
+    std::fputs(MessageForDisplay(line).toLocal8Bit().constData(), stderr);
     std::fputc('\n', stderr);
 }
 
-// One line when the file's dates were read in another order than the user's.
-void NoteDateOrder(const TNavisionBinaryFile &model, const QString &file)
+// What a message is about: a file as the user gave it, or the stream.
+QString Subject(const QString &file)
 {
-    const TDateOrder own = model.Settings().ReadDateOrder();
-    if (model.DateOrderUsed() == own)
-        return;
-    PrintError(QStringLiteral("quintarel-cli: note: dates in \"%1\" read as %2; the regional "
-                              "settings' order is %3.")
-                   .arg(file, DateOrderText(model.DateOrderUsed()), DateOrderText(own)));
+    return file == StandardStream ? QStringLiteral("standard input") : file;
 }
 
-const QString StandardStream = QStringLiteral("-");
+// "quintarel-cli: FILE: message", the message as it came.
+void PrintError(const QString &subject, const QString &message)
+{
+    PrintLine(QStringLiteral("quintarel-cli: %1: %2").arg(subject, message));
+}
+
+// The notes about a loaded file: no objects at all, or dates read in
+// another order than the user's (unless the user named the order).
+void NoteLoaded(const TNavisionBinaryFile &model, const TListerOptions &options,
+                const QString &subject)
+{
+    if (model.GetCount() == 0 && model.HiddenObjects().Count() == 0)
+        PrintLine(QStringLiteral("quintarel-cli: %1: note: no objects").arg(subject));
+    const TDateOrder own = model.Settings().ReadDateOrder();
+    if (model.DateOrderUsed() == own || (options.DateOrder != TDateOrderChoice::Automatic &&
+                                         options.DateOrder != TDateOrderChoice::RegionalSettings))
+        return;
+    PrintLine(QStringLiteral("quintarel-cli: note: dates in \"%1\" read as %2; the regional "
+                             "settings' order is %3.")
+                  .arg(subject, DateOrderText(model.DateOrderUsed()), DateOrderText(own)));
+}
+
+// The licence's note, once, when the first list with a permission column
+// is about to be written.
+class TLicenseNote {
+public:
+    explicit TLicenseNote(QString note) : FNote(std::move(note)) {}
+    void BeforePermissions()
+    {
+        if (!FNote.isEmpty())
+            PrintLine(FNote);
+        FNote.clear();
+    }
+
+private:
+    QString FNote;
+};
 
 // Reads the index from the named file, or from standard input for "-".
 void Load(TNavisionBinaryFile &model, const QString &file)
@@ -59,30 +95,41 @@ void Load(TNavisionBinaryFile &model, const QString &file)
     model.LoadFromStream(buffer);
 }
 
-// Lists or exports one file; its failure is reported and the run goes on.
+// Lists or exports one file; a file's failure is reported and the run goes
+// on, the output's failure ends it (TOutputError).
 bool ListFile(TNavisionBinaryFile &model, const TListerOptions &options, const QString &file,
-              TFormatWriter *writer, QIODevice &out)
+              TFormatWriter *writer, TOutputDevice &out, TLicenseNote &licenseNote)
 {
     try {
         model.Clear();
         Load(model, file);
-        NoteDateOrder(model, file);
+        NoteLoaded(model, options, Subject(file));
         if (options.Descending)
             model.SetSortDirection(1);
         model.SetSortKey(options.SortKey);
         if (options.ExportFile == StandardStream)
             model.SaveListToStream(out);
-        else if (!options.ExportFile.isEmpty())
-            model.SaveListToFile(options.ExportFile);
-        else {
+        else if (!options.ExportFile.isEmpty()) {
+            try {
+                model.SaveListToFile(options.ExportFile);
+            } catch (const TError &error) {
+                PrintError(options.ExportFile, error.message());
+                return false;
+            }
+        } else {
+            if (model.GetCount() > 0)
+                licenseNote.BeforePermissions();
             for (int i = 0; i < model.GetCount(); ++i)
                 writer->Write(file, model.GetObject(i));
         }
         return true;
+    } catch (const TOutputError &) {
+        throw;
     } catch (const TError &error) {
-        // With several files, the line says which one failed.
-        PrintError(options.Files.size() > 1 ? file + QStringLiteral(": ") + error.message()
-                                            : error.message());
+        // The export to standard output meets the output's failure as its own error.
+        if (!out.Failure().isEmpty())
+            throw TOutputError(out.Failure());
+        PrintError(Subject(file), error.message());
         return false;
     }
 }
@@ -90,16 +137,26 @@ bool ListFile(TNavisionBinaryFile &model, const TListerOptions &options, const Q
 // Both files read as the window reads one, the second model borrowing the
 // first one's licence reader and taking its date order; the exit status of
 // the comparison.
-int Compare(TNavisionBinaryFile &model, const TListerOptions &options)
+int Compare(TNavisionBinaryFile &model, const TListerOptions &options, TOutputDevice &out,
+            TLicenseNote &licenseNote)
 {
     TNavisionBinaryFile newModel(model.LicenseFile(), model.Settings());
     newModel.SetHideSystemObjects(options.HideSystemObjects);
     newModel.SetDateOrderChoice(model.DateOrderChoice());
-    Load(model, options.Files.at(0));
-    NoteDateOrder(model, options.Files.at(0));
-    Load(newModel, options.Files.at(1));
-    NoteDateOrder(newModel, options.Files.at(1));
-    return WriteComparison(model, newModel, options.All, stdout) ? ExitDifferences : 0;
+    for (const auto &[side, name, file] :
+         {std::tuple{&model, QStringLiteral("old"), options.Files.at(0)},
+          std::tuple{&newModel, QStringLiteral("new"), options.Files.at(1)}}) {
+        const QString subject = QStringLiteral("%1 (%2)").arg(Subject(file), name);
+        try {
+            Load(*side, file);
+        } catch (const TError &error) {
+            PrintError(subject, error.message());
+            return 1;
+        }
+        NoteLoaded(*side, options, subject);
+    }
+    licenseNote.BeforePermissions();
+    return WriteComparison(model, newModel, options.All, options.Output, out) ? ExitDifferences : 0;
 }
 
 // Takes the desktop program's road for each file: licence, hiding,
@@ -108,51 +165,72 @@ int Run(const TListerOptions &options)
 {
     const TCFrontEntryPoints &library = LoadCFront();
     TNavisionBinaryFile model(library, TRegionalSettings::FromSystem());
-    // A licence that can't be loaded ends the run; one read at start that
-    // grants nothing is noted, and the listing goes on.
-    if (!options.LicenseFile.isEmpty())
-        model.LicenseFile().ChangeLicenseFile(options.LicenseFile);
-    else if (const QString note = StartLicenseNote(model.LicenseFile().ActiveLicense());
-             !note.isEmpty())
-        PrintError(note);
+    // A licence that can't be loaded ends the run; one that grants nothing
+    // is noted before the first permission column.
+    if (!options.LicenseFile.isEmpty()) {
+        try {
+            model.LicenseFile().ChangeLicenseFile(options.LicenseFile);
+        } catch (const TError &error) {
+            PrintError(options.LicenseFile, error.message());
+            return 1;
+        }
+    }
+    const TActiveLicense active = model.LicenseFile().ActiveLicense();
+    TLicenseNote licenseNote(options.LicenseFile.isEmpty() ? StartLicenseNote(active)
+                                                           : NamedLicenseNote(active));
     if (options.HideSystemObjects)
         model.SetHideSystemObjects(true);
     model.SetDateOrderChoice(options.DateOrder);
-    if (options.Compare)
-        return Compare(model, options);
 
-    QFile out;
-    if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-        throw TError(QStringLiteral("Cannot write to standard output. %1").arg(out.errorString()));
-    std::unique_ptr<TFormatWriter> writer;
-    if (options.ExportFile.isEmpty()) {
-        writer = TFormatWriter::Create(options.Output, model.Settings(), out);
-        writer->Begin();
+    TOutputDevice out(STDOUT_FILENO);
+    try {
+        if (options.Compare)
+            return Compare(model, options, out, licenseNote);
+        std::unique_ptr<TFormatWriter> writer;
+        if (options.ExportFile.isEmpty()) {
+            writer = TFormatWriter::Create(options.Output, model.Settings(), out);
+            writer->Begin();
+        }
+        int status = 0;
+        for (const QString &file : options.Files) {
+            if (!ListFile(model, options, file, writer.get(), out, licenseNote))
+                status = 1;
+        }
+        if (writer)
+            writer->End();
+        return status;
+    } catch (const TOutputError &error) {
+        PrintError(QStringLiteral("standard output"), error.message());
+        return 1;
     }
-    int status = 0;
-    for (const QString &file : options.Files) {
-        if (!ListFile(model, options, file, writer.get(), out))
-            status = 1;
-    }
-    if (writer)
-        writer->End();
-    if (!out.flush())
-        throw TError(QStringLiteral("Cannot write the list. %1").arg(out.errorString()));
-    return status;
+}
+
+// The arguments as the bytes given: a file name that is not UTF-8 reaches
+// the file system unchanged.
+QStringList Arguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << DecodeFileName(argv[i]);
+    return arguments;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // A file size limit then fails the write with its cause instead of
+    // ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication application(argc, argv);
-    const TListerCommandLine commandLine = ParseListerArguments(application.arguments().mid(1));
+    const TListerCommandLine commandLine = ParseListerArguments(Arguments(argc, argv).mid(1));
     if (!commandLine.Options)
         return PrintCommandLineExit(commandLine.Exit);
     try {
         return Run(*commandLine.Options);
     } catch (const TError &error) {
-        PrintError(error.message());
+        // The library that can't be found, before any file.
+        PrintError(QLatin1String(CFrontLibraryName), error.message());
         return 1;
     }
 }

@@ -95,6 +95,10 @@ struct TListerParser {
     QCommandLineOption IsoDates{
         QStringLiteral("iso-dates"),
         QStringLiteral("Write date-times as ISO 8601 (2015-09-15T12:00:00) in TSV too.")};
+    QCommandLineOption Raw{
+        QStringLiteral("raw"),
+        QStringLiteral("CSV: write texts as they are, without the ' put before a name, version "
+                       "list or file that begins with =, +, -, @, TAB or CR.")};
 
     QCommandLineOption Compare{
         QStringLiteral("compare"),
@@ -108,7 +112,7 @@ struct TListerParser {
         QCommandLineParser &parser = CommandLine.Parser();
         for (const QCommandLineOption *option :
              {&Sort, &Descending, &HideSystem, &License, &Export, &DateOrder, &Format, &Header,
-              &IsoDates, &Compare, &All})
+              &IsoDates, &Raw, &Compare, &All})
             parser.addOption(*option);
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
@@ -177,22 +181,24 @@ struct TListerParser {
         }
         output.Header = parser.isSet(Header) || output.Format == TListFormat::Csv;
         output.IsoDates = parser.isSet(IsoDates) || output.Format != TListFormat::Tsv;
+        output.Raw = parser.isSet(Raw);
         if (output.Format == TListFormat::Json && parser.isSet(Header))
             return QStringLiteral("--header is for the tsv and csv formats");
+        if (output.Raw && output.Format != TListFormat::Csv)
+            return QStringLiteral("--raw is for the csv format");
         // The export is the window's Export List, byte for byte.
-        if (!options.ExportFile.isEmpty() &&
-            (parser.isSet(Format) || parser.isSet(Header) || parser.isSet(IsoDates)))
+        if (!options.ExportFile.isEmpty() && (parser.isSet(Format) || parser.isSet(Header) ||
+                                              parser.isSet(IsoDates) || parser.isSet(Raw)))
             return QStringLiteral("--export writes the Export List's own format; --format, "
-                                  "--header and --iso-dates don't apply to it");
+                                  "--header, --iso-dates and --raw don't apply to it");
         return std::nullopt;
     }
 
-    // A comparison prints its own order and nothing else.
+    // A comparison prints its own order, in the format asked for.
     std::optional<QString> ComparisonProblem(const TListerOptions &options) const
     {
         const QCommandLineParser &parser = CommandLine.Parser();
-        for (const QCommandLineOption *option :
-             {&Sort, &Descending, &Export, &Format, &Header, &IsoDates}) {
+        for (const QCommandLineOption *option : {&Sort, &Descending, &Export}) {
             if (parser.isSet(*option))
                 return QStringLiteral("--%1 does not go with --compare")
                     .arg(option->names().constFirst());

@@ -1,5 +1,7 @@
 #include "core/errors.h"
 
+#include "core/filenames.h"
+
 #include <QCoreApplication>
 
 void TError::SetPlace(const TEntryPlace &place)
@@ -58,7 +60,7 @@ QString MessageForDisplay(const QString &message)
 {
     QString text;
     text.reserve(message.size());
-    for (const QChar c : message) {
+    for (const QChar c : FileNameForDisplay(message)) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
         else

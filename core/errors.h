@@ -57,6 +57,7 @@ public:
 QString CleanCause(QString text);
 
 // The text shown to the user: control characters written visibly as \xNN
-// (so a NUL neither cuts the text nor hides), and a period appended when the
+// (so a NUL neither cuts the text nor hides), the undecodable bytes of file
+// names too (FileNameForDisplay), and a period appended when the
 // message's last character has a code above that of the period.
 QString MessageForDisplay(const QString &message);

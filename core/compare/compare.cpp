@@ -1,8 +1,10 @@
 #include "core/compare/compare.h"
 
-#include "core/reading/codepage.h"
+#include "core/reading/tabfields.h"
+
 #include "core/errors.h"
 #include "core/model/ordering.h"
+#include "core/reading/codepage.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -418,6 +420,8 @@ QByteArray ComparisonLine(const TObjectDifference &difference, const TRegionalSe
     side([](const TNavisionObject &o) { return QString::number(o.Size()); });
     side([](const TNavisionObject &o) { return DecodeText(o.VersionList()); });
     fields << (difference.New ? DecodeText(difference.New->GetPermissionText()) : QString());
+    for (QString &field : fields)
+        field = TabField(field);
     return (fields.join(u'\t') + u'\n').toUtf8();
 }
 

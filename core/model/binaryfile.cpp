@@ -1,6 +1,7 @@
 #include "core/model/binaryfile.h"
 
 #include "core/errors.h"
+#include "core/filenames.h"
 #include "core/model/ordering.h"
 #include "core/reading/codepage.h"
 #include "core/reading/conversions.h"
@@ -11,7 +12,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -49,13 +50,19 @@ struct TWriteError : TError {
 
 QString FullPath(const QString &fileName)
 {
-    return QFileInfo(fileName).absoluteFilePath();
+    return AbsoluteFileName(fileName);
 }
 
 TError OpenError(const QString &fileName, const QString &cause)
 {
     return TError(QCoreApplication::translate("TNavisionBinaryFile", "Cannot open file \"%1\". %2")
                       .arg(FullPath(fileName), cause));
+}
+
+TError WriteFailure(const QString &path, const QString &cause)
+{
+    return TError(QCoreApplication::translate("TNavisionBinaryFile", "Cannot write file \"%1\". %2")
+                      .arg(FullPath(path), CleanCause(cause)));
 }
 
 TError CreateError(const QString &path, const QString &cause)
@@ -141,7 +148,7 @@ void TNavisionBinaryFile::Clear()
 void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
 {
     // Opened without blocking, so a FIFO or a device never stalls the reading.
-    const QByteArray path = QFile::encodeName(fileName);
+    const QByteArray path = EncodeFileName(fileName);
     TFileDescriptor fd(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.Get() < 0)
         throw OpenError(fileName, SystemMessage(errno));
@@ -379,7 +386,55 @@ void TNavisionBinaryFile::SavePositionsToFile(const QString &path,
 void TNavisionBinaryFile::WriteFile(const QString &path,
                                     const std::function<void(QIODevice &)> &write) const
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = EncodeFileName(path);
+    struct stat status {};
+    const bool exists = ::stat(name.constData(), &status) == 0;
+    if (exists && S_ISDIR(status.st_mode))
+        throw CreateError(path, SystemMessage(EISDIR));
+    // A device such as /dev/full can't be replaced, and Qt's files carry
+    // only names that are UTF-8: those are written where they are.
+    if ((exists && !S_ISREG(status.st_mode)) || QFile::encodeName(path) != name)
+        WriteInPlace(path, write);
+    else
+        WriteReplacing(path, exists, write);
+}
+
+void TNavisionBinaryFile::WriteReplacing(const QString &path, bool exists,
+                                         const std::function<void(QIODevice &)> &write) const
+{
+    // The system's own cause when the file or its folder refuses the writing.
+    const QByteArray name = EncodeFileName(path);
+    const QString fullPath = FullPath(path);
+    const QByteArray folder =
+        EncodeFileName(fullPath.left(std::max<qsizetype>(1, fullPath.lastIndexOf(u'/'))));
+    if (exists ? ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0
+               : ::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        throw CreateError(path, SystemMessage(errno));
+    // No other opener of the old file while the new one is written (advisory).
+    TFileDescriptor old(exists ? ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1);
+    if (exists && (old.Get() < 0 || ::flock(old.Get(), LOCK_EX | LOCK_NB) != 0))
+        throw CreateError(path,
+                          errno == EWOULDBLOCK ? HeldByAnotherProgram() : SystemMessage(errno));
+
+    // Written beside it and put in its place only when whole: a failure
+    // leaves the file that was there, or none.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw CreateError(path, CleanCause(file.errorString()));
+    try {
+        write(file);
+    } catch (const TWriteError &error) {
+        file.cancelWriting();
+        throw WriteFailure(path, error.Cause);
+    }
+    if (!file.commit())
+        throw WriteFailure(path, file.errorString());
+}
+
+void TNavisionBinaryFile::WriteInPlace(const QString &path,
+                                       const std::function<void(QIODevice &)> &write) const
+{
+    const QByteArray name = EncodeFileName(path);
     TFileDescriptor fd(::open(name.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
     if (fd.Get() < 0)
         throw CreateError(path, SystemMessage(errno));
@@ -403,8 +458,6 @@ void TNavisionBinaryFile::WriteFile(const QString &path,
     try {
         write(file);
     } catch (const TWriteError &error) {
-        throw TError(
-            QCoreApplication::translate("TNavisionBinaryFile", "Cannot write file \"%1\". %2")
-                .arg(FullPath(path), CleanCause(error.Cause)));
+        throw WriteFailure(path, error.Cause);
     }
 }

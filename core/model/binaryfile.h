@@ -69,7 +69,8 @@ public:
     // with its place.
     virtual void LoadFromStream(QIODevice &stream);
     virtual void Clear();
-    // Creates or empties the file and writes the visible list into it.
+    // Writes the visible list into the file; a regular file is replaced only
+    // once the whole list is written, a device is written as it is.
     virtual void SaveListToFile(const QString &path) const;
     // Reads the named file's index; sets FileName only when all of it was read.
     // An entry's error names the file. A text export is told by its content
@@ -159,6 +160,9 @@ private:
     void WriteListLines(QIODevice &stream, int count,
                         const std::function<int(int)> &positionOf) const;
     void WriteFile(const QString &path, const std::function<void(QIODevice &)> &write) const;
+    void WriteReplacing(const QString &path, bool exists,
+                        const std::function<void(QIODevice &)> &write) const;
+    void WriteInPlace(const QString &path, const std::function<void(QIODevice &)> &write) const;
 
     TRegionalSettings FSettings;
     QString FFileName;

@@ -1,10 +1,10 @@
 #include "core/model/licensefile.h"
 
 #include "core/errors.h"
+#include "core/filenames.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -71,7 +71,7 @@ void TNavisionLicenseFile::ReadInformation()
 
 void TNavisionLicenseFile::ChangeLicenseFile(const QString &fileName)
 {
-    const int32_t loaded = Library.SetLicenseFile(QFile::encodeName(fileName).constData());
+    const int32_t loaded = Library.SetLicenseFile(EncodeFileName(fileName).constData());
     // Only a library that reports on its licence gives ordinal 89's result a
     // meaning (0: the file can't be used and nothing changed).
     if (Library.LicenseStatus && loaded == 0) {
@@ -80,7 +80,7 @@ void TNavisionLicenseFile::ChangeLicenseFile(const QString &fileName)
             cause.chop(1);
         throw TError(QCoreApplication::translate("TNavisionLicenseFile",
                                                  "Cannot load licence file \"%1\". %2")
-                         .arg(QFileInfo(fileName).absoluteFilePath(), cause));
+                         .arg(AbsoluteFileName(fileName), cause));
     }
     ReadInformation();
 }
@@ -120,7 +120,7 @@ TActiveLicense TNavisionLicenseFile::ActiveLicense() const
     default:
         return active;
     }
-    active.FileName = QFile::decodeName(StatusText(CF_LICENCE_FILE));
+    active.FileName = DecodeFileName(StatusText(CF_LICENCE_FILE));
     active.Problem = QString::fromUtf8(StatusText(CF_LICENCE_PROBLEM));
     return active;
 }

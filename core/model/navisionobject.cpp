@@ -1,5 +1,7 @@
 #include "core/model/navisionobject.h"
 
+#include "core/reading/tabfields.h"
+
 #include "core/errors.h"
 #include "core/fast/trimming.h"
 #include "core/reading/codepage.h"
@@ -191,12 +193,16 @@ void TNavisionObject::AppendFields(QByteArray &line, const TAppendDateTime &appe
     };
     line.append(TypeNameView()).append('\t');
     appendNumber(FID);
-    line.append('\t').append(Name()).append('\t');
+    line.append('\t');
+    AppendTabField(line, Name());
+    line.append('\t');
     appendDateTime(line);
     line.append('\t');
     if (HasSize())
         appendNumber(FSize);
-    line.append('\t').append(VersionList()).append("\r\n");
+    line.append('\t');
+    AppendTabField(line, VersionList());
+    line.append("\r\n");
 }
 
 QByteArray TNavisionObject::GetListLine(const TRegionalSettings &settings) const

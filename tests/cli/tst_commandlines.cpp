@@ -73,7 +73,8 @@ void TestCommandLines::answers_data()
         << QString("quintarel-cli: Unknown sort key \"%1\".").arg(demo);
     QTest::newRow("lister file missing")
         << false << QStringList{"--license", licence, "/no/such.fob"} << 1
-        << "Cannot open file \"/no/such.fob\". No such file or directory.";
+        << "quintarel-cli: /no/such.fob: Cannot open file \"/no/such.fob\". No such file or "
+           "directory.";
 
     if (Window.isEmpty())
         return;

@@ -252,10 +252,12 @@ void TestLister::failures_data()
 
     QTest::newRow("missing file")
         << QStringList{"no-such.fob"} << 1
-        << QString("Cannot open file \"%1/no-such.fob\". No such file or directory.\n")
+        << QString("quintarel-cli: no-such.fob: Cannot open file \"%1/no-such.fob\". No such file "
+                   "or directory.\n")
                .arg(QDir::currentPath());
     QTest::newRow("disk full") << QStringList{"--export", "/dev/full", Samples + "/demo.fob"} << 1
-                               << "Cannot write file \"/dev/full\". No space left on device.\n";
+                               << "quintarel-cli: /dev/full: Cannot write file \"/dev/full\". No "
+                                  "space left on device.\n";
 }
 
 void TestLister::failures()
@@ -277,7 +279,8 @@ void TestLister::withoutTheLibrary()
     QVERIFY(QFile::copy(Lister, copy));
     const TRun run = RunProgram(copy, {Samples + "/demo.fob"});
     QCOMPARE(run.ExitCode, 1);
-    QVERIFY2(run.Err.startsWith("Cannot find the database access library \"libcfront.so\" in " +
+    QVERIFY2(run.Err.startsWith("quintarel-cli: libcfront.so: Cannot find the database access "
+                                "library \"libcfront.so\" in " +
                                 dir.path().toUtf8()),
              run.Err.constData());
 }
@@ -293,7 +296,8 @@ QByteArray CustomerRights(const TRun &run)
 }
 
 // --license FILE: a licence that can't be loaded ends the run with its cause
-// and status 1, listing nothing; one that loads gives the rights, silently.
+// and status 1, listing nothing; one that loads gives the rights, silently,
+// and one written by the ERP is noted, as it grants nothing.
 void TestLister::licenceLoads_data()
 {
     QTest::addColumn<QString>("kind");
@@ -307,19 +311,23 @@ void TestLister::licenceLoads_data()
     QTest::newRow("indirect letters") << "file" << QByteArray("[Permissions]\nTable 1..99 ri\n")
                                       << 0 << QString() << QByteArray("RI");
     QTest::newRow("written by the ERP")
-        << "file" << QByteArray("Licensed to: ERP Customer\r\n\x1a\x01\x02") << 0 << QString()
+        << "file" << QByteArray("Licensed to: ERP Customer\r\n\x1a\x01\x02") << 0
+        << "quintarel-cli: note: the licence \"%1\" was written by the ERP: its permissions "
+           "can't be read here, so no object has any.\n"
         << QByteArray();
     QTest::newRow("missing") << "missing" << QByteArray() << 1
-                             << "Cannot load licence file \"%1\". No such file or directory.\n"
+                             << "quintarel-cli: %1: Cannot load licence file \"%1\". No such "
+                                "file or directory.\n"
                              << QByteArray();
     QTest::newRow("unreadable: a folder")
-        << "folder" << QByteArray() << 1 << "Cannot load licence file \"%1\". Is a directory.\n"
+        << "folder" << QByteArray() << 1
+        << "quintarel-cli: %1: Cannot load licence file \"%1\". Is a directory.\n"
         << QByteArray();
-    QTest::newRow("syntax error")
-        << "file" << QByteArray("[Permissions]\nTable 1 RQ\n") << 1
-        << "Cannot load licence file \"%1\". Line 2: expected RIGHTS as letters of R, I, M, D, X "
-           "(lower case: indirect) or \"-\", found \"RQ\"\n"
-        << QByteArray();
+    QTest::newRow("syntax error") << "file" << QByteArray("[Permissions]\nTable 1 RQ\n") << 1
+                                  << "quintarel-cli: %1: Cannot load licence file \"%1\". Line 2: "
+                                     "expected RIGHTS as letters of R, I, M, D, X "
+                                     "(lower case: indirect) or \"-\", found \"RQ\"\n"
+                                  << QByteArray();
 }
 
 void TestLister::licenceLoads()

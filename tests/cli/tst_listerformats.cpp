@@ -82,6 +82,8 @@ private slots:
     void severalFilesWithOneFailing();
     void standardInput();
     void exportToStandardOutput();
+    void namesSurviveEveryOutput_data();
+    void namesSurviveEveryOutput();
 };
 
 void TestListerFormats::formatsAgree_data()
@@ -179,8 +181,9 @@ void TestListerFormats::severalFilesWithOneFailing()
         const TRun run =
             RunLister({"--format", format, "--sort", "name", Demo, "/no/such.fob", Demo});
         QCOMPARE(run.ExitCode, 1);
-        QCOMPARE(run.Err, "/no/such.fob: Cannot open file \"/no/such.fob\". No such file or "
-                          "directory.\n");
+        QCOMPARE(run.Err,
+                 "quintarel-cli: /no/such.fob: Cannot open file \"/no/such.fob\". No such file or "
+                 "directory.\n");
         if (format == "tsv") {
             // Each file's lines, behind a column naming it.
             QByteArray twice;
@@ -217,7 +220,7 @@ void TestListerFormats::standardInput()
     // A broken index on standard input fails like a file, naming its byte.
     const TRun cut = RunLister({"-"}, QStringLiteral("en_US.UTF-8"), bytes.left(161 + 100));
     QCOMPARE(cut.ExitCode, 1);
-    QVERIFY2(cut.Err.startsWith("The object entry is cut short") &&
+    QVERIFY2(cut.Err.startsWith("quintarel-cli: standard input: The object entry is cut short") &&
                  cut.Err.contains("Entry 2 at byte 161."),
              cut.Err.constData());
 }
@@ -239,6 +242,128 @@ void TestListerFormats::exportToStandardOutput()
     // Several files: their exports one after the other.
     const TRun twice = RunLister({"--export", "-", "--sort", "size", Demo, Demo});
     QCOMPARE(twice.Out, exported + exported);
+}
+
+// A name (and version list) holding what splits a line or starts a formula,
+// through every output: TSV and the export write TAB, CR and LF as a blank;
+// CSV keeps the text, a ' before a formula's first character unless --raw;
+// JSON keeps the text. The comparison's lines the same.
+void TestListerFormats::namesSurviveEveryOutput_data()
+{
+    QTest::addColumn<QByteArray>("name"); // code page 850
+    QTest::addColumn<QString>("text");    // the name itself
+    QTest::addColumn<QString>("tsv");     // its TSV field
+    QTest::addColumn<QString>("csv");     // its CSV cell, as a reader gives it
+
+    QTest::newRow("TAB") << QByteArray("Tab\there") << "Tab\there"
+                         << "Tab here"
+                         << "Tab\there";
+    QTest::newRow("LF") << QByteArray("Line\nbreak") << "Line\nbreak"
+                        << "Line break"
+                        << "Line\nbreak";
+    QTest::newRow("CR") << QByteArray("Carriage\rreturn") << "Carriage\rreturn"
+                        << "Carriage return"
+                        << "Carriage\rreturn";
+    QTest::newRow("CR LF") << QByteArray("Two\r\nlines") << "Two\r\nlines"
+                           << "Two  lines"
+                           << "Two\r\nlines";
+    QTest::newRow("=") << QByteArray("=cmd|' /C calc'!A0") << "=cmd|' /C calc'!A0"
+                       << "=cmd|' /C calc'!A0"
+                       << "'=cmd|' /C calc'!A0";
+    QTest::newRow("+") << QByteArray("+1") << "+1"
+                       << "+1"
+                       << "'+1";
+    QTest::newRow("-") << QByteArray("-5 test") << "-5 test"
+                       << "-5 test"
+                       << "'-5 test";
+    QTest::newRow("@") << QByteArray("@SUM(A1)") << "@SUM(A1)"
+                       << "@SUM(A1)"
+                       << "'@SUM(A1)";
+    QTest::newRow("= inside") << QByteArray("a=b") << "a=b"
+                              << "a=b"
+                              << "a=b";
+    QTest::newRow("quotes and commas") << QByteArray("Say \"Hi\", then go") << "Say \"Hi\", then go"
+                                       << "Say \"Hi\", then go"
+                                       << "Say \"Hi\", then go";
+    QTest::newRow("code page 850") << QByteArray("Kunde \x8f"
+                                                 "lesund")
+                                   << "Kunde \u00c5lesund"
+                                   << "Kunde \u00c5lesund"
+                                   << "Kunde \u00c5lesund";
+}
+
+void TestListerFormats::namesSurviveEveryOutput()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, text);
+    QFETCH(QString, tsv);
+    QFETCH(QString, csv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("names.fob");
+    const QString empty = dir.filePath("empty.fob");
+    for (const auto &[file, bytes] :
+         {std::pair{path,
+                    LayOutEntryTexts({"Table", "1", name, "07/10/10", "12:00:00 PM", "100", name}) +
+                        IndexEndByte},
+          std::pair{empty, QByteArray(1, IndexEndByte)}}) {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    const auto run = [](const QStringList &arguments) {
+        const TRun result = RunLister(arguments);
+        if (result.ExitCode != 0 && result.ExitCode != 3)
+            qWarning("%s", result.Err.constData());
+        return result;
+    };
+
+    // TSV, its ISO variant and the comparison: one line, every field in place.
+    for (const QStringList &options : {QStringList{}, QStringList{"--iso-dates"}}) {
+        const QList<QByteArray> lines = run(options + QStringList{path}).Lines();
+        QCOMPARE(lines.size(), 1);
+        const QStringList fields = QString::fromUtf8(lines[0]).split(u'\t');
+        QCOMPARE(fields.size(), 7);
+        QCOMPARE(fields[2], tsv);
+        QCOMPARE(fields[5], tsv);
+    }
+    const QList<QByteArray> compared = run({"--compare", empty, path}).Lines();
+    QCOMPARE(compared.size(), 1);
+    const QStringList differences = QString::fromUtf8(compared[0]).split(u'\t');
+    QCOMPARE(differences.size(), 13);
+    QCOMPARE(differences[5], tsv);
+    QCOMPARE(differences[11], tsv);
+
+    // The export: one line of six fields ended by CR LF, in code page 850.
+    const QByteArray exported = run({"--export", "-", path}).Out;
+    QVERIFY(exported.endsWith("\r\n"));
+    QCOMPARE(exported.count('\n'), 1);
+    const QList<QByteArray> exportFields = exported.chopped(2).split('\t');
+    QCOMPARE(exportFields.size(), 6);
+    QByteArray blanked = name;
+    for (char &c : blanked)
+        c = (c == '\t' || c == '\r' || c == '\n') ? ' ' : c;
+    QCOMPARE(exportFields[2], blanked);
+
+    // CSV, read back by Python's csv module; the comparison's too.
+    const TRows rows = CsvRows(run({"--format", "csv", path}).Out);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[1][2], csv);
+    QCOMPARE(rows[1][5], csv);
+    QCOMPARE(CsvRows(run({"--format", "csv", "--raw", path}).Out).value(1).value(2), text);
+    const TRows comparedRows = CsvRows(run({"--format", "csv", "--compare", empty, path}).Out);
+    QCOMPARE(comparedRows.size(), 2);
+    QCOMPARE(comparedRows[1][5], csv);
+    QCOMPARE(comparedRows[1][11], csv);
+
+    // JSON: the exact text.
+    const QJsonArray objects = QJsonDocument::fromJson(run({"--format", "json", path}).Out).array();
+    QCOMPARE(objects.size(), 1);
+    QCOMPARE(objects[0]["name"].toString(), text);
+    QCOMPARE(objects[0]["versionList"].toString(), text);
+    const QJsonArray changes =
+        QJsonDocument::fromJson(run({"--format", "json", "--compare", empty, path}).Out).array();
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(changes[0]["newName"].toString(), text);
 }
 
 QTEST_GUILESS_MAIN(TestListerFormats)

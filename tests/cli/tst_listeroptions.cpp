@@ -129,6 +129,13 @@ void TestListerOptions::output_data()
         << QStringList{"a.fob", "-", "b.fbk"} << tsv << false << false << true << 3;
     QTest::newRow("export of several to standard output")
         << QStringList{"--export", "-", "a.fob", "b.fbk"} << tsv << false << false << true << 2;
+    // A comparison takes the formats with the same meaning, and no file column.
+    QTest::newRow("comparison in csv")
+        << QStringList{"--compare", "--format", "csv", "a.fob", "b.fob"} << csv << true << true
+        << false << 2;
+    QTest::newRow("comparison in tsv with header and iso dates")
+        << QStringList{"--compare", "--header", "--iso-dates", "a.fob", "b.fob"} << tsv << true
+        << true << false << 2;
 }
 
 void TestListerOptions::output()
@@ -161,12 +168,24 @@ void TestListerOptions::refuses_data()
                                     << "--header is for the tsv and csv formats.";
     QTest::newRow("export with a format")
         << QStringList{"--export", "o.txt", "--format", "csv", "a.fob"}
-        << "--export writes the Export List's own format; --format, --header and --iso-dates "
-           "don't apply to it.";
+        << "--export writes the Export List's own format; --format, --header, --iso-dates and "
+           "--raw don't apply to it.";
     QTest::newRow("export with iso dates")
         << QStringList{"--export", "-", "--iso-dates", "a.fob"}
-        << "--export writes the Export List's own format; --format, --header and --iso-dates "
-           "don't apply to it.";
+        << "--export writes the Export List's own format; --format, --header, --iso-dates and "
+           "--raw don't apply to it.";
+    QTest::newRow("raw in tsv") << QStringList{"--raw", "a.fob"} << "--raw is for the csv format.";
+    QTest::newRow("raw in json") << QStringList{"--format", "json", "--raw", "a.fob"}
+                                 << "--raw is for the csv format.";
+    QTest::newRow("comparison sorted")
+        << QStringList{"--compare", "--sort", "name", "a.fob", "b.fob"}
+        << "--sort does not go with --compare.";
+    QTest::newRow("file name beginning with -")
+        << QStringList{"-dash.fob"}
+        << "Unknown option \"-dash.fob\"; put -- before file names that begin with - "
+           "(quintarel-cli -- -dash.fob).";
+    QTest::newRow("long option with a value")
+        << QStringList{"--colour=red", "a.fob"} << "Unknown option 'colour'.";
     QTest::newRow("export file of two")
         << QStringList{"--export", "o.txt", "a.fob", "b.fob"}
         << "--export to a file takes one object file; --export - writes the exports of several "

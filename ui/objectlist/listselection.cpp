@@ -1,5 +1,7 @@
 #include "ui/objectlist/listselection.h"
 
+#include "core/reading/tabfields.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
@@ -54,19 +56,6 @@ void SelectRows(QAbstractItemView &view, const QList<int> &rows, int current)
     selection->select(wanted, QItemSelectionModel::ClearAndSelect);
 }
 
-namespace {
-
-QString Cell(QString text)
-{
-    for (QChar &c : text) {
-        if (c == u'\t' || c == u'\n' || c == u'\r')
-            c = u' ';
-    }
-    return text;
-}
-
-} // namespace
-
 QString RowsAsText(const QAbstractItemModel &model, const QList<int> &rows)
 {
     const int columns = model.columnCount();
@@ -75,7 +64,7 @@ QString RowsAsText(const QAbstractItemModel &model, const QList<int> &rows)
         for (int column = 0; column < columns; ++column) {
             if (column > 0)
                 text += u'\t';
-            text += Cell(cellOf(column));
+            text += TabField(cellOf(column));
         }
         text += u'\n';
     };
