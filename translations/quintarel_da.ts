@@ -120,6 +120,10 @@
         <source> of &quot;%1&quot;.</source>
         <translation> i »%1«.</translation>
     </message>
+    <message>
+        <source> Line %1</source>
+        <translation> Linje %1</translation>
+    </message>
 </context>
 <context>
     <name>TFilterBar</name>
@@ -288,6 +292,10 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
     <message>
         <source>&apos;%1&apos; is not a valid date and time</source>
         <translation>»%1« er ikke en gyldig dato og et gyldigt klokkeslæt</translation>
+    </message>
+    <message>
+        <source>The name &apos;%1&apos; is longer than %2 characters</source>
+        <translation>Navnet »%1« er længere end %2 tegn</translation>
     </message>
 </context>
 <context>
@@ -568,10 +576,6 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
         <translation>&amp;Eksportér liste...</translation>
     </message>
     <message>
-        <source>Object and Backup Files (*.fob *.fbk)</source>
-        <translation>Objekt- og sikkerhedskopifiler (*.fob *.fbk)</translation>
-    </message>
-    <message>
         <source>Navision Object File (*.fob)</source>
         <translation>Navision-objektfil (*.fob)</translation>
     </message>
@@ -608,10 +612,6 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
         <translation>&amp;Filtrér...</translation>
     </message>
     <message>
-        <source>Recent &amp;Files</source>
-        <translation>&amp;Seneste filer</translation>
-    </message>
-    <message>
         <source>&amp;Reload</source>
         <translation>&amp;Genindlæs</translation>
     </message>
@@ -622,6 +622,34 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
     <message>
         <source>The objects of the open file; typing the start of a type, ID or name goes to the first object it matches</source>
         <translation>Objekterne i den åbne fil; når du skriver begyndelsen af en type, et id eller et navn, går markøren til det første objekt, der passer</translation>
+    </message>
+    <message>
+        <source>Object Files (*.fob *.fbk *.txt)</source>
+        <translation>Objektfiler (*.fob *.fbk *.txt)</translation>
+    </message>
+    <message>
+        <source>Text Export (*.txt)</source>
+        <translation>Teksteksport (*.txt)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Åbn ma&amp;ppe...</translation>
+    </message>
+    <message>
+        <source>Compare With Fol&amp;der...</source>
+        <translation>Sammenlign me&amp;d mappe...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Åbn mappe</translation>
+    </message>
+    <message>
+        <source>Compare With Folder</source>
+        <translation>Sammenlign med mappe</translation>
+    </message>
+    <message>
+        <source>Recen&amp;t Files</source>
+        <translation>&amp;Seneste filer</translation>
     </message>
 </context>
 <context>

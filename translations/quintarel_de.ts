@@ -120,6 +120,10 @@
         <source> of &quot;%1&quot;.</source>
         <translation> in „%1“.</translation>
     </message>
+    <message>
+        <source> Line %1</source>
+        <translation> Zeile %1</translation>
+    </message>
 </context>
 <context>
     <name>TFilterBar</name>
@@ -288,6 +292,10 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>&apos;%1&apos; is not a valid date and time</source>
         <translation>„%1“ ist kein gültiger Wert für Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>The name &apos;%1&apos; is longer than %2 characters</source>
+        <translation>Der Name „%1“ ist länger als %2 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -560,10 +568,6 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <translation>Liste &amp;exportieren...</translation>
     </message>
     <message>
-        <source>Object and Backup Files (*.fob *.fbk)</source>
-        <translation>Objekt- und Sicherungsdateien (*.fob *.fbk)</translation>
-    </message>
-    <message>
         <source>Navision Object File (*.fob)</source>
         <translation>Navision-Objektdatei (*.fob)</translation>
     </message>
@@ -592,10 +596,6 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <translation>&amp;Neu laden</translation>
     </message>
     <message>
-        <source>Recent &amp;Files</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
-    </message>
-    <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -622,6 +622,34 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>The objects of the open file; typing the start of a type, ID or name goes to the first object it matches</source>
         <translation>Die Objekte der geöffneten Datei; der Anfang eines Typs, einer ID oder eines Namens springt beim Tippen zum ersten passenden Objekt</translation>
+    </message>
+    <message>
+        <source>Object Files (*.fob *.fbk *.txt)</source>
+        <translation>Objektdateien (*.fob *.fbk *.txt)</translation>
+    </message>
+    <message>
+        <source>Text Export (*.txt)</source>
+        <translation>Textexport (*.txt)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>&amp;Ordner öffnen...</translation>
+    </message>
+    <message>
+        <source>Compare With Fol&amp;der...</source>
+        <translation>Mit Ordner ve&amp;rgleichen...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Compare With Folder</source>
+        <translation>Mit Ordner vergleichen</translation>
+    </message>
+    <message>
+        <source>Recen&amp;t Files</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
 </context>
 <context>

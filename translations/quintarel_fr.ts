@@ -120,6 +120,10 @@
         <source> of &quot;%1&quot;.</source>
         <translation> de «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source> Line %1</source>
+        <translation> Ligne %1</translation>
+    </message>
 </context>
 <context>
     <name>TFilterBar</name>
@@ -288,6 +292,10 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
     <message>
         <source>&apos;%1&apos; is not a valid date and time</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une date et heure valide</translation>
+    </message>
+    <message>
+        <source>The name &apos;%1&apos; is longer than %2 characters</source>
+        <translation>Le nom « %1 » dépasse %2 caractères</translation>
     </message>
 </context>
 <context>
@@ -568,10 +576,6 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
         <translation>&amp;Exporter la liste...</translation>
     </message>
     <message>
-        <source>Object and Backup Files (*.fob *.fbk)</source>
-        <translation>Fichiers objet et de sauvegarde (*.fob *.fbk)</translation>
-    </message>
-    <message>
         <source>Navision Object File (*.fob)</source>
         <translation>Fichier objet Navision (*.fob)</translation>
     </message>
@@ -608,10 +612,6 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
         <translation>&amp;Filtrer...</translation>
     </message>
     <message>
-        <source>Recent &amp;Files</source>
-        <translation>&amp;Fichiers récents</translation>
-    </message>
-    <message>
         <source>&amp;Reload</source>
         <translation>&amp;Recharger</translation>
     </message>
@@ -621,7 +621,35 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
     </message>
     <message>
         <source>The objects of the open file; typing the start of a type, ID or name goes to the first object it matches</source>
-        <translation>Les objets du fichier ouvert ; taper le début d&apos;un type, d&apos;un ID ou d&apos;un nom mène au premier objet correspondant</translation>
+        <translation>Les objets du fichier ouvert&#xa0;; taper le début d&apos;un type, d&apos;un ID ou d&apos;un nom mène au premier objet correspondant</translation>
+    </message>
+    <message>
+        <source>Object Files (*.fob *.fbk *.txt)</source>
+        <translation>Fichiers objet (*.fob *.fbk *.txt)</translation>
+    </message>
+    <message>
+        <source>Text Export (*.txt)</source>
+        <translation>Export texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>Ouvrir un &amp;dossier...</translation>
+    </message>
+    <message>
+        <source>Compare With Fol&amp;der...</source>
+        <translation>Comparer avec un do&amp;ssier...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir un dossier</translation>
+    </message>
+    <message>
+        <source>Compare With Folder</source>
+        <translation>Comparer avec un dossier</translation>
+    </message>
+    <message>
+        <source>Recen&amp;t Files</source>
+        <translation>&amp;Fichiers récents</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,10 @@
         <source> of &quot;%1&quot;.</source>
         <translation> van &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source> Line %1</source>
+        <translation> Regel %1</translation>
+    </message>
 </context>
 <context>
     <name>TFilterBar</name>
@@ -288,6 +292,10 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
     <message>
         <source>&apos;%1&apos; is not a valid date and time</source>
         <translation>&quot;%1&quot; is geen geldige datum en tijd</translation>
+    </message>
+    <message>
+        <source>The name &apos;%1&apos; is longer than %2 characters</source>
+        <translation>De naam &quot;%1&quot; is langer dan %2 tekens</translation>
     </message>
 </context>
 <context>
@@ -568,10 +576,6 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
         <translation>Lijst &amp;exporteren...</translation>
     </message>
     <message>
-        <source>Object and Backup Files (*.fob *.fbk)</source>
-        <translation>Object- en back-upbestanden (*.fob *.fbk)</translation>
-    </message>
-    <message>
         <source>Navision Object File (*.fob)</source>
         <translation>Navision-objectbestand (*.fob)</translation>
     </message>
@@ -608,10 +612,6 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
         <translation>&amp;Filteren...</translation>
     </message>
     <message>
-        <source>Recent &amp;Files</source>
-        <translation>&amp;Recente bestanden</translation>
-    </message>
-    <message>
         <source>&amp;Reload</source>
         <translation>Opnieuw &amp;laden</translation>
     </message>
@@ -622,6 +622,34 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
     <message>
         <source>The objects of the open file; typing the start of a type, ID or name goes to the first object it matches</source>
         <translation>De objecten van het geopende bestand; typ het begin van een type, id of naam om naar het eerste passende object te gaan</translation>
+    </message>
+    <message>
+        <source>Object Files (*.fob *.fbk *.txt)</source>
+        <translation>Objectbestanden (*.fob *.fbk *.txt)</translation>
+    </message>
+    <message>
+        <source>Text Export (*.txt)</source>
+        <translation>Tekstexport (*.txt)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>&amp;Map openen...</translation>
+    </message>
+    <message>
+        <source>Compare With Fol&amp;der...</source>
+        <translation>Vergelijken met ma&amp;p...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>Compare With Folder</source>
+        <translation>Vergelijken met map</translation>
+    </message>
+    <message>
+        <source>Recen&amp;t Files</source>
+        <translation>&amp;Recente bestanden</translation>
     </message>
 </context>
 <context>
