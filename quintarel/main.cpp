@@ -17,6 +17,8 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 namespace {
 
 QStringList RawArguments(int argc, char *argv[])
@@ -31,6 +33,9 @@ QStringList RawArguments(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    // A file size limit then fails an export with its cause (an error box)
+    // instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Read before the application object, which needs a display: help,
     // version and a wrong command line are answered on the terminal.
     const TWindowCommandLine commandLine = ParseWindowArguments(RawArguments(argc, argv));

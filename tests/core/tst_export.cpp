@@ -1,6 +1,6 @@
 // Writing the visible list as tab-delimited text.
-#include "entries.h"
 #include "core/errors.h"
+#include "entries.h"
 #include "modelfixture.h"
 #include "unprivileged.h"
 
@@ -10,7 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <optional>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -38,6 +41,28 @@ const QByteArray Line2 =
     "Table\t2\tBudsjettoppf\x9blging\t1/2/03 10:15:30 AM\t1234\tNAVNO7.00 p\x86\r\n";
 const QByteArray Line3 = "Table\t2000000001\tObject\t1/2/03\t1234\t\r\n";
 
+// Files of this process no larger than the limit while it lives; a write
+// beyond it fails with EFBIG rather than ending the process.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &FBefore);
+        FHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, FBefore.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~TFileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &FBefore);
+        std::signal(SIGXFSZ, FHandler);
+    }
+
+private:
+    rlimit FBefore{};
+    void (*FHandler)(int) = nullptr;
+};
+
 } // namespace
 
 class TestExport : public QObject {
@@ -51,6 +76,8 @@ private slots:
     void emptyListGivesEmptyFile();
     void failures_data();
     void failures();
+    void fieldsKeepTheirPlace_data();
+    void fieldsKeepTheirPlace();
 };
 
 void TestExport::writesVisibleListInOrder_data()
@@ -145,23 +172,32 @@ void TestExport::failures_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QByteArray>("existing"); // the file there before, if any
     QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<int>("sizeLimit"); // of the files written, in bytes; 0: none
 
     QTest::newRow("disk full") << "/dev/full"
                                << "Cannot write file \"/dev/full\". No space left on device"
-                               << QByteArray() << false;
+                               << QByteArray() << false << 0;
     QTest::newRow("missing folder")
         << "no/such/folder/list.txt"
         << "Cannot create file \"%1/no/such/folder/list.txt\". No such file or directory"
-        << QByteArray() << false;
+        << QByteArray() << false << 0;
     QTest::newRow("a folder") << "."
                               << "Cannot create file \"%1\". Is a directory" << QByteArray()
-                              << false;
+                              << false << 0;
     QTest::newRow("read-only file")
         << "list.txt"
         << "Cannot create file \"%1/list.txt\". Permission denied"
         << QByteArray("an earlier export\r\n\xff\0 kept as it was",
                       sizeof "an earlier export\r\n\xff\0 kept as it was" - 1)
-        << true;
+        << true << 0;
+    // A write that fails halfway leaves the file that was there, or none.
+    QTest::newRow("file size limit, a file there")
+        << "list.txt"
+        << "Cannot write file \"%1/list.txt\". File too large"
+        << QByteArray("an earlier export\r\n") << false << 64;
+    QTest::newRow("file size limit, a new file")
+        << "list.txt"
+        << "Cannot write file \"%1/list.txt\". File too large" << QByteArray() << false << 64;
 }
 
 void TestExport::failures()
@@ -170,6 +206,7 @@ void TestExport::failures()
     QFETCH(QString, message);
     QFETCH(QByteArray, existing);
     QFETCH(bool, readOnly);
+    QFETCH(int, sizeLimit);
     QTemporaryDir dir;
     QVERIFY(QDir::setCurrent(dir.path()));
     if (!existing.isNull()) {
@@ -195,10 +232,15 @@ void TestExport::failures()
 
     TModelFixture fixture;
     fixture.Load(Sample());
+    std::optional<TFileSizeLimit> limit;
+    if (sizeLimit > 0)
+        limit.emplace(sizeLimit);
     try {
         fixture.Model.SaveListToFile(path);
+        limit.reset();
         QFAIL("the export reported success");
     } catch (const TError &error) {
+        limit.reset();
         QCOMPARE(error.message(),
                  message.contains("%1") ? message.arg(QDir::currentPath()) : message);
     }
@@ -207,6 +249,37 @@ void TestExport::failures()
     QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     if (!existing.isNull())
         QCOMPARE(ReadAll(path), existing);
+}
+
+// A TAB, CR or LF inside a name or version list is written as a blank, so
+// every line keeps its six fields; other characters stay as they are.
+void TestExport::fieldsKeepTheirPlace_data()
+{
+    QTest::addColumn<QByteArray>("text"); // the name and the version list
+    QTest::addColumn<QByteArray>("field");
+
+    QTest::newRow("TAB") << QByteArray("A\tB") << QByteArray("A B");
+    QTest::newRow("LF") << QByteArray("A\nB") << QByteArray("A B");
+    QTest::newRow("CR LF") << QByteArray("A\r\nB") << QByteArray("A  B");
+    QTest::newRow("formula") << QByteArray("=1+2") << QByteArray("=1+2");
+    QTest::newRow("code page 850") << QByteArray("\x8f\x9b") << QByteArray("\x8f\x9b");
+}
+
+void TestExport::fieldsKeepTheirPlace()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, field);
+    TEntryFields fields;
+    fields.Name = text;
+    fields.VersionList = text;
+    TModelFixture fixture;
+    fixture.Load(Entry(fields) + "\x1A");
+    QCOMPARE(fixture.Model.GetCount(), 1);
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    fixture.Model.SaveListToStream(buffer);
+    QCOMPARE(buffer.data(), "Table\t1\t" + field + "\t1/2/03 10:15:30 AM\t1234\t" + field + "\r\n");
+    QCOMPARE(fixture.Model.GetObject(0).GetListLine(fixture.Model.Settings()), buffer.data());
 }
 
 QTEST_GUILESS_MAIN(TestExport)

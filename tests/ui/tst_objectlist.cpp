@@ -4,12 +4,14 @@
 
 #include "ui/common/imagelists.h"
 #include "ui/objectlist/keysearch.h"
+#include "ui/objectlist/listselection.h"
 #include "ui/objectlist/objectlistmodel.h"
 #include "ui/objectlist/objectlistview.h"
 #include "uitestsupport.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QTest>
 
 namespace {
@@ -61,6 +63,8 @@ private slots:
     void keysMoveBetweenRows_data();
     void keysMoveBetweenRows();
     void objectTypePicturesExist();
+    void copyKeepsEveryCell_data();
+    void copyKeepsEveryCell();
 };
 
 void TObjectListTest::keyPrefix_data()
@@ -312,6 +316,40 @@ void TObjectListTest::objectTypePicturesExist()
     for (int index = 0; index < menu.size(); ++index)
         QCOMPARE(!menu[index].isNull(), index <= 7 || index == 12);
     QVERIFY(!ApplicationIcon().pixmap(32, 32).isNull());
+}
+
+// Copy's text for a spreadsheet: a TAB, CR or LF inside a cell becomes a
+// blank, so every row keeps its cells; everything else is copied as shown.
+void TObjectListTest::copyKeepsEveryCell_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("copied");
+
+    QTest::newRow("TAB") << "Tab\there"
+                         << "Tab here";
+    QTest::newRow("LF") << "Line\nbreak"
+                        << "Line break";
+    QTest::newRow("CR LF") << "Two\r\nlines"
+                           << "Two  lines";
+    QTest::newRow("=") << "=cmd|' /C calc'!A0"
+                       << "=cmd|' /C calc'!A0";
+    QTest::newRow("quotes and commas") << "Say \"Hi\", then go"
+                                       << "Say \"Hi\", then go";
+    QTest::newRow("letters") << "Kundeoversikt \u00c5lesund"
+                             << "Kundeoversikt \u00c5lesund";
+}
+
+void TObjectListTest::copyKeepsEveryCell()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, copied);
+    QStandardItemModel model(1, 3);
+    model.setHorizontalHeaderLabels({"ID", "Name", "Version List"});
+    model.setItem(0, 0, new QStandardItem("7"));
+    model.setItem(0, 1, new QStandardItem(name));
+    model.setItem(0, 2, new QStandardItem(name));
+    QCOMPARE(RowsAsText(model, {0}),
+             "ID\tName\tVersion List\n7\t" + copied + u'\t' + copied + u'\n');
 }
 
 QTEST_MAIN(TObjectListTest)

@@ -235,9 +235,19 @@ void TfrmCompare::actFileExportExecute()
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw TError(tr("Cannot create file \"%1\". %2").arg(FullPath(path), file.errorString()));
-    SaveComparisonToStream(file, *FComparison, FModel->Rows(), FSettings);
+    // One message naming the file and the cause, as the list's export gives it.
+    const auto writeError = [&] {
+        return TError(
+            tr("Cannot write file \"%1\". %2").arg(FullPath(path), CleanCause(file.errorString())));
+    };
+    try {
+        SaveComparisonToStream(file, *FComparison, FModel->Rows(), FSettings);
+    } catch (const TError &) {
+        file.cancelWriting();
+        throw writeError();
+    }
     if (!file.commit())
-        throw TError(tr("Cannot write file \"%1\". %2").arg(FullPath(path), file.errorString()));
+        throw writeError();
 }
 
 void TfrmCompare::actFileCloseExecute()
