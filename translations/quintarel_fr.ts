@@ -295,7 +295,7 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
     </message>
     <message>
         <source>The name &apos;%1&apos; is longer than %2 characters</source>
-        <translation>Le nom « %1 » dépasse %2 caractères</translation>
+        <translation>Le nom «&#xa0;%1&#xa0;» dépasse %2 caractères</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,9 @@ QStringList WindowProblems(QWidget &window)
         }
         if (!widget->isVisibleTo(&window) || widget->window() != &window)
             continue;
+        if (widget->contextMenuPolicy() == Qt::ActionsContextMenu)
+            problems << MenuProblems(WidgetPath(*widget) + QStringLiteral(" context menu"),
+                                     widget->actions());
         if (auto *button = qobject_cast<QAbstractButton *>(widget))
             addWindowKey(button->text());
         if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
