@@ -19,10 +19,13 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # module; nothing here uses it).
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
                 qt6-l10n-tools qt6-translations-l10n libgl-dev libxkbcommon-dev
-# Further, for the tests, the benchmark, the package and its checks.
+# Further, for the tests, the benchmark, the package and its checks (the
+# accessibility bus and its Python client: the windows read as a screen
+# reader reads them).
 TEST_PACKAGES := libbenchmark-dev fonts-dejavu-core xvfb xauth \
                  dpkg-dev file desktop-file-utils appstream shared-mime-info libxml2-utils \
-                 scdoc lintian man-db python3
+                 scdoc lintian man-db python3 \
+                 at-spi2-core dbus-x11 python3-pyatspi
 PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 

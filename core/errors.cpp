@@ -10,6 +10,12 @@ void TError::SetPlace(const TEntryPlace &place)
     Compose();
 }
 
+void TError::SetLine(qint64 line)
+{
+    Line = line;
+    Compose();
+}
+
 void TError::SetFileName(const QString &fileName)
 {
     FileName = fileName;
@@ -18,7 +24,15 @@ void TError::SetFileName(const QString &fileName)
 
 void TError::Compose()
 {
-    if (!Place) {
+    if (Line) {
+        Message = Cause;
+        if (!Message.endsWith(u'.'))
+            Message += u'.';
+        Message += QCoreApplication::translate("TError", " Line %1").arg(*Line);
+        Message += FileName.isEmpty()
+                       ? QStringLiteral(".")
+                       : QCoreApplication::translate("TError", " of \"%1\".").arg(FileName);
+    } else if (!Place) {
         Message = Cause;
     } else if (Place->Number == 1 && !Place->IsText) {
         const QString subject =

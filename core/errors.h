@@ -27,6 +27,9 @@ public:
 
     // Adds where the error arose; then `throw;` passes it on as it is.
     void SetPlace(const TEntryPlace &place);
+    // Adds the line of a text file where the error arose, from 1.
+    void SetLine(qint64 line);
+    const std::optional<qint64> &line() const noexcept { return Line; }
     // Adds the file (a full path) whose index was read.
     void SetFileName(const QString &fileName);
 
@@ -35,6 +38,7 @@ private:
 
     QString Cause;
     std::optional<TEntryPlace> Place;
+    std::optional<qint64> Line;
     QString FileName;
     QString Message;
     QByteArray Utf8;

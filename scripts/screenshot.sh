@@ -5,7 +5,8 @@
 # the main window on samples/demo.fob (sorted by name, a row selected), the
 # same with the View menu open, the licence window, the About box, the
 # Export List dialog, the comparison with samples/demo-update.fob (also in a
-# dark palette), and the real program's screen after it opened the sample.
+# dark palette), the main window with its filter bar in each translation
+# (mainwindow-LANG.png), and the real program's screen after it opened the sample.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,8 +24,10 @@ screen="-screen 0 1280x900x24"
 
 xvfb-run -a -s "$screen" "$build/bin/quintarel-screenshots" "$out" "$sample" "$update"
 xvfb-run -a -s "$screen" "$build/bin/quintarel-screenshots" --filter "$out" "$sample"
-# German texts; the dates of the sample are still read the American way.
-LANGUAGE=de xvfb-run -a -s "$screen" "$build/bin/quintarel-screenshots" --filter "$out" "$sample"
+# Each translation; the dates of the sample are still read the American way.
+for language in da de fr nb nl; do
+    LANGUAGE=$language xvfb-run -a -s "$screen" "$build/bin/quintarel-screenshots" --filter "$out" "$sample"
+done
 
 # The real program keeps its settings (recent files, size) in a folder of
 # its own here, not in the user's.

@@ -120,6 +120,10 @@
         <source> of &quot;%1&quot;.</source>
         <translation> in „%1“.</translation>
     </message>
+    <message>
+        <source> Line %1</source>
+        <translation> Zeile %1</translation>
+    </message>
 </context>
 <context>
     <name>TFilterBar</name>
@@ -142,6 +146,18 @@
     <message>
         <source>Clear the filter and close the bar (Esc)</source>
         <translation>Filter leeren und Leiste schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Object type</source>
+        <translation>Objekttyp</translation>
+    </message>
+    <message>
+        <source>Close Filter</source>
+        <translation>Filter schließen</translation>
     </message>
 </context>
 <context>
@@ -277,6 +293,10 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <source>&apos;%1&apos; is not a valid date and time</source>
         <translation>„%1“ ist kein gültiger Wert für Datum und Uhrzeit</translation>
     </message>
+    <message>
+        <source>The name &apos;%1&apos; is longer than %2 characters</source>
+        <translation>Der Name „%1“ ist länger als %2 Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>TObjectComparison</name>
@@ -389,6 +409,14 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>What the new file adds, removes and changes against the old one</source>
+        <translation>Was die neue Datei gegenüber der alten hinzufügt, entfernt und ändert</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>
@@ -415,6 +443,10 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>License Information</source>
+        <translation>Lizenzinformationen</translation>
     </message>
 </context>
 <context>
@@ -536,10 +568,6 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <translation>Liste &amp;exportieren...</translation>
     </message>
     <message>
-        <source>Object and Backup Files (*.fob *.fbk)</source>
-        <translation>Objekt- und Sicherungsdateien (*.fob *.fbk)</translation>
-    </message>
-    <message>
         <source>Navision Object File (*.fob)</source>
         <translation>Navision-Objektdatei (*.fob)</translation>
     </message>
@@ -568,10 +596,6 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <translation>&amp;Neu laden</translation>
     </message>
     <message>
-        <source>Recent &amp;Files</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
-    </message>
-    <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -590,6 +614,42 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>Compare With</source>
         <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>The objects of the open file; typing the start of a type, ID or name goes to the first object it matches</source>
+        <translation>Die Objekte der geöffneten Datei; der Anfang eines Typs, einer ID oder eines Namens springt beim Tippen zum ersten passenden Objekt</translation>
+    </message>
+    <message>
+        <source>Object Files (*.fob *.fbk *.txt)</source>
+        <translation>Objektdateien (*.fob *.fbk *.txt)</translation>
+    </message>
+    <message>
+        <source>Text Export (*.txt)</source>
+        <translation>Textexport (*.txt)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>&amp;Ordner öffnen...</translation>
+    </message>
+    <message>
+        <source>Compare With Fol&amp;der...</source>
+        <translation>Mit Ordner ve&amp;rgleichen...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Compare With Folder</source>
+        <translation>Mit Ordner vergleichen</translation>
+    </message>
+    <message>
+        <source>Recen&amp;t Files</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
 </context>
 <context>

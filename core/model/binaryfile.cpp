@@ -8,6 +8,7 @@
 #include "core/reading/datetimetext.h"
 #include "core/reading/entryconverter.h"
 #include "core/reading/indexreader.h"
+#include "core/reading/textexport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -137,6 +138,11 @@ void TNavisionBinaryFile::Clear()
     FFileName.clear();
     FVersionLists.Clear();
     FDateOrderUsed = FSettings.ReadDateOrder();
+    FTextFiles.clear();
+    FTextPlaces.clear();
+    FFileProblems.clear();
+    FNotes.clear();
+    FIsFolder = false;
 }
 
 void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
@@ -149,8 +155,13 @@ void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
     struct stat status {};
     if (::fstat(fd.Get(), &status) != 0)
         throw OpenError(fileName, SystemMessage(errno));
-    if (S_ISDIR(status.st_mode))
-        throw OpenError(fileName, SystemMessage(EISDIR));
+    if (S_ISDIR(status.st_mode)) {
+        TTextSet set = ReadTextFolder(fileName);
+        BeginLoad();
+        LoadTextSet(set, ChooseDateOrders({&set}, FSettings, FDateOrderChoice));
+        FFileName = fileName;
+        return;
+    }
     if (!S_ISREG(status.st_mode))
         throw OpenError(fileName, QCoreApplication::translate("TNavisionBinaryFile",
                                                               "It is not a regular file"));
@@ -165,7 +176,7 @@ void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
     if (!file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         throw OpenError(fileName, file.errorString());
     try {
-        LoadFromStream(file);
+        LoadTextOrBinary(file, fileName);
     } catch (TError &error) {
         error.SetFileName(FullPath(fileName));
         throw;
@@ -174,6 +185,22 @@ void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
 }
 
 void TNavisionBinaryFile::LoadFromStream(QIODevice &stream)
+{
+    LoadTextOrBinary(stream, QString());
+}
+
+void TNavisionBinaryFile::LoadTextOrBinary(QIODevice &stream, const QString &name)
+{
+    BeginLoad();
+    if (IsTextExport(stream)) {
+        TTextSet set = ReadTextStream(stream, name);
+        LoadTextSet(set, ChooseDateOrders({&set}, FSettings, FDateOrderChoice));
+        return;
+    }
+    LoadBinaryStream(stream);
+}
+
+void TNavisionBinaryFile::LoadBinaryStream(QIODevice &stream)
 {
     const qint64 start = stream.pos();
     const int hiddenBefore = FHiddenObjects->Count();

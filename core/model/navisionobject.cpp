@@ -8,6 +8,7 @@
 #include "core/reading/conversions.h"
 #include "core/reading/datetimetext.h"
 #include "core/reading/entryconverter.h"
+#include "core/reading/textexport.h"
 
 #include <QCoreApplication>
 #include <array>
@@ -36,6 +37,8 @@ constexpr TField DateField{51, 12};
 constexpr TField TimeField{64, 14};
 constexpr TField SizeField{81, 20};
 constexpr TField VersionListField{102, 57};
+constexpr qsizetype DateFieldLength = DateField.Length;
+constexpr qsizetype TimeFieldLength = TimeField.Length;
 // A name is copied with the room of a whole name after its first byte.
 static_assert(NameField.Offset + 2 * NameField.Length <= TNavisionObject::EntrySize);
 
@@ -139,6 +142,42 @@ TNavisionObject::TNavisionObject(QByteArrayView entry, const TEntryConverter &co
     }
 }
 
+TNavisionObject::TNavisionObject(const TTextObjectFields &fields,
+                                 const TEntryConverter &converter, uint32_t textPlace)
+    : FID(fields.ID), FTextPlace(textPlace)
+{
+    for (int type = otTable; type <= otMenuSuite; ++type) {
+        if (fields.TypeName == ObjectTypeName(TNavisionObjectType(type)))
+            FObjectType = uint8_t(type);
+    }
+    if (fields.Name.size() > NameSize)
+        throw TError(QCoreApplication::translate("TNavisionObject",
+                                                 "The name '%1' is longer than %2 characters")
+                         .arg(DecodeText(fields.Name))
+                         .arg(NameSize));
+    std::memcpy(FName, fields.Name.constData(), size_t(fields.Name.size()));
+    FNameLength = uint8_t(fields.Name.size());
+    if (!fields.Date.isEmpty() || !fields.Time.isEmpty()) {
+        // No longer than an entry's fields, or they aren't a date and time.
+        if (fields.Date.size() > DateFieldLength || fields.Time.size() > TimeFieldLength)
+            throw TDateTimeConversionError(
+                QCoreApplication::translate("TNavisionObject", "'%1' is not a valid date and time")
+                    .arg(DecodeText(fields.Date + ' ' + fields.Time)));
+        FDateTime = converter.DateTime(fields.Date, fields.Time);
+        FHasDateTime = true;
+    }
+    const QByteArrayView tag = FObjectType == otNone ? QByteArrayView(fields.TypeName)
+                                                     : QByteArrayView();
+    if (TTextPool *pool = converter.Texts()) {
+        FTexts = pool->SharedTexts(tag, fields.VersionList);
+    } else if (!tag.isEmpty() || !fields.VersionList.isEmpty()) {
+        auto *texts = new TEntryTexts;
+        texts->Tag = tag.toByteArray();
+        texts->VersionList = fields.VersionList;
+        FTexts = TEntryTextsPointer(texts);
+    }
+}
+
 const QByteArray &TNavisionObject::NoText()
 {
     static const QByteArray none;
@@ -159,7 +198,8 @@ void TNavisionObject::AppendFields(QByteArray &line, const TAppendDateTime &appe
     line.append('\t');
     appendDateTime(line);
     line.append('\t');
-    appendNumber(FSize);
+    if (HasSize())
+        appendNumber(FSize);
     line.append('\t');
     AppendTabField(line, VersionList());
     line.append("\r\n");

@@ -55,6 +55,7 @@ struct TPermissionLetters {
 
 class TNavisionObject;
 class TDateTimeTextWriter;
+struct TTextObjectFields;
 class TEntryConverter;
 
 // Room for any key: a type name of 10, an ID of 11 and a name of 30 bytes.
@@ -80,6 +81,12 @@ public:
     // The same with what converting needs made beforehand: for reading many,
     // and with the converter's pool, if any, holding shared texts once.
     TNavisionObject(QByteArrayView entry, const TEntryConverter &converter);
+    // An object of a text export: its date and time converted as an entry's,
+    // no size. The place is the object's in its model's table of text
+    // places, from 1. Throws TError when the date and time don't convert or
+    // the name is longer than NameSize bytes.
+    TNavisionObject(const TTextObjectFields &fields, const TEntryConverter &converter,
+                    uint32_t textPlace);
 
     // The export line: type name, ID, name, date-time text, size and version
     // list joined by TAB and ended by CR LF, as bytes.
@@ -115,6 +122,11 @@ public:
     double DateTime() const { return FDateTime; }
     bool HasDateTime() const { return FHasDateTime; }
     int32_t Size() const { return FSize; }
+    // Objects of text exports have no size; binary ones always.
+    bool HasSize() const { return FTextPlace == 0; }
+    // Where a text export's object stands, from 1, in its model's table of
+    // text places; 0 for an object of a binary file.
+    uint32_t TextPlace() const { return FTextPlace; }
     const QByteArray &VersionList() const { return FTexts ? FTexts->VersionList : NoText(); }
     TPermissionFlags Permissions() const { return FPermissions; }
     // IDs from 2,000,000,000 up, and every negative ID.
@@ -134,4 +146,6 @@ private:
     uint8_t FObjectType = otNone;
     bool FHasDateTime = false;
     TPermissionFlags FPermissions = pfNoRecord;
+    uint32_t FTextPlace = 0; // in the room the members above leave
 };
+static_assert(sizeof(TNavisionObject) == 64);

@@ -158,7 +158,8 @@ TNavisionObject &TObjectList::AppendUnchecked(TNavisionObject &&object)
     return Objects.back();
 }
 
-void TObjectList::DropRepeatedKeys(int from)
+void TObjectList::DropRepeatedKeys(
+    int from, std::vector<std::pair<TNavisionObject, TNavisionObject>> *repeatedWith)
 {
     const size_t count = Objects.size(), first = size_t(std::max(from, 0));
     if (first >= count)
@@ -200,6 +201,8 @@ void TObjectList::DropRepeatedKeys(int from)
                 FoldKey(Objects[candidate], other);
                 if (other == key) {
                     repeated[position] = true;
+                    if (repeatedWith)
+                        repeatedWith->emplace_back(Objects[position], Objects[candidate]);
                     anyRepeated = true;
                     break;
                 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 // The letter case of code page 850 bytes folded under a locale: every byte
@@ -49,7 +50,10 @@ public:
     // Removes every object from position from on whose key, ignoring case,
     // an object before it has; the others keep their order: what appending
     // them one by one, each unless its key was listed, would have kept.
-    void DropRepeatedKeys(int from);
+    // With repeated, each object removed is added to it with the object
+    // that stays in its place.
+    void DropRepeatedKeys(
+        int from, std::vector<std::pair<TNavisionObject, TNavisionObject>> *repeated = nullptr);
     // Appends without comparing keys.
     void Append(TNavisionObject object);
     // Removes the objects that satisfy the test; returns them from the last

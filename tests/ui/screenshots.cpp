@@ -137,6 +137,7 @@ int SaveWindows(const QString &folder, const QString &objectFile, const QString 
     QDir().mkpath(folder);
     QDir out(folder);
 
+    InstallTranslations(); // English under the script's locale; LANGUAGE=xx to look at one
     SetApplicationTitle(UiStrings::ApplicationTitle());
     QApplication::setWindowIcon(ApplicationIcon());
     SetExecutableVersionInfo(QuintarelVersionResource());
@@ -181,7 +182,7 @@ int SaveWindows(const QString &folder, const QString &objectFile, const QString 
 int SaveFilteredWindow(const QString &folder, const QString &objectFile)
 {
     QDir().mkpath(folder);
-    const bool german = InstallTranslations();
+    const bool translated = InstallTranslations();
     SetApplicationTitle(UiStrings::ApplicationTitle());
     QApplication::setWindowIcon(ApplicationIcon());
     TfrmMain mainWindow(LoadCFront(), TRegionalSettings::FromSystem(), {objectFile},
@@ -191,8 +192,12 @@ int SaveFilteredWindow(const QString &folder, const QString &objectFile)
     mainWindow.lvwMain->setCurrentIndex(mainWindow.ListModel().index(1, 0));
     QApplication::setActiveWindow(&mainWindow);
     Settle();
+    // In a translation, the picture carries its language's code.
+    const QStringList languages = QLocale().uiLanguages();
     const QString name =
-        german ? QStringLiteral("mainwindow-de.png") : QStringLiteral("mainwindow-filter.png");
+        translated ? QStringLiteral("mainwindow-%1.png")
+                         .arg(QLocale::languageToCode(QLocale(languages.value(0)).language()))
+                   : QStringLiteral("mainwindow-filter.png");
     return Save(mainWindow.grab(), QDir(folder).filePath(name)) ? 0 : 1;
 }
 

@@ -207,6 +207,14 @@ void TMainWindowTest::commandsCarryTheirSettings_data()
                              << "Compare &With..."
                              << ""
                              << "Ctrl+D" << -1 << false;
+    QTest::newRow("open folder") << "actFileOpenFolder"
+                                 << "Open &Folder..."
+                                 << ""
+                                 << "Ctrl+Shift+O" << -1 << false;
+    QTest::newRow("compare folder") << "actFileCompareWithFolder"
+                                    << "Compare With Fol&der..."
+                                    << ""
+                                    << "Ctrl+Shift+D" << -1 << false;
     QTest::newRow("close") << "actFileClose"
                            << "&Close"
                            << ""
@@ -301,15 +309,18 @@ void TMainWindowTest::menusListCommandsInOrder_data()
     QTest::addColumn<QStringList>("entries");
 
     QTest::newRow("file") << "mnuFile"
-                          << "&File" << QStringList{"&Open...",
-                                                    "Recent &Files",
-                                                    "&Reload",
-                                                    "Compare &With...",
-                                                    "&Close",
-                                                    "-",
-                                                    "&Export List...",
-                                                    "-",
-                                                    "E&xit"};
+                          << "&File"
+                          << QStringList{"&Open...",
+                                         "Open &Folder...",
+                                         "Recen&t Files",
+                                         "&Reload",
+                                         "Compare &With...",
+                                         "Compare With Fol&der...",
+                                         "&Close",
+                                         "-",
+                                         "&Export List...",
+                                         "-",
+                                         "E&xit"};
     QTest::newRow("view") << "mnuView"
                           << "&View"
                           << QStringList{"Sort by &Type",
@@ -955,8 +966,8 @@ void TMainWindowTest::openDialogProposesPreviousFile()
     QCOMPARE(dialogs.Shown[0].Kind, TFileDialog::TKind::Open);
     QCOMPARE(dialogs.Shown[0].Title, QString());
     QCOMPARE(dialogs.Shown[0].Filters,
-             (QStringList{"Object and Backup Files (*.fob *.fbk)", "Navision Object File (*.fob)",
-                          "Navision Backup File (*.fbk)", "All Files (*)"}));
+             (QStringList{"Object Files (*.fob *.fbk *.txt)", "Navision Object File (*.fob)",
+                          "Navision Backup File (*.fbk)", "Text Export (*.txt)", "All Files (*)"}));
     QCOMPARE(dialogs.Shown[0].Proposed, QString());
     QCOMPARE(window->BinaryFile().FileName(), first);
 

@@ -24,6 +24,10 @@ public:
         if (Kind == TFileDialog::TKind::Open) {
             setAcceptMode(QFileDialog::AcceptOpen);
             setFileMode(QFileDialog::ExistingFile);
+        } else if (Kind == TFileDialog::TKind::Folder) {
+            setAcceptMode(QFileDialog::AcceptOpen);
+            setFileMode(QFileDialog::Directory);
+            setOption(QFileDialog::ShowDirsOnly);
         } else {
             setAcceptMode(QFileDialog::AcceptSave);
             setFileMode(QFileDialog::AnyFile);

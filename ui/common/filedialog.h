@@ -14,8 +14,9 @@ class QWidget;
 class TFileDialog {
 public:
     enum class TKind {
-        Open, // only an existing file can be chosen
-        Save, // the folder must exist; an existing file needs confirming
+        Open,   // only an existing file can be chosen
+        Save,   // the folder must exist; an existing file needs confirming
+        Folder, // only an existing folder can be chosen; the filters are not used
     };
 
     // Shows the dialog and gives the chosen full path, or nothing when the

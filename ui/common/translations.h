@@ -6,5 +6,10 @@
 #include <QLocale>
 
 // Installs the translations for the locale's languages into the
-// application; returns whether the program's own translation was found.
+// application, in place of those installed before; returns whether the
+// program's own translation was found.
 bool InstallTranslations(const QLocale &locale = QLocale());
+
+// The language whose translation of Qt's own dialogs is loaded for the
+// locale: itself, or a near one where Qt has no translation of its own.
+QLocale QtDialogsLocale(const QLocale &locale);

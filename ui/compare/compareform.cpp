@@ -7,6 +7,7 @@
 #include "ui/common/errorbox.h"
 #include "ui/common/fonts.h"
 #include "ui/common/imagelists.h"
+#include "ui/common/pathnames.h"
 #include "ui/common/uistrings.h"
 #include "ui/compare/comparemodel.h"
 #include "ui/mainwindow/simplestatusbar.h"
@@ -36,7 +37,7 @@ QString LiteralCaption(QString text)
 
 QString FullPath(const QString &fileName)
 {
-    return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(fileName).absoluteFilePath()));
 }
 
 } // namespace
@@ -83,9 +84,12 @@ void TfrmCompare::SetUpWindow()
         label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
-    grid->addWidget(new QLabel(tr("Old file:"), files), 0, 0);
+    // Each path is read out under its caption.
+    lblOldFile->setAccessibleName(tr("Old file:"));
+    lblNewFile->setAccessibleName(tr("New file:"));
+    grid->addWidget(new QLabel(lblOldFile->accessibleName(), files), 0, 0);
     grid->addWidget(lblOldFile, 0, 1);
-    grid->addWidget(new QLabel(tr("New file:"), files), 1, 0);
+    grid->addWidget(new QLabel(lblNewFile->accessibleName(), files), 1, 0);
     grid->addWidget(lblNewFile, 1, 1);
     grid->setColumnStretch(1, 1);
     chkShowUnchanged = new QCheckBox(tr("Show &unchanged objects"), files);
@@ -94,6 +98,9 @@ void TfrmCompare::SetUpWindow()
 
     lvwCompare = new TObjectListView(client);
     lvwCompare->setObjectName(QStringLiteral("lvwCompare"));
+    lvwCompare->setAccessibleName(tr("Differences"));
+    lvwCompare->setAccessibleDescription(
+        tr("What the new file adds, removes and changes against the old one"));
     FModel = new TComparisonModel(lvwCompare);
     FModel->SetFont(lvwCompare->font());
     SetUpListView(
@@ -163,10 +170,9 @@ void TfrmCompare::Compare(const QString &oldFileName, const QString &newFileName
 
     lblOldFile->setText(FullPath(oldFileName));
     lblNewFile->setText(FullPath(newFileName));
-    setWindowTitle(
-        LiteralCaption(tr("%1 \u2192 %2 - %3")
-                           .arg(QFileInfo(oldFileName).fileName(),
-                                QFileInfo(newFileName).fileName(), UiStrings::ApplicationTitle())));
+    setWindowTitle(LiteralCaption(tr("%1 \u2192 %2 - %3")
+                                      .arg(ShortPathName(oldFileName), ShortPathName(newFileName),
+                                           UiStrings::ApplicationTitle())));
     UpdateStatus();
 }
 

@@ -55,13 +55,20 @@ TFilterBar::TFilterBar(QWidget *parent) : QWidget(parent)
 
 void TFilterBar::RetranslateUi()
 {
-    edtFilterText->setPlaceholderText(
-        tr("Filter by name, version list or ID, or an ID range such as 50000..99999"));
+    const QString filterTip =
+        tr("Filter by name, version list or ID, or an ID range such as 50000..99999");
+    edtFilterText->setPlaceholderText(filterTip);
+    edtFilterText->setAccessibleName(tr("Filter"));
+    edtFilterText->setAccessibleDescription(filterTip);
     cboFilterType->setItemText(0, tr("All Types"));
+    cboFilterType->setAccessibleName(tr("Object type"));
     chkMissingRights->setText(tr("&Missing rights"));
     chkMissingRights->setToolTip(
         tr("Only objects the licence grants less than RIMDX (tables) or X (other types)"));
+    chkMissingRights->setAccessibleDescription(chkMissingRights->toolTip());
     cmdCloseFilter->setToolTip(tr("Clear the filter and close the bar (Esc)"));
+    cmdCloseFilter->setAccessibleName(tr("Close Filter"));
+    cmdCloseFilter->setAccessibleDescription(cmdCloseFilter->toolTip());
 }
 
 void TFilterBar::changeEvent(QEvent *event)

@@ -133,6 +133,8 @@ void TfrmLicense::ShowActiveFile()
     lblFileName->setText(
         lblFileName->fontMetrics().elidedText(caption, Qt::ElideMiddle, lblFileName->width()));
     lblFileName->setToolTip(caption);
+    // Read out with the licence's information, the file it comes from.
+    memMain->setAccessibleDescription(caption);
 }
 
 void TfrmLicense::actChangeExecute()

@@ -9,6 +9,7 @@
 #include "ui/common/errorbox.h"
 #include "ui/common/fonts.h"
 #include "ui/common/imagelists.h"
+#include "ui/common/pathnames.h"
 #include "ui/common/screenfit.h"
 #include "ui/common/uistrings.h"
 #include "ui/compare/compareform.h"
@@ -69,8 +70,8 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
                    const QStringList &arguments, const QString &licenseFile, QWidget *parent)
     : QMainWindow(parent),
       dlgOpen(TFileDialog::TKind::Open, QString(),
-              {tr("Object and Backup Files (*.fob *.fbk)"), tr("Navision Object File (*.fob)"),
-               tr("Navision Backup File (*.fbk)"), tr("All Files (*)")}),
+              {tr("Object Files (*.fob *.fbk *.txt)"), tr("Navision Object File (*.fob)"),
+               tr("Navision Backup File (*.fbk)"), tr("Text Export (*.txt)"), tr("All Files (*)")}),
       dlgCompareWith(TFileDialog::TKind::Open, tr("Compare With"), dlgOpen.Filters),
       dlgExportList(TFileDialog::TKind::Save, tr("Export List"),
                     {tr("Text (Tab Delimited) (*.txt)")}, QStringLiteral("txt"))
@@ -239,8 +240,7 @@ void TfrmMain::UpdateTitle()
 {
     QString title = UiStrings::ApplicationTitle();
     if (!FBinaryFile->FileName().isEmpty())
-        title =
-            UiStrings::TitleWithFile().arg(QFileInfo(FBinaryFile->FileName()).fileName(), title);
+        title = UiStrings::TitleWithFile().arg(ShortPathName(FBinaryFile->FileName()), title);
     SetApplicationTitle(title);
     setWindowTitle(LiteralCaption(ApplicationTitle()));
 }
@@ -332,13 +332,17 @@ void TfrmMain::actFileOpenExecute()
 // lives beside the main window until it is closed.
 void TfrmMain::actFileCompareWithExecute()
 {
-    if (!dlgCompareWith.Execute(this))
-        return;
+    if (dlgCompareWith.Execute(this))
+        CompareWith(dlgCompareWith.FileName);
+}
+
+void TfrmMain::CompareWith(const QString &fileName)
+{
     auto window =
         std::make_unique<TfrmCompare>(FBinaryFile->LicenseFile(), FBinaryFile->Settings(), this);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->Compare(FBinaryFile->FileName(), dlgCompareWith.FileName,
-                    FBinaryFile->HideSystemObjects(), FBinaryFile->DateOrderChoice());
+    window->Compare(FBinaryFile->FileName(), fileName, FBinaryFile->HideSystemObjects(),
+                    FBinaryFile->DateOrderChoice());
     window.release()->show();
 }
 

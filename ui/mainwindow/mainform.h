@@ -80,6 +80,9 @@ public:
     void actEditCopyExecute();
     void actEditCopyUpdate(QAction &action);
     void actFileReloadExecute();
+    // Folders of text exports.
+    void actFileOpenFolderExecute();
+    void actFileCompareWithFolderExecute();
     // The filter bar's filter over the list; listChanged: the model's list
     // was sorted, reloaded or its rights changed since the rows were taken.
     void ApplyFilter(bool listChanged = false);
@@ -90,12 +93,16 @@ public:
     TFileDialog dlgOpen;
     TFileDialog dlgCompareWith;
     TFileDialog dlgExportList;
+    TFileDialog dlgOpenFolder{TFileDialog::TKind::Folder, QString(), QStringList()};
+    TFileDialog dlgCompareWithFolder{TFileDialog::TKind::Folder, QString(), QStringList()};
     TAboutBox *dlgAbout;
     TFilterBar *barFilter;
     QAction *actViewFilter;
     QAction *actEditCopy;
     QAction *actEditSelectAll;
     QAction *actFileReload;
+    QAction *actFileOpenFolder;
+    QAction *actFileCompareWithFolder;
     QMenu *mnuFileRecent;
     TLicenseStatus *LicenseStatus;
     TReadDatesAsMenu *ReadDatesAs; // the View menu's Read Dates As
@@ -118,6 +125,9 @@ private:
     void SetUpReload();
     void SetUpRecentFiles();
     void SetUpCopy();
+    void SetUpFolders();
+    // Opens the comparison window: the open file or folder against the given one.
+    void CompareWith(const QString &fileName);
     // After the model's list changed its order or its objects' rights: the
     // filtered rows afresh, or a repaint where nothing is filtered.
     void RelistRows();

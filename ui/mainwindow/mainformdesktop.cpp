@@ -16,6 +16,7 @@ void TfrmMain::SetUpDesktopCommands()
     SetUpReload();
     SetUpRecentFiles();
     SetUpCopy();
+    SetUpFolders();
 
     new TWindowMemory(this, lvwMain->header());
     TWindowMemory::RememberFolder(dlgOpen, QStringLiteral("open"));

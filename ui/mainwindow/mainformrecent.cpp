@@ -9,7 +9,7 @@
 
 void TfrmMain::SetUpRecentFiles()
 {
-    mnuFileRecent = new QMenu(tr("Recent &Files"), mnuFile);
+    mnuFileRecent = new QMenu(tr("Recen&t Files"), mnuFile);
     mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
     mnuFile->insertMenu(actFileReload, mnuFileRecent);
     FRecentFiles = new TRecentFiles(mnuFileRecent, this);

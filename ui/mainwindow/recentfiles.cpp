@@ -35,7 +35,8 @@ QStringList TRecentFiles::Files()
 
 void TRecentFiles::Add(const QString &fileName)
 {
-    const QString path = QFileInfo(fileName).absoluteFilePath();
+    // A folder named with a closing separator is the same entry as without.
+    const QString path = QDir::cleanPath(QFileInfo(fileName).absoluteFilePath());
     QStringList files = Files();
     files.removeAll(path);
     files.prepend(path);
@@ -54,7 +55,7 @@ void TRecentFiles::FillMenu()
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
         QAction *entry = FMenu->addAction(MenuCaption(i + 1, path));
-        entry->setEnabled(QFileInfo(path).isFile());
+        entry->setEnabled(QFileInfo::exists(path));
         connect(entry, &QAction::triggered, this, [this, path] { emit OpenRequested(path); });
     }
     if (!files.isEmpty()) {

@@ -1,4 +1,4 @@
-// The files opened last, newest first, kept between runs in the program's
+// The files and folders opened last, newest first, kept between runs in the program's
 // settings, and the File menu's Recent Files submenu that offers them.
 #pragma once
 
@@ -18,13 +18,13 @@ public:
 
     // The files as the settings hold them now, newest first.
     static QStringList Files();
-    // Puts the file (as a full path) first; the oldest beyond ten drop out.
+    // Puts the file or folder (as a full path) first; the oldest beyond ten drop out.
     static void Add(const QString &fileName);
     static void Clear();
 
     QMenu *Menu() const { return FMenu; }
-    // Rebuilds the entries: "&1 path" and so on, a file that no longer
-    // exists greyed, then Clear List; the whole submenu greyed when empty.
+    // Rebuilds the entries: "&1 path" and so on, a file or folder that no
+    // longer exists greyed, then Clear List; the whole submenu greyed when empty.
     void FillMenu();
 
 signals:

@@ -3,10 +3,27 @@
 #include <QCoreApplication>
 #include <QPixmap>
 
+#include <algorithm>
+
 TColumnTableModel::TColumnTableModel(const char *context, std::span<const TListColumn> columns,
                                      QObject *parent)
-    : QAbstractTableModel(parent), FContext(context), FColumns(columns)
+    : QAbstractTableModel(parent), FContext(context), FColumns(columns),
+      FShownColumns(int(columns.size()))
 {
+}
+
+void TColumnTableModel::SetShownColumnCount(int count)
+{
+    count = std::clamp(count, 0, int(FColumns.size()));
+    if (count < FShownColumns) {
+        beginRemoveColumns({}, count, FShownColumns - 1);
+        FShownColumns = count;
+        endRemoveColumns();
+    } else if (count > FShownColumns) {
+        beginInsertColumns({}, FShownColumns, count - 1);
+        FShownColumns = count;
+        endInsertColumns();
+    }
 }
 
 void TColumnTableModel::SetImages(QList<QIcon> images)
@@ -24,7 +41,7 @@ QIcon TColumnTableModel::ImageAt(int index) const
 
 int TColumnTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(FColumns.size());
+    return parent.isValid() ? 0 : FShownColumns;
 }
 
 QVariant TColumnTableModel::CellAlignment(int column) const

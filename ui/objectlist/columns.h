@@ -26,6 +26,10 @@ public:
                       QObject *parent = nullptr);
 
     std::span<const TListColumn> Columns() const { return FColumns; }
+    // The columns shown: the first count of the table (all at creation).
+    // The columns after them are removed from the model, not only hidden,
+    // so that nothing copies or exports them.
+    void SetShownColumnCount(int count);
     void SetImages(QList<QIcon> images);
 
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -43,6 +47,7 @@ protected:
 private:
     const char *FContext;
     std::span<const TListColumn> FColumns;
+    int FShownColumns;
     QList<QIcon> FImages;
     QIcon FBlankImage;
 };

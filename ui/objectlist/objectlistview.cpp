@@ -14,6 +14,8 @@
 #include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace {
 
 // Cells drawn without the focus frame of a single cell.
@@ -66,17 +68,24 @@ TObjectListView::TObjectListView(QWidget *parent) : QTableView(parent)
 void TObjectListView::setModel(QAbstractItemModel *model)
 {
     QTableView::setModel(model);
-    ApplyColumnLayout();
+    ApplyColumnLayout(0, model ? model->columnCount() - 1 : -1);
+    // A column shown later starts at its designed width too.
+    disconnect(ColumnsInserted);
+    if (model)
+        ColumnsInserted = connect(
+            model, &QAbstractItemModel::columnsInserted, this,
+            [this](const QModelIndex &, int first, int last) { ApplyColumnLayout(first, last); });
 }
 
-void TObjectListView::ApplyColumnLayout()
+void TObjectListView::ApplyColumnLayout(int first, int last)
 {
     const auto *columns = qobject_cast<const TColumnTableModel *>(model());
     if (!columns)
         return;
-    for (size_t column = 0; column < columns->Columns().size(); ++column) {
-        header()->setSectionResizeMode(int(column), QHeaderView::Interactive);
-        header()->resizeSection(int(column), Scaled(columns->Columns()[column].Width));
+    last = std::min(last, int(columns->Columns().size()) - 1);
+    for (int column = std::max(first, 0); column <= last; ++column) {
+        header()->setSectionResizeMode(column, QHeaderView::Interactive);
+        header()->resizeSection(column, Scaled(columns->Columns()[size_t(column)].Width));
     }
 }
 

@@ -50,7 +50,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void ApplyColumnLayout();
+    // The designed width of the model's columns first to last.
+    void ApplyColumnLayout(int first, int last);
     // The height a row of text beside a small icon needs in the view's font
     // and style, as the item delegate gives it.
     int RowHeight() const;
@@ -59,6 +60,7 @@ private:
     TFindHandler FindHandler;
     QString SearchText;
     QElapsedTimer SinceLastKey;
+    QMetaObject::Connection ColumnsInserted;
 };
 
 // A window's list: the model shown with the object type pictures, typed text
