@@ -3,14 +3,15 @@
 #   make build  build everything (no package is queried or installed)
 #   make run    install what the programs need, build them, open the demo file
 #   make test   install what is missing, build, run every test
-#   make package  the Debian package, build/quintarel_<version>_<arch>.deb
+#   make package  the Debian package, build-package/quintarel_<version>_<arch>.deb
 #   make bench    the benchmark in a Release build, its figures in build/bench.json
 #   make sanitize   every test under the address, leak and undefined-behaviour sanitizers
 #   make fuzz SECONDS=N   each fuzz target for N seconds
 #   make update_translations   gather the program's texts into translations/*.ts
 # Each build has a CMake preset (CMakePresets.json) and a folder of its own:
 # debug in build/ (RelWithDebInfo, what the tests use), release in
-# build-release/, sanitize in build-sanitize/, fuzz in build-fuzz/.
+# build-release/, package in build-package/, sanitize in build-sanitize/, fuzz
+# in build-fuzz/.
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -27,13 +28,16 @@ TEST_PACKAGES := libbenchmark-dev fonts-dejavu-core xvfb xauth \
                  scdoc lintian man-db python3 \
                  at-spi2-core dbus-x11 python3-pyatspi
 PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
+# The package's build: the programs' packages, scdoc for the manual pages,
+# dpkg-dev and file for CPack's dpkg-shlibdeps.
+PACKAGE_PACKAGES := $(RUN_PACKAGES) scdoc dpkg-dev file
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 missing = $(shell for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
                   | grep -q '^install ok installed' || echo $$p; done)
 
-.PHONY: all deps deps-run configure build test package bench run fuzz-deps fuzz sanitize \
+.PHONY: all deps deps-run deps-package configure build test package bench run fuzz-deps fuzz sanitize \
         update_translations screenshots format clean
 
 all: build
@@ -53,6 +57,9 @@ deps:
 deps-run:
 	@$(call install_missing,$(RUN_PACKAGES),--no-install-recommends)
 
+deps-package:
+	@$(call install_missing,$(PACKAGE_PACKAGES),--no-install-recommends)
+
 # The tests' build folder, configured with the benchmark; a folder that
 # `make run` configured without it gets it now.
 configure:
@@ -66,9 +73,12 @@ test: deps
 	@$(MAKE) --no-print-directory build
 	ctest --preset debug -j $(JOBS)
 
-package: deps
-	@$(MAKE) --no-print-directory build
-	cmake --build --preset debug --target package
+# A Release build of its own that holds only what the package installs: the
+# two programs, the library, the manual pages and the desktop files; no test,
+# benchmark or tool. The tests check the package built in build/.
+package: deps-package
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
 
 # The benchmark in a Release build of its own: figures on the console, then
 # each set against its target; the figures as JSON in build/bench.json.
@@ -151,4 +161,4 @@ format:
 	  | xargs clang-format -i
 
 clean:
-	rm -rf build build-fuzz build-sanitize build-release
+	rm -rf build build-fuzz build-sanitize build-release build-package

@@ -33,4 +33,6 @@ for type in "${types[@]}"; do
 done
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
+grep -q "<project_license>Apache-2.0</project_license>" "$metainfo" ||
+    fail "the metainfo does not name the project's licence Apache-2.0"
 echo "desktop entry, metainfo, file types and icon agree and validate"

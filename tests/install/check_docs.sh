@@ -27,8 +27,21 @@ for program in quintarel quintarel-cli; do
         grep -qE -- "(^|[^a-z-])$option([^a-z-]|$)" "$work/$program.txt" ||
             fail "the manual page of $program does not describe $option"
     done
+    # Each file the page names under /usr lies there in the installed tree,
+    # the prefix standing for /usr; cfront.flf is the administrator's to
+    # place, so only its folder is there.
+    named=$(grep -oE '/usr/[^[:space:]]+' "$work/$program.txt" | sed 's/[.,;:)]*$//' | sort -u)
+    [ -n "$named" ] || fail "the manual page of $program names no installed file"
+    for path in $named; do
+        relative=${path#/usr/}
+        case $relative in
+        */cfront.flf) [ -d "$prefix/$(dirname "$relative")" ] ||
+            fail "$program(1) names $path, but no such folder is installed" ;;
+        *) [ -e "$prefix/$relative" ] || fail "$program(1) names $path, which is not installed" ;;
+        esac
+    done
 done
-echo "manual pages render cleanly and describe every option"
+echo "manual pages render cleanly, describe every option and name installed files"
 
 completion=$prefix/share/bash-completion/completions/quintarel-cli
 [ -f "$completion" ] || fail "$completion was not installed"

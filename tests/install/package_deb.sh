@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The Debian package `make package` builds: its control fields declare the Qt
-# runtime packages once each, it holds the programs, desktop files, manual
-# pages, completion, copyright and changelog under /usr, no licence but the
-# example one, lintian finds no error or warning in it, and the lister
-# extracted from it into a scratch root lists the demo file with the example
-# licence.
+# The Debian package as `make package` builds it, here from the tests' build:
+# its control fields declare the Qt runtime packages once each, it holds the
+# programs, desktop files, manual pages, completion, copyright (Apache-2.0)
+# and changelog under /usr, no licence but the example one, lintian finds no
+# error or warning in it, and the lister extracted from it into a scratch root
+# lists the demo file with the example licence.
 #   package_deb.sh BUILD-DIR SAMPLE WORK-DIR APP-ID
 set -euo pipefail
 build=$1 sample=$2 work=$3 id=$4
@@ -56,6 +56,13 @@ lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.txt" 2>&1 
 echo "lintian: no errors or warnings ($(grep -c '^[IP]:' "$work/lintian.txt" || true) info tags)"
 
 dpkg-deb -x "$deb" "$work/root"
+# The programs are under the Apache License 2.0, referred to in Debian's
+# copy of its text rather than repeated.
+copyright=$work/root/usr/share/doc/quintarel/copyright
+[ "$(sed -n '/^Files: \*$/,/^$/s/^License: //p' "$copyright")" = Apache-2.0 ] ||
+    fail "the copyright file does not give Files: * the licence Apache-2.0"
+grep -qF /usr/share/common-licenses/Apache-2.0 "$copyright" ||
+    fail "the copyright file does not refer to /usr/share/common-licenses/Apache-2.0"
 cd "$work/cwd"
 "$work/root/usr/bin/quintarel-cli" --license "$work/root/usr/share/quintarel/demo.flf" "$sample" \
     >listing.txt || fail "the extracted quintarel-cli failed"
