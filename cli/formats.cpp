@@ -24,7 +24,7 @@ QStringList Fields(const TNavisionObject &object, const QString &dateTime)
             QString::number(object.ID()),
             DecodeText(object.Name()),
             dateTime,
-            QString::number(object.Size()),
+            object.HasSize() ? QString::number(object.Size()) : QString(),
             DecodeText(object.VersionList()),
             DecodeText(object.GetPermissionText())};
 }
@@ -112,7 +112,7 @@ public:
             {"id", object.ID()},
             {"name", DecodeText(object.Name())},
             {"dateTime", IsoDateTimeText(object)},
-            {"size", object.Size()},
+            {"size", object.HasSize() ? QJsonValue(object.Size()) : QJsonValue()},
             {"versionList", DecodeText(object.VersionList())},
             {"permissions", DecodeText(object.GetPermissionText())},
             {FileFieldName, FileNameForDisplay(file)},

@@ -64,7 +64,8 @@ void TListLineWriter::Append(QByteArray &line, const TNavisionObject &object) co
             line.append(object.GetDateTimeText(Settings).toUtf8());
     }
     line.append('\t');
-    AppendNumber(line, object.Size());
+    if (object.HasSize()) // a text export's object has none
+        AppendNumber(line, object.Size());
     line.append('\t');
     AppendText(line, object.VersionList());
     line.append('\t');
