@@ -1,7 +1,7 @@
 #include "formats.h"
 
 #include "core/errors.h"
-#include "core/filenames.h"
+#include "core/reading/filenames.h"
 #include "core/reading/codepage.h"
 #include "core/reading/conversions.h"
 #include "core/reading/tabfields.h"

@@ -8,7 +8,7 @@
 
 #include "core/cfront/cfront.h"
 #include "core/errors.h"
-#include "core/filenames.h"
+#include "core/reading/filenames.h"
 #include "core/model/binaryfile.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "core/errors.h"
 
-#include "core/filenames.h"
+#include "core/reading/filenames.h"
 
 #include <QCoreApplication>
 

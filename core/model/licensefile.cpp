@@ -1,7 +1,7 @@
 #include "core/model/licensefile.h"
 
 #include "core/errors.h"
-#include "core/filenames.h"
+#include "core/reading/filenames.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // File names as bytes: every name goes to a text and back unchanged, and
 // shows its undecodable bytes as \xNN.
 #include "core/errors.h"
-#include "core/filenames.h"
+#include "core/reading/filenames.h"
 
 #include <QDir>
 #include <QTest>

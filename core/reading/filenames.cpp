@@ -1,4 +1,4 @@
-#include "core/filenames.h"
+#include "core/reading/filenames.h"
 
 #include <QDir>
 
