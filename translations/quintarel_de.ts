@@ -120,6 +120,10 @@
         <source> of &quot;%1&quot;.</source>
         <translation> in „%1“.</translation>
     </message>
+    <message>
+        <source> Line %1</source>
+        <translation> Zeile %1</translation>
+    </message>
 </context>
 <context>
     <name>TFilterBar</name>
@@ -277,6 +281,10 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <source>&apos;%1&apos; is not a valid date and time</source>
         <translation>„%1“ ist kein gültiger Wert für Datum und Uhrzeit</translation>
     </message>
+    <message>
+        <source>The name &apos;%1&apos; is longer than %2 characters</source>
+        <translation>Der Name „%1“ ist länger als %2 Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>TObjectComparison</name>
@@ -318,6 +326,38 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>License Permissions</source>
         <translation>Lizenzberechtigungen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>TReadProblems</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read; the other files are listed:</source>
+        <translation>
+            <numerusform>%n Datei konnte nicht gelesen werden; die anderen Dateien sind aufgeführt:</numerusform>
+            <numerusform>%n Dateien konnten nicht gelesen werden; die anderen Dateien sind aufgeführt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n file(s) not read</source>
+        <translation>
+            <numerusform>; %n Datei nicht gelesen</numerusform>
+            <numerusform>; %n Dateien nicht gelesen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Objects that stand in more than one file:</source>
+        <translation>Objekte, die in mehr als einer Datei stehen:</translation>
     </message>
 </context>
 <context>
@@ -388,6 +428,14 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>Old: %1</source>
+        <translation>Alt: %1</translation>
+    </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Neu: %1</translation>
     </message>
 </context>
 <context>
@@ -536,10 +584,6 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <translation>Liste &amp;exportieren...</translation>
     </message>
     <message>
-        <source>Object and Backup Files (*.fob *.fbk)</source>
-        <translation>Objekt- und Sicherungsdateien (*.fob *.fbk)</translation>
-    </message>
-    <message>
         <source>Navision Object File (*.fob)</source>
         <translation>Navision-Objektdatei (*.fob)</translation>
     </message>
@@ -568,10 +612,6 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <translation>&amp;Neu laden</translation>
     </message>
     <message>
-        <source>Recent &amp;Files</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
-    </message>
-    <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -590,6 +630,34 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>Compare With</source>
         <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>Object Files (*.fob *.fbk *.txt)</source>
+        <translation>Objektdateien (*.fob *.fbk *.txt)</translation>
+    </message>
+    <message>
+        <source>Text Export (*.txt)</source>
+        <translation>Textexport (*.txt)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder...</source>
+        <translation>&amp;Ordner öffnen...</translation>
+    </message>
+    <message>
+        <source>Compare With Fol&amp;der...</source>
+        <translation>Mit O&amp;rdner vergleichen...</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Compare With Folder</source>
+        <translation>Mit Ordner vergleichen</translation>
+    </message>
+    <message>
+        <source>Recen&amp;t Files</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
 </context>
 <context>

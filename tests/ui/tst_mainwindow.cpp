@@ -537,7 +537,6 @@ void TMainWindowTest::failedOpenLeavesNoFile_data()
     QTest::newRow("missing file") << "missing";
     QTest::newRow("relative missing file") << "relative";
     QTest::newRow("entry that doesn't convert") << "broken";
-    QTest::newRow("folder") << "folder";
     QTest::newRow("FIFO without a writer") << "fifo";
     QTest::newRow("endless device") << "device";
     QTest::newRow("unreadable file") << "unreadable";
@@ -563,10 +562,6 @@ void TMainWindowTest::failedOpenLeavesNoFile()
         expected = QStringLiteral("'18        ' is not a valid integer value. Entry 3 at byte 322 "
                                   "of \"%1\".")
                        .arg(path);
-    } else if (kind == "folder") {
-        path = folder.filePath("folder.fob");
-        QVERIFY(QDir().mkdir(path));
-        expected = QStringLiteral("Cannot open file \"%1\". Is a directory.").arg(path);
     } else if (kind == "fifo") {
         path = folder.filePath("fifo.fob");
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
