@@ -339,6 +339,38 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <source>License Permissions</source>
         <translation>Lizenzberechtigungen</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>TReadProblems</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read; the other files are listed:</source>
+        <translation>
+            <numerusform>%n Datei konnte nicht gelesen werden; die anderen Dateien sind aufgeführt:</numerusform>
+            <numerusform>%n Dateien konnten nicht gelesen werden; die anderen Dateien sind aufgeführt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n file(s) not read</source>
+        <translation>
+            <numerusform>; %n Datei nicht gelesen</numerusform>
+            <numerusform>; %n Dateien nicht gelesen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Objects that stand in more than one file:</source>
+        <translation>Objekte, die in mehr als einer Datei stehen:</translation>
+    </message>
 </context>
 <context>
     <name>TRecentFiles</name>
@@ -416,6 +448,14 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>What the new file adds, removes and changes against the old one</source>
         <translation>Was die neue Datei gegenüber der alten hinzufügt, entfernt und ändert</translation>
+    </message>
+    <message>
+        <source>Old: %1</source>
+        <translation>Alt: %1</translation>
+    </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Neu: %1</translation>
     </message>
 </context>
 <context>

@@ -71,7 +71,8 @@ TChangedFields ChangedFields(const TNavisionObject &a, const TNavisionObject &b)
     if (a.HasDateTime() != b.HasDateTime() ||
         (a.HasDateTime() && CompareDateTimes(a.DateTime(), b.DateTime()) != 0))
         fields |= cfDateTime;
-    if (a.Size() != b.Size())
+    // A text export knows no size: sizes differ only where both sides have one.
+    if (a.HasSize() && b.HasSize() && a.Size() != b.Size())
         fields |= cfSize;
     if (QByteArrayView(a.VersionList()) != QByteArrayView(b.VersionList()))
         fields |= cfVersionList;

@@ -10,6 +10,7 @@
 #include "ui/common/pathnames.h"
 #include "ui/common/uistrings.h"
 #include "ui/compare/comparemodel.h"
+#include "ui/mainwindow/readproblems.h"
 #include "ui/mainwindow/simplestatusbar.h"
 #include "ui/objectlist/keysearch.h"
 #include "ui/objectlist/objectlistview.h"
@@ -161,8 +162,8 @@ void TfrmCompare::Compare(const QString &oldFileName, const QString &newFileName
     newFile->SetHideSystemObjects(hideSystemObjects);
     oldFile->SetDateOrderChoice(dateOrder);
     newFile->SetDateOrderChoice(dateOrder);
-    oldFile->LoadFromFile(oldFileName);
-    newFile->LoadFromFile(newFileName);
+    // Read as one set, so that both sides read their dates in one order.
+    TNavisionBinaryFile::LoadAsOneSet(*oldFile, {oldFileName}, *newFile, {newFileName});
     FComparison = std::make_unique<TObjectComparison>(*oldFile, *newFile);
     FOldFile = std::move(oldFile);
     FNewFile = std::move(newFile);
@@ -174,6 +175,8 @@ void TfrmCompare::Compare(const QString &oldFileName, const QString &newFileName
                                       .arg(ShortPathName(oldFileName), ShortPathName(newFileName),
                                            UiStrings::ApplicationTitle())));
     UpdateStatus();
+    ShowReadProblems(*FOldFile, tr("Old: %1").arg(FullPath(oldFileName)));
+    ShowReadProblems(*FNewFile, tr("New: %1").arg(FullPath(newFileName)));
 }
 
 void TfrmCompare::UpdateStatus()

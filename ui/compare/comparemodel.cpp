@@ -175,7 +175,9 @@ QString TComparisonModel::CellText(const TObjectDifference &difference,
     const auto dateTime = [this](const TNavisionObject &o) {
         return o.GetDateTimeText(*FSettings);
     };
-    const auto size = [](const TNavisionObject &o) { return QString::number(o.Size()); };
+    const auto size = [](const TNavisionObject &o) {
+        return o.HasSize() ? QString::number(o.Size()) : QString();
+    };
     const auto versionList = [](const TNavisionObject &o) { return DecodeText(o.VersionList()); };
     switch (column) {
     case TComparisonColumn::Change:

@@ -1,6 +1,7 @@
 #include "ui/mainwindow/mainform.h"
 
 #include "core/errors.h"
+#include "core/model/ordering.h"
 #include "core/reading/codepage.h"
 #include "ui/about/AboutBox.h"
 #include "ui/common/apptitle.h"
@@ -17,6 +18,7 @@
 #include "ui/license/licensestatus.h"
 #include "ui/license/licform.h"
 #include "ui/mainwindow/readdatesas.h"
+#include "ui/mainwindow/readproblems.h"
 #include "ui/objectlist/keysearch.h"
 #include "ui/objectlist/listselection.h"
 
@@ -234,6 +236,7 @@ void TfrmMain::OpenFile(const QString &fileName)
     UpdateListCount();
     UpdateStatus();
     FileOpened(fileName);
+    ShowReadProblems(*FBinaryFile);
 }
 
 void TfrmMain::UpdateTitle()
@@ -247,6 +250,7 @@ void TfrmMain::UpdateTitle()
 
 void TfrmMain::UpdateListCount()
 {
+    FListModel->ShowFileColumn(FBinaryFile->ComesFromSeveralFiles());
     FListed.Refresh(*FBinaryFile);
     FListModel->SetItemCount(FListed.Count());
 }
@@ -260,6 +264,7 @@ void TfrmMain::UpdateStatus()
     if (FBinaryFile->HideSystemObjects())
         text += UiStrings::SystemObjectsHidden();
     text += DatesReadAsStatusText(*FBinaryFile);
+    text += ReadProblemsStatusText(*FBinaryFile);
     stbMain->SetSimpleText(text);
 }
 
@@ -300,9 +305,11 @@ void TfrmMain::lvwMainData(TListItem &item)
     item.SubItems = {QString::number(object.ID()),
                      DecodeText(object.Name()),
                      object.GetDateTimeText(FBinaryFile->Settings()),
-                     QString::number(object.Size()),
+                     object.HasSize() ? QString::number(object.Size()) : QString(),
                      DecodeText(object.VersionList()),
                      DecodeText(object.GetPermissionText())};
+    if (FListModel->FileColumnShown())
+        item.SubItems << FileColumnText(object);
 }
 
 int TfrmMain::lvwMainDataFind(const QString &findString, int startIndex, bool wrap)
@@ -317,6 +324,8 @@ int TfrmMain::lvwMainDataFind(const QString &findString, int startIndex, bool wr
 
 void TfrmMain::lvwMainColumnClick(int column)
 {
+    if (column >= SortKeyCount)
+        return; // the File column orders nothing
     SortBy(column);
 }
 

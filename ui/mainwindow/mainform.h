@@ -126,6 +126,9 @@ private:
     void SetUpRecentFiles();
     void SetUpCopy();
     void SetUpFolders();
+    // The File column's text: the object's file within the folder read.
+    QString FileColumnText(const TNavisionObject &object) const;
+
     // Opens the comparison window: the open file or folder against the given one.
     void CompareWith(const QString &fileName);
     // After the model's list changed its order or its objects' rights: the

@@ -1,11 +1,13 @@
-// Folders of text exports: File, Open Folder and Compare With Folder. A
-// folder opens, reloads and compares as a file does; the model reads every
-// text export in it as one list.
+// Folders of text exports: File, Open Folder and Compare With Folder, and
+// the File column. A folder opens,
+// reloads and compares as a file does; the model reads every text export
+// in it as one list.
 #include "ui/mainwindow/mainform.h"
 
 #include "ui/common/commandmanager.h"
 #include "ui/mainwindow/windowmemory.h"
 
+#include <QDir>
 #include <QMenu>
 
 void TfrmMain::SetUpFolders()
@@ -40,4 +42,9 @@ void TfrmMain::actFileCompareWithFolderExecute()
 {
     if (dlgCompareWithFolder.Execute(this))
         CompareWith(dlgCompareWithFolder.FileName);
+}
+
+QString TfrmMain::FileColumnText(const TNavisionObject &object) const
+{
+    return QDir::toNativeSeparators(FBinaryFile->ObjectRelativeFileName(object));
 }

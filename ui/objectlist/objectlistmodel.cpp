@@ -10,6 +10,12 @@
 TObjectListModel::TObjectListModel(QObject *parent)
     : TColumnTableModel("TObjectListModel", ListColumns, parent)
 {
+    ShowFileColumn(false);
+}
+
+void TObjectListModel::ShowFileColumn(bool shown)
+{
+    SetShownColumnCount(shown ? FileColumn + 1 : FileColumn);
 }
 
 void TObjectListModel::SetDataHandler(TDataHandler handler)

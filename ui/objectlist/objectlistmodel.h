@@ -18,8 +18,9 @@ struct TListItem {
     QStringList SubItems; // the columns after the first, in order
 };
 
-// Their positions are the Sort Keys.
-inline constexpr std::array<TListColumn, 7> ListColumns{{
+// Their positions are the Sort Keys; the File column, last, has none and
+// shows only while the list comes from more than one file.
+inline constexpr std::array<TListColumn, 8> ListColumns{{
     {QT_TRANSLATE_NOOP("TObjectListModel", "Type"), 80, Qt::AlignLeft},
     {QT_TRANSLATE_NOOP("TObjectListModel", "ID"), 80, Qt::AlignRight},
     {QT_TRANSLATE_NOOP("TObjectListModel", "Name"), 160, Qt::AlignLeft},
@@ -27,6 +28,7 @@ inline constexpr std::array<TListColumn, 7> ListColumns{{
     {QT_TRANSLATE_NOOP("TObjectListModel", "Size"), 60, Qt::AlignRight},
     {QT_TRANSLATE_NOOP("TObjectListModel", "Version List"), 240, Qt::AlignLeft},
     {QT_TRANSLATE_NOOP("TObjectListModel", "License Permissions"), 60, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("TObjectListModel", "File"), 200, Qt::AlignLeft},
 }};
 
 class TObjectListModel : public TColumnTableModel {
@@ -35,7 +37,13 @@ class TObjectListModel : public TColumnTableModel {
 public:
     using TDataHandler = std::function<void(TListItem &item)>;
 
+    static constexpr int FileColumn = 7;
+
+    // Without the File column at first.
     explicit TObjectListModel(QObject *parent = nullptr);
+
+    void ShowFileColumn(bool shown);
+    bool FileColumnShown() const { return columnCount() > FileColumn; }
 
     void SetDataHandler(TDataHandler handler);
 
