@@ -14,6 +14,15 @@ namespace {
 const QStringList FieldNames{"typeName", "id",          "name",       "dateTime",
                              "size",     "versionList", "permissions"};
 const QString FileFieldName = QStringLiteral("file");
+// What CSV and JSON add for text exports.
+const QStringList OriginFieldNames{"modified", "file", "line"};
+
+QStringList OriginFields(const TObjectOrigin &origin)
+{
+    return {origin.Modified ? (*origin.Modified ? QStringLiteral("true") : QStringLiteral("false"))
+                            : QString(),
+            origin.File, origin.Line ? QString::number(origin.Line) : QString()};
+}
 
 // The seven fields of the list's columns, as texts.
 QStringList Fields(const TNavisionObject &object, const QString &dateTime)
@@ -22,7 +31,7 @@ QStringList Fields(const TNavisionObject &object, const QString &dateTime)
             QString::number(object.ID()),
             DecodeText(object.Name()),
             dateTime,
-            QString::number(object.Size()),
+            object.HasSize() ? QString::number(object.Size()) : QString(),
             DecodeText(object.VersionList()),
             DecodeText(object.GetPermissionText())};
 }
@@ -38,8 +47,9 @@ public:
         if (Options.Header)
             Add(FileFieldName, FieldNames.join(u'\t').toUtf8() + '\n');
     }
-    void Write(const QString &file, const TNavisionObject &object) override
+    void Write(const TObjectOrigin &origin, const TNavisionObject &object) override
     {
+        const QString &file = origin.File;
         // The list's own line unless the dates are asked for in ISO 8601.
         if (Options.IsoDates) {
             Add(file, (Fields(object, IsoDateTimeText(object)).join(u'\t') + u'\n').toUtf8());
@@ -76,10 +86,10 @@ private:
 class TCsvWriter : public TFormatWriter {
 public:
     using TFormatWriter::TFormatWriter;
-    void Begin() override { Put(Record(FieldNames, FileFieldName)); }
-    void Write(const QString &file, const TNavisionObject &object) override
+    void Begin() override { Put(Record(FieldNames + OriginFieldNames, FileFieldName)); }
+    void Write(const TObjectOrigin &origin, const TNavisionObject &object) override
     {
-        Put(Record(Fields(object, IsoDateTimeText(object)), file));
+        Put(Record(Fields(object, IsoDateTimeText(object)) + OriginFields(origin), origin.File));
     }
     void End() override {}
 
@@ -112,7 +122,7 @@ class TJsonWriter : public TFormatWriter {
 public:
     using TFormatWriter::TFormatWriter;
     void Begin() override { Put("["); }
-    void Write(const QString &file, const TNavisionObject &object) override
+    void Write(const TObjectOrigin &origin, const TNavisionObject &object) override
     {
         const QJsonObject record{
             {"type", int(object.ObjectType())},
@@ -120,10 +130,12 @@ public:
             {"id", object.ID()},
             {"name", DecodeText(object.Name())},
             {"dateTime", IsoDateTimeText(object)},
-            {"size", object.Size()},
+            {"size", object.HasSize() ? QJsonValue(object.Size()) : QJsonValue()},
             {"versionList", DecodeText(object.VersionList())},
             {"permissions", DecodeText(object.GetPermissionText())},
-            {FileFieldName, file},
+            {FileFieldName, origin.File},
+            {"modified", origin.Modified ? QJsonValue(*origin.Modified) : QJsonValue()},
+            {"line", origin.Line ? QJsonValue(origin.Line) : QJsonValue()},
         };
         Put((First ? "\n  " : ",\n  ") + QJsonDocument(record).toJson(QJsonDocument::Compact));
         First = false;

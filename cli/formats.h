@@ -26,6 +26,14 @@ struct TListFormatOptions {
 // the entry had none.
 QString IsoDateTimeText(const TNavisionObject &object);
 
+// Where a listed object comes from: its file (a text export's own file
+// within a folder), and for a text export's object its line and mark.
+struct TObjectOrigin {
+    QString File;
+    std::optional<bool> Modified; // none for a binary file's object
+    qint64 Line = 0;              // of its OBJECT line; 0 for a binary file's object
+};
+
 // Writes the objects of any number of files as one list in one format.
 class TFormatWriter {
 public:
@@ -35,7 +43,7 @@ public:
 
     // Throw TError when the output can't be written.
     virtual void Begin() = 0;
-    virtual void Write(const QString &file, const TNavisionObject &object) = 0;
+    virtual void Write(const TObjectOrigin &origin, const TNavisionObject &object) = 0;
     virtual void End() = 0;
 
 protected:

@@ -61,7 +61,8 @@ void TListLineWriter::Append(QByteArray &line, const TNavisionObject &object) co
             line.append(object.GetDateTimeText(Settings).toUtf8());
     }
     line.append('\t');
-    AppendNumber(line, object.Size());
+    if (object.HasSize())
+        AppendNumber(line, object.Size());
     line.append('\t');
     AppendText(line, object.VersionList());
     line.append('\t');

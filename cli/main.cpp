@@ -39,6 +39,32 @@ void NoteDateOrder(const TNavisionBinaryFile &model, const QString &file)
 
 const QString StandardStream = QStringLiteral("-");
 
+// The files of a folder that could not be read, and the objects that stand
+// in two of its files; false when a file could not be read.
+bool ReportFileProblems(const TNavisionBinaryFile &model)
+{
+    for (const QString &note : model.Notes())
+        PrintError(QStringLiteral("quintarel-cli: note: ") + note);
+    for (const TFileProblem &problem : model.FileProblems())
+        PrintError(problem.File + QStringLiteral(": ") + problem.Message);
+    return model.FileProblems().empty();
+}
+
+// Standard input read whole: the reader needs a stream that knows its
+// position and its end, which a pipe doesn't.
+std::unique_ptr<QBuffer> StandardInput(QByteArray &bytes)
+{
+    QFile input;
+    if (!input.open(STDIN_FILENO, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        throw TError(QStringLiteral("Cannot read standard input. %1").arg(input.errorString()));
+    bytes = input.readAll();
+    if (input.error() != QFileDevice::NoError)
+        throw TError(QStringLiteral("Cannot read standard input. %1").arg(input.errorString()));
+    auto buffer = std::make_unique<QBuffer>(&bytes);
+    buffer->open(QIODevice::ReadOnly);
+    return buffer;
+}
+
 // Reads the index from the named file, or from standard input for "-".
 void Load(TNavisionBinaryFile &model, const QString &file)
 {
@@ -46,17 +72,8 @@ void Load(TNavisionBinaryFile &model, const QString &file)
         model.LoadFromFile(file);
         return;
     }
-    // Read whole first: the reader needs a stream that knows its position
-    // and its end, which a pipe doesn't.
-    QFile input;
-    if (!input.open(STDIN_FILENO, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
-        throw TError(QStringLiteral("Cannot read standard input. %1").arg(input.errorString()));
-    QByteArray bytes = input.readAll();
-    if (input.error() != QFileDevice::NoError)
-        throw TError(QStringLiteral("Cannot read standard input. %1").arg(input.errorString()));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    model.LoadFromStream(buffer);
+    QByteArray bytes;
+    model.LoadFromStream(*StandardInput(bytes));
 }
 
 // Lists or exports one file; its failure is reported and the run goes on.
@@ -75,10 +92,15 @@ bool ListFile(TNavisionBinaryFile &model, const TListerOptions &options, const Q
         else if (!options.ExportFile.isEmpty())
             model.SaveListToFile(options.ExportFile);
         else {
-            for (int i = 0; i < model.GetCount(); ++i)
-                writer->Write(file, model.GetObject(i));
+            for (int i = 0; i < model.GetCount(); ++i) {
+                const TNavisionObject &object = model.GetObject(i);
+                const TTextPlace *place = model.TextPlace(object);
+                writer->Write({place ? model.ObjectFileName(object) : file,
+                               model.IsModified(object), place ? place->Line : 0},
+                              object);
+            }
         }
-        return true;
+        return ReportFileProblems(model);
     } catch (const TError &error) {
         // With several files, the line says which one failed.
         PrintError(options.Files.size() > 1 ? file + QStringLiteral(": ") + error.message()
@@ -95,11 +117,25 @@ int Compare(TNavisionBinaryFile &model, const TListerOptions &options)
     TNavisionBinaryFile newModel(model.LicenseFile(), model.Settings());
     newModel.SetHideSystemObjects(options.HideSystemObjects);
     newModel.SetDateOrderChoice(model.DateOrderChoice());
-    Load(model, options.Files.at(0));
+    // The two sides read as one set: byte-identical objects never differ
+    // because each side's dates were read in another order.
+    QByteArray bytes;
+    std::unique_ptr<QBuffer> input;
+    TLoadSource sources[2];
+    for (int side = 0; side < 2; ++side) {
+        sources[side].Name = options.Files.at(side);
+        if (sources[side].Name == StandardStream) {
+            if (!input)
+                input = StandardInput(bytes);
+            sources[side].Stream = input.get();
+        }
+    }
+    TNavisionBinaryFile::LoadAsOneSet(model, sources[0], newModel, sources[1]);
     NoteDateOrder(model, options.Files.at(0));
-    Load(newModel, options.Files.at(1));
     NoteDateOrder(newModel, options.Files.at(1));
-    return WriteComparison(model, newModel, options.All, stdout) ? ExitDifferences : 0;
+    const bool readAll = ReportFileProblems(model) & ReportFileProblems(newModel);
+    const bool differ = WriteComparison(model, newModel, options.All, stdout);
+    return !readAll ? 1 : differ ? ExitDifferences : 0;
 }
 
 // Takes the desktop program's road for each file: licence, hiding,

@@ -1,8 +1,8 @@
 #include "core/compare/compare.h"
 
-#include "core/reading/codepage.h"
 #include "core/errors.h"
 #include "core/model/ordering.h"
+#include "core/reading/codepage.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -61,7 +61,10 @@ struct TGroup {
     int Cursor; // the first old object of the chain that may still be unpaired
 };
 
-TChangedFields ChangedFields(const TNavisionObject &a, const TNavisionObject &b)
+// Sizes count only where both sides have one, the modified mark only where
+// both are objects of text exports.
+TChangedFields ChangedFields(const TNavisionObject &a, const TNavisionObject &b,
+                             std::optional<bool> aModified, std::optional<bool> bModified)
 {
     TChangedFields fields = 0;
     if (QByteArrayView(a.Name()) != QByteArrayView(b.Name()))
@@ -69,8 +72,10 @@ TChangedFields ChangedFields(const TNavisionObject &a, const TNavisionObject &b)
     if (a.HasDateTime() != b.HasDateTime() ||
         (a.HasDateTime() && CompareDateTimes(a.DateTime(), b.DateTime()) != 0))
         fields |= cfDateTime;
-    if (a.Size() != b.Size())
+    if (a.HasSize() && b.HasSize() && a.Size() != b.Size())
         fields |= cfSize;
+    if (aModified && bModified && *aModified != *bModified)
+        fields |= cfModified;
     if (QByteArrayView(a.VersionList()) != QByteArrayView(b.VersionList()))
         fields |= cfVersionList;
     return fields;
@@ -158,7 +163,9 @@ TObjectComparison::TObjectComparison(const TNavisionBinaryFile &oldFile,
         difference.New = &newFile.GetObject(j);
         if (const int partner = partnerOfNew[size_t(j)]; partner != Unpaired) {
             difference.Old = &oldFile.GetObject(partner);
-            difference.Fields = ChangedFields(*difference.Old, *difference.New);
+            difference.Fields =
+                ChangedFields(*difference.Old, *difference.New, oldFile.IsModified(*difference.Old),
+                              newFile.IsModified(*difference.New));
             difference.Kind = difference.Fields ? TChangeKind::Changed : TChangeKind::Unchanged;
         } else {
             difference.Kind = TChangeKind::Added;
@@ -226,6 +233,8 @@ int ComparePrimary(const TObjectDifference &a, const TObjectDifference &b, TComp
         const bool old = column == TComparisonColumn::OldSize;
         return CompareSides(old ? a.Old : a.New, old ? b.Old : b.New,
                             [](const TNavisionObject &x, const TNavisionObject &y) {
+                                if (x.HasSize() != y.HasSize())
+                                    return x.HasSize() ? 1 : -1;
                                 return CompareIntegers(x.Size(), y.Size());
                             });
     }
@@ -282,7 +291,8 @@ struct TSortRecord {
 std::optional<int64_t> NumberOf(const TObjectDifference &difference, TComparisonColumn column)
 {
     const auto size = [](const TNavisionObject *object) {
-        return object ? int64_t(object->Size()) : std::numeric_limits<int64_t>::min();
+        return object && object->HasSize() ? int64_t(object->Size())
+                                           : std::numeric_limits<int64_t>::min();
     };
     switch (column) {
     case TComparisonColumn::Change:
@@ -396,7 +406,8 @@ QByteArray ChangedFieldNames(TChangedFields fields)
     for (const auto &[field, name] : {std::pair{cfName, "name"},
                                       {cfDateTime, "datetime"},
                                       {cfSize, "size"},
-                                      {cfVersionList, "version"}}) {
+                                      {cfVersionList, "version"},
+                                      {cfModified, "modified"}}) {
         if (fields & field)
             names << name;
     }
@@ -415,7 +426,9 @@ QByteArray ComparisonLine(const TObjectDifference &difference, const TRegionalSe
     };
     side([](const TNavisionObject &o) { return DecodeText(o.Name()); });
     side([&](const TNavisionObject &o) { return o.GetDateTimeText(settings); });
-    side([](const TNavisionObject &o) { return QString::number(o.Size()); });
+    side([](const TNavisionObject &o) {
+        return o.HasSize() ? QString::number(o.Size()) : QString();
+    });
     side([](const TNavisionObject &o) { return DecodeText(o.VersionList()); });
     fields << (difference.New ? DecodeText(difference.New->GetPermissionText()) : QString());
     return (fields.join(u'\t') + u'\n').toUtf8();

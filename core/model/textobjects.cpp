@@ -181,11 +181,9 @@ void TNavisionBinaryFile::LoadAsOneSet(TNavisionBinaryFile &oldFile, const TLoad
         binaryOrder = settings.ReadDateOrder();
         return true;
     };
-    const std::optional<TDateOrder> order =
-        ChooseDateOrders(sets, oldFile.FSettings, choice,
-                         anyBinary && choice == TDateOrderChoice::Automatic
-                             ? readBinarySides
-                             : TOtherSidesRead());
+    const std::optional<TDateOrder> order = ChooseDateOrders(
+        sets, oldFile.FSettings, choice,
+        anyBinary && choice == TDateOrderChoice::Automatic ? readBinarySides : TOtherSidesRead());
     for (TSide &side : sides) {
         if (side.Set) {
             side.Model.BeginLoad();

@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <set>
 #include <sys/stat.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -33,7 +33,8 @@ QString SystemMessage(int error)
 
 bool IsTextFileName(const std::string &name)
 {
-    return name.size() > 4 && QByteArrayView(name).last(4).compare(".txt", Qt::CaseInsensitive) == 0;
+    return name.size() > 4 &&
+           QByteArrayView(name).last(4).compare(".txt", Qt::CaseInsensitive) == 0;
 }
 
 // The folder's text files as paths relative to it; what can't be read as
@@ -103,11 +104,11 @@ void ReadFolderFile(TTextSetFile &file)
             !stream.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
             const int cause = errno;
             ::close(fd);
-            throw OpenError(file.File.Name, S_ISREG(status.st_mode)
-                                                ? SystemMessage(cause)
-                                                : QCoreApplication::translate(
-                                                      "TNavisionBinaryFile",
-                                                      "It is not a regular file"));
+            throw OpenError(file.File.Name,
+                            S_ISREG(status.st_mode)
+                                ? SystemMessage(cause)
+                                : QCoreApplication::translate("TNavisionBinaryFile",
+                                                              "It is not a regular file"));
         }
         try {
             file.Contents = ReadTextExport(stream);

@@ -18,8 +18,8 @@
 
 // A text file a list was read from.
 struct TTextFile {
-    QString Name;         // the path as given, joined with its path within the folder
-    QString RelativeName; // within the folder; the name as given for a single file
+    QString Name;          // the path as given, joined with its path within the folder
+    QString RelativeName;  // within the folder; the name as given for a single file
     QByteArray NativePath; // the bytes of Name, for opening it again
     bool Utf8 = false;
 };
@@ -27,7 +27,7 @@ struct TTextFile {
 struct TTextSetFile {
     TTextFile File;
     TTextExport Contents;
-    std::optional<TError> Failure; // why it could not be read
+    std::optional<TError> Failure;      // why it could not be read
     TDateOrder Order = TDateOrder::DMY; // its dates' order, once chosen
 };
 
