@@ -14,7 +14,8 @@ namespace {
 const QStringList FieldNames{"typeName", "id",          "name",       "dateTime",
                              "size",     "versionList", "permissions"};
 const QString FileFieldName = QStringLiteral("file");
-// What CSV and JSON add for text exports.
+// What CSV and JSON add: where each object comes from. CSV names the file
+// here, whether one argument is given or several, so its columns never move.
 const QStringList OriginFieldNames{"modified", "file", "line"};
 
 QStringList OriginFields(const TObjectOrigin &origin)
@@ -86,10 +87,10 @@ private:
 class TCsvWriter : public TFormatWriter {
 public:
     using TFormatWriter::TFormatWriter;
-    void Begin() override { Put(Record(FieldNames + OriginFieldNames, FileFieldName)); }
+    void Begin() override { Put(Record(FieldNames + OriginFieldNames)); }
     void Write(const TObjectOrigin &origin, const TNavisionObject &object) override
     {
-        Put(Record(Fields(object, IsoDateTimeText(object)) + OriginFields(origin), origin.File));
+        Put(Record(Fields(object, IsoDateTimeText(object)) + OriginFields(origin)));
     }
     void End() override {}
 
@@ -105,11 +106,9 @@ private:
         quoted.replace(u'"', QStringLiteral("\"\""));
         return u'"' + quoted + u'"';
     }
-    QByteArray Record(const QStringList &fields, const QString &file) const
+    static QByteArray Record(const QStringList &fields)
     {
         QStringList record;
-        if (Options.FileColumn)
-            record << Field(file);
         for (const QString &field : fields)
             record << Field(field);
         return (record.join(u',') + QStringLiteral("\r\n")).toUtf8();

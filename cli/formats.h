@@ -19,7 +19,7 @@ struct TListFormatOptions {
     TListFormat Format = TListFormat::Tsv;
     bool Header = false;     // TSV: a first line of field names (CSV always has one)
     bool IsoDates = false;   // TSV: ISO 8601 date-times (CSV and JSON always)
-    bool FileColumn = false; // TSV, CSV: a leading column naming the file (JSON always)
+    bool FileColumn = false; // TSV: a leading column naming the file (CSV, JSON always)
 };
 
 // The date-time as ISO 8601 without zone (2015-09-15T12:00:00); empty when

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -221,28 +222,36 @@ std::optional<TDateOrder> ChooseDateOrders(const std::vector<TTextSet *> &sets,
         if (order != own)
             orders.push_back(order);
     }
-    for (const TDateOrder order : orders) {
-        const TRegionalSettings ordered = InDateOrder(settings, order);
-        bool all = true;
-        for (const TTextSet *set : sets) {
-            for (const TTextSetFile &file : set->Files)
-                all = all && DatesConvert(file, ordered);
+    // The orders each file's dates convert in, one bit per order tried. A
+    // file that converts in none fails whatever the order: it has no say
+    // in the set's order, or one bad date would split a folder into files
+    // read each in its own order.
+    std::vector<unsigned> converting;
+    for (const TTextSet *set : sets) {
+        for (const TTextSetFile &file : set->Files) {
+            unsigned bits = 0;
+            for (size_t i = 0; i < orders.size(); ++i) {
+                if (DatesConvert(file, InDateOrder(settings, orders[i])))
+                    bits |= 1u << i;
+            }
+            converting.push_back(bits);
         }
-        if (all && (!otherSides || otherSides(ordered)))
-            return setAll(order);
+    }
+    for (size_t i = 0; i < orders.size(); ++i) {
+        const bool all = std::all_of(converting.begin(), converting.end(), [i](unsigned bits) {
+            return bits == 0 || (bits & (1u << i)) != 0;
+        });
+        if (all && (!otherSides || otherSides(InDateOrder(settings, orders[i]))))
+            return setAll(orders[i]);
     }
     // No order reads them all: each file in its own.
     std::optional<TDateOrder> common;
     bool first = true;
+    size_t index = 0;
     for (TTextSet *set : sets) {
         for (TTextSetFile &file : set->Files) {
-            file.Order = own;
-            for (const TDateOrder order : orders) {
-                if (DatesConvert(file, InDateOrder(settings, order))) {
-                    file.Order = order;
-                    break;
-                }
-            }
+            const unsigned bits = converting[index++];
+            file.Order = bits == 0 ? own : orders[size_t(std::countr_zero(bits))];
             if (first || common != file.Order)
                 common = first ? std::optional(file.Order) : std::nullopt;
             first = false;

@@ -52,8 +52,8 @@ using TOtherSidesRead = std::function<bool(const TRegionalSettings &settings)>;
 // Chooses the order of each file's dates: the choice's order for all; for
 // Automatic the first of the settings' own, day-month-year, month-day-year
 // and year-month-day that reads every file of every set (and the other
-// sides); else each file's own first order that reads it, else the
-// settings' own. Returns the order of all files, or none when they differ.
+// sides), files whose dates read in no order left out; else each file's own first order that reads
+// it, else the settings' own. Returns the order of all files, or none when they differ.
 std::optional<TDateOrder> ChooseDateOrders(const std::vector<TTextSet *> &sets,
                                            const TRegionalSettings &settings,
                                            TDateOrderChoice choice,

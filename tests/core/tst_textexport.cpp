@@ -206,6 +206,16 @@ void TestTextExport::folderReadsInOneOrder()
     QVERIFY(fixture.Model.ComesFromSeveralFiles());
     QVERIFY(fixture.Model.FileProblems().empty());
 
+    // A file whose date reads in no order fails alone; the others keep
+    // their one order.
+    WriteFile(dir.filePath("bad.txt"), ObjectText("OBJECT Table 9 Bad", {"Date=32.13.17;"}));
+    fixture.Model.Clear();
+    fixture.Model.LoadFromFile(dir.path());
+    QCOMPARE(fixture.VisibleKeys(), (QStringList{"Table 1 A", "Table 2 B"}));
+    QCOMPARE(fixture.Model.FileProblems().size(), size_t(1));
+    QCOMPARE(IsoText(fixture.Model.GetObject(0)), "2017-02-01T00:00:00");
+    QVERIFY(QFile::remove(dir.filePath("bad.txt")));
+
     // Mixed beyond any one order: each file in its own.
     WriteFile(dir.filePath("c.txt"), ObjectText("OBJECT Table 3 C", {"Date=02/13/17;"}));
     fixture.Model.Clear();
