@@ -123,12 +123,12 @@ void ReadFolderFile(TTextSetFile &file)
     }
 }
 
-// Whether every date of the set's readable files converts under the settings.
-bool DatesConvert(const TTextSetFile &file, const TRegionalSettings &settings)
+// Whether every date of the file converts with the converter; true for a
+// file that could not be read.
+bool DatesConvert(const TTextSetFile &file, const TEntryConverter &converter)
 {
     if (file.Failure)
         return true;
-    const TEntryConverter converter(settings);
     try {
         for (const TTextObjectFields &fields : file.Contents.Objects) {
             if (!fields.Date.isEmpty() || !fields.Time.isEmpty())
@@ -225,16 +225,20 @@ std::optional<TDateOrder> ChooseDateOrders(const std::vector<TTextSet *> &sets,
     // The orders each file's dates convert in, one bit per order tried. A
     // file that converts in none fails whatever the order: it has no say
     // in the set's order, or one bad date would split a folder into files
-    // read each in its own order.
+    // read each in its own order. One converter per order: they are dear
+    // to make.
     std::vector<unsigned> converting;
-    for (const TTextSet *set : sets) {
-        for (const TTextSetFile &file : set->Files) {
-            unsigned bits = 0;
-            for (size_t i = 0; i < orders.size(); ++i) {
-                if (DatesConvert(file, InDateOrder(settings, orders[i])))
-                    bits |= 1u << i;
+    for (size_t i = 0; i < orders.size(); ++i) {
+        const TEntryConverter converter(InDateOrder(settings, orders[i]));
+        size_t index = 0;
+        for (const TTextSet *set : sets) {
+            for (const TTextSetFile &file : set->Files) {
+                if (i == 0)
+                    converting.push_back(0);
+                if (DatesConvert(file, converter))
+                    converting[index] |= 1u << i;
+                ++index;
             }
-            converting.push_back(bits);
         }
     }
     for (size_t i = 0; i < orders.size(); ++i) {
