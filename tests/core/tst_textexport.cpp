@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -54,6 +55,9 @@ private slots:
     void folderListsAnObjectOfTwoFilesOnce();
     void folderSurvivesALinkLoop();
     void longLineEndsClearly();
+    void nulBytes_data();
+    void nulBytes();
+    void folderOfManyEmptyFiles();
 };
 
 void TestTextExport::readsOneObject_data()
@@ -283,6 +287,64 @@ void TestTextExport::longLineEndsClearly()
     TModelFixture fixture(DottedSettings());
     fixture.Model.LoadFromFile(dir.path());
     QCOMPARE(fixture.VisibleKeys(), QStringList{"Table 1 A"});
+}
+
+void TestTextExport::nulBytes_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("key");     // of the one object listed; empty for an error
+    QTest::addColumn<QString>("message"); // the error's beginning; empty for a list
+    const QByteArray object = ObjectText("OBJECT Table 1 A", {"Date=23.05.17;"});
+    QTest::newRow("in the code") << QByteArray(object).replace("BEGIN", QByteArray("BE\0\0GIN", 7))
+                                 << "Table 1 A" << QString();
+    QTest::newRow("in a date") << QByteArray(object).replace("17;", QByteArray("17\0;", 4))
+                               << QString() << "'23.05.17\\x00";
+    QTest::newRow("in the ID") << QByteArray(object).replace("1 A", QByteArray("1\0 A", 4))
+                               << QString() << "'1\\x00' is not a valid integer value. Line 1.";
+    QTest::newRow("before the object line") << QByteArray(1, '\0') + object << QString()
+                                            << "The index does not look like an object file";
+    QTest::newRow("nothing else") << QByteArray(5000, '\0') << QString()
+                                  << "The index does not look like an object file";
+}
+
+// NUL bytes are bytes like others: the code around them is skipped, a
+// field holding one is refused with its line, and a file beginning with
+// one is no text export.
+void TestTextExport::nulBytes()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, key);
+    QFETCH(QString, message);
+    TModelFixture fixture(DottedSettings());
+    try {
+        fixture.Load(text);
+        QVERIFY2(message.isEmpty(), "no error");
+        QCOMPARE(fixture.VisibleKeys(), QStringList{key});
+        QCOMPARE(IsoText(fixture.Model.GetObject(0)), "2017-05-23T00:00:00");
+    } catch (const TError &error) {
+        QVERIFY2(!message.isEmpty() && MessageForDisplay(error.message()).startsWith(message),
+                 qPrintable(error.message()));
+    }
+}
+
+void TestTextExport::folderOfManyEmptyFiles()
+{
+    // 20,000 rather than 100,000: making the files alone takes longer than
+    // reading them. Files without objects hold nothing to list.
+    constexpr int Count = 20000;
+    QTemporaryDir dir;
+    for (int i = 0; i < Count; ++i) {
+        const QByteArray path = QFile::encodeName(dir.filePath(QString::asprintf("O%05d.TXT", i)));
+        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }
+    WriteFile(dir.filePath("O99999.TXT"), ObjectText("OBJECT Table 1 A", {"Date=02.01.17;"}));
+    TModelFixture fixture(DottedSettings());
+    fixture.Model.LoadFromFile(dir.path());
+    QCOMPARE(fixture.VisibleKeys(), QStringList{"Table 1 A"});
+    QVERIFY(fixture.Model.FileProblems().empty());
+    QCOMPARE(fixture.Model.TextFiles().size(), size_t(Count + 1));
 }
 
 QTEST_GUILESS_MAIN(TestTextExport)
