@@ -83,7 +83,6 @@ void CheckPlaces(const TTextExport &text, QByteArrayView bytes)
         Require(object.Line > line);
         Require(object.Line == bytes.first(object.Begin).count('\n') + 1);
         Require(object.DateLine == 0 || object.DateLine > object.Line);
-        Require(object.Name.size() <= 30);
         end = object.End;
         line = object.Line;
     }
@@ -128,6 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const TNavisionObject &object = model->GetObject(i);
             Require(!isText || !object.HasSize());
             Require(isText == (model->TextPlace(object) != nullptr));
+            Require(object.Name().size() <= 30); // a longer name is refused
         }
         model->Clear();
     }
