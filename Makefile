@@ -117,13 +117,16 @@ fuzz-deps:
 FUZZ_SECONDS ?= 60
 SECONDS ?= $(FUZZ_SECONDS)
 FUZZ_DIR := build-fuzz
-FUZZ_TARGETS := index_entry index conversions licence
+FUZZ_TARGETS := index_entry index conversions licence textexport
 # Longest input per target: an entry of 161 bytes; a dozen entries of an
-# object file; a field's text; a licence of a few hundred lines.
+# object file; a field's text; a licence of a few hundred lines; a few
+# objects of a text export.
 FUZZ_MAX_LEN_index_entry := 161
 FUZZ_MAX_LEN_index := 2048
 FUZZ_MAX_LEN_conversions := 64
 FUZZ_MAX_LEN_licence := 8192
+FUZZ_MAX_LEN_textexport := 4096
+
 fuzz: deps fuzz-deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)

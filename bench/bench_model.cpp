@@ -1,9 +1,9 @@
 // The model at N objects: reading the index against the least any reader
 // must do, sorting by every key, export, permissions, hiding, memory.
 #include "benchcontext.h"
+#include "core/model/ordering.h"
 #include "core/reading/codepage.h"
 #include "freshprocess.h"
-#include "core/model/ordering.h"
 
 #include <QBuffer>
 #include <QCollator>

@@ -1,8 +1,8 @@
 // The main window at N objects: opening the file end to end with its
 // status bar, painting one screen of rows, and find-by-typing at its worst.
 #include "benchcontext.h"
-#include "ui/filter/filterbar.h"
 #include "freshprocess.h"
+#include "ui/filter/filterbar.h"
 #include "ui/mainwindow/mainform.h"
 
 #include <QLineEdit>

@@ -58,6 +58,36 @@ QString BenchIndexFile(int objects)
     return path;
 }
 
+QString BenchTextExportFile(int objects, qsizetype bodyBytes)
+{
+    const QString path =
+        Scratch().filePath(QStringLiteral("export-%1-%2.txt").arg(objects).arg(bodyBytes));
+    if (QFile::exists(path))
+        return path;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot write " + path.toStdString());
+    for (int i = 0; i < objects; ++i) {
+        const QByteArray text = MakeBenchTextObject(i, bodyBytes);
+        if (file.write(text) != text.size())
+            throw std::runtime_error("cannot write " + path.toStdString());
+    }
+    return path;
+}
+
+QString BenchTextFolder(int objects, qsizetype bodyBytes)
+{
+    const QString path =
+        Scratch().filePath(QStringLiteral("objects-%1-%2").arg(objects).arg(bodyBytes));
+    if (QFile::exists(path))
+        return path;
+    QDir().mkpath(path);
+    for (int i = 0; i < objects; ++i)
+        WriteFile(path + QStringLiteral("/OBJ%1.TXT").arg(i, 5, 10, QLatin1Char('0')),
+                  MakeBenchTextObject(i, bodyBytes));
+    return path;
+}
+
 void LoadBenchIndex(TNavisionBinaryFile &model, int objects)
 {
     QBuffer buffer;

@@ -2,8 +2,8 @@
 // index of N objects made once, and a model loaded from it.
 #pragma once
 
-#include "core/model/binaryfile.h"
 #include "core/cfront/cfront.h"
+#include "core/model/binaryfile.h"
 
 #include <QByteArray>
 
@@ -17,6 +17,11 @@ const TRegionalSettings &BenchSettings();
 const QByteArray &BenchIndex(int objects = BenchObjects);
 // The index written to a file, for the window's OpenFile.
 QString BenchIndexFile(int objects = BenchObjects);
+
+// A text export of the given number of objects, each of about bodyBytes,
+// as one file; and as a folder of one file per object (made once each).
+QString BenchTextExportFile(int objects, qsizetype bodyBytes);
+QString BenchTextFolder(int objects, qsizetype bodyBytes);
 
 // Reads the index into the model through a QBuffer.
 void LoadBenchIndex(TNavisionBinaryFile &model, int objects = BenchObjects);

@@ -68,7 +68,43 @@ TEntryFields ObjectFields(int i, TSequence &random)
     return f;
 }
 
+// Lines of an object's body; what real exports are made of, mostly code.
+constexpr std::array<const char *, 12> BodyLines = {
+    "    { 1   ;   ;No.                 ;Code20        ;OnValidate=BEGIN",
+    "                                                                IF \"No.\" <> xRec.\"No.\" "
+    "THEN BEGIN",
+    "                                                                  SalesSetup.GET;",
+    "                                                                END;",
+    "                                                   CaptionML=[ENU=No.;NOR=Nr.] }",
+    "      IF NOT Cust.GET(\"Sell-to Customer No.\") THEN",
+    "        ERROR(Text001,Cust.TABLECAPTION,\"Sell-to Customer No.\");",
+    "      SalesLine.SETRANGE(\"Document Type\",\"Document Type\");",
+    "      Date=FIELD(Date Filter);",
+    "      FOR i := 1 TO ARRAYLEN(Amount) DO",
+    "        TotalAmount := TotalAmount + ROUND(Amount[i] * (1 - Discount / 100),0.01);",
+    "      // Posting of the line's amounts into the ledger entries"};
+
 } // namespace
+
+QByteArray MakeBenchTextObject(int i, qsizetype bodyBytes)
+{
+    TSequence random{uint32_t(i) * 2654435761u + 1};
+    const TEntryFields f = ObjectFields(i, random);
+    const QByteArray type = f.Tag.trimmed();
+    QByteArray text = "OBJECT " + type + ' ' + f.ID + ' ' + f.Name +
+                      "\r\n{\r\n  OBJECT-PROPERTIES\r\n  {\r\n    Date=" + f.Date +
+                      ";\r\n    Time=" + f.Time + ";\r\n";
+    if (i % 3 == 0)
+        text += "    Modified=Yes;\r\n";
+    text += "    Version List=" + f.VersionList +
+            ";\r\n  }\r\n  PROPERTIES\r\n  {\r\n  }\r\n"
+            "  CODE\r\n  {\r\n    PROCEDURE Post@1();\r\n    BEGIN\r\n";
+    const qsizetype end = text.size() + bodyBytes;
+    text.reserve(end + 64);
+    while (text.size() < end)
+        text.append(BodyLines[random.Next(BodyLines.size())]).append("\r\n");
+    return text + "    END;\r\n\r\n    BEGIN\r\n    END.\r\n  }\r\n}\r\n\r\n";
+}
 
 QByteArray MakeBenchIndex(int objects)
 {

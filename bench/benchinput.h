@@ -16,3 +16,9 @@ QByteArray MakeBenchUpdateIndex(const QByteArray &index, int objects);
 
 // The text of a licence file of about 200 permission ranges over every type.
 QByteArray MakeBenchLicence();
+
+// One object of a text export as the ERP writes it, CR LF: the object line,
+// OBJECT-PROPERTIES (date, time, modified for some, version list), then
+// PROPERTIES and CODE of about bodyBytes, lines of fields and C/AL as real
+// objects have them, a "Date=" line among them. The i-th of a database.
+QByteArray MakeBenchTextObject(int i, qsizetype bodyBytes);

@@ -16,6 +16,16 @@ namespace {
 const QStringList FieldNames{"typeName", "id",          "name",       "dateTime",
                              "size",     "versionList", "permissions"};
 const QString FileFieldName = QStringLiteral("file");
+// What CSV and JSON add: where each object comes from. CSV names the file
+// here, whether one argument is given or several, so its columns never move.
+const QStringList OriginFieldNames{"modified", "file", "line"};
+
+QStringList OriginFields(const TObjectOrigin &origin)
+{
+    return {origin.Modified ? (*origin.Modified ? QStringLiteral("true") : QStringLiteral("false"))
+                            : QString(),
+            FileNameForDisplay(origin.File), origin.Line ? QString::number(origin.Line) : QString()};
+}
 
 // The seven fields of the list's columns, as texts.
 QStringList Fields(const TNavisionObject &object, const QString &dateTime)
@@ -50,8 +60,9 @@ public:
         if (Options.Header)
             Add(FileFieldName, FieldNames.join(u'\t').toUtf8() + '\n');
     }
-    void Write(const QString &file, const TNavisionObject &object) override
+    void Write(const TObjectOrigin &origin, const TNavisionObject &object) override
     {
+        const QString &file = origin.File;
         // The list's own line unless the dates are asked for in ISO 8601.
         if (Options.IsoDates) {
             Add(file, TabLine(Fields(object, IsoDateTimeText(object))));
@@ -78,24 +89,22 @@ private:
 class TCsvWriter : public TFormatWriter {
 public:
     using TFormatWriter::TFormatWriter;
-    void Begin() override { Put(CsvRecord(FieldNames, FileFieldName)); }
-    void Write(const QString &file, const TNavisionObject &object) override
+    void Begin() override { Put(CsvLine(FieldNames + OriginFieldNames)); }
+    void Write(const TObjectOrigin &origin, const TNavisionObject &object) override
     {
         QStringList fields = Fields(object, IsoDateTimeText(object));
         for (const int text : {NameField, VersionListField})
             fields[text] = CsvText(fields[text], Options.Raw);
-        Put(CsvRecord(fields, CsvText(FileNameForDisplay(file), Options.Raw)));
+        QStringList where = OriginFields(origin);
+        where[OriginFileField] = CsvText(where[OriginFileField], Options.Raw);
+        Put(CsvLine(fields + where));
     }
     void End() override { Flush(); }
 
 private:
-    // The positions of the texts that a spreadsheet could take for formulas.
-    static constexpr int NameField = 2, VersionListField = 5;
-
-    QByteArray CsvRecord(const QStringList &fields, const QString &file) const
-    {
-        return CsvLine(Options.FileColumn ? QStringList{file} + fields : fields);
-    }
+    // The positions of the texts that a spreadsheet could take for formulas:
+    // among the object's fields, and the file's among the origin's.
+    static constexpr int NameField = 2, VersionListField = 5, OriginFileField = 1;
 };
 
 // One array, written an object at a time so that the list is never held
@@ -104,7 +113,7 @@ class TJsonWriter : public TFormatWriter {
 public:
     using TFormatWriter::TFormatWriter;
     void Begin() override { Put("["); }
-    void Write(const QString &file, const TNavisionObject &object) override
+    void Write(const TObjectOrigin &origin, const TNavisionObject &object) override
     {
         const QJsonObject record{
             {"type", int(object.ObjectType())},
@@ -115,7 +124,9 @@ public:
             {"size", object.HasSize() ? QJsonValue(object.Size()) : QJsonValue()},
             {"versionList", DecodeText(object.VersionList())},
             {"permissions", DecodeText(object.GetPermissionText())},
-            {FileFieldName, FileNameForDisplay(file)},
+            {FileFieldName, FileNameForDisplay(origin.File)},
+            {"modified", origin.Modified ? QJsonValue(*origin.Modified) : QJsonValue()},
+            {"line", origin.Line ? QJsonValue(origin.Line) : QJsonValue()},
         };
         Put((First ? "\n  " : ",\n  ") + QJsonDocument(record).toJson(QJsonDocument::Compact));
         First = false;

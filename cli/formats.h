@@ -21,7 +21,7 @@ struct TListFormatOptions {
     TListFormat Format = TListFormat::Tsv;
     bool Header = false;     // TSV: a first line of field names (CSV always has one)
     bool IsoDates = false;   // TSV: ISO 8601 date-times (CSV and JSON always)
-    bool FileColumn = false; // TSV, CSV: a leading column naming the file (JSON always)
+    bool FileColumn = false; // TSV: a leading column naming the file (CSV, JSON always name it)
     bool Raw = false;        // CSV: texts as they are, without the formula protection
 };
 
@@ -36,6 +36,14 @@ QByteArray CsvLine(const QStringList &fields);
 // the entry had none.
 QString IsoDateTimeText(const TNavisionObject &object);
 
+// Where a listed object comes from: its file (a text export's own file
+// within a folder), and for a text export's object its line and mark.
+struct TObjectOrigin {
+    QString File;
+    std::optional<bool> Modified; // none for a binary file's object
+    qint64 Line = 0;              // of its OBJECT line; 0 for a binary file's object
+};
+
 // Writes the objects of any number of files as one list in one format.
 class TFormatWriter {
 public:
@@ -45,7 +53,7 @@ public:
 
     // Throw TError when the output can't be written.
     virtual void Begin() = 0;
-    virtual void Write(const QString &file, const TNavisionObject &object) = 0;
+    virtual void Write(const TObjectOrigin &origin, const TNavisionObject &object) = 0;
     virtual void End() = 0;
 
 protected:

@@ -75,6 +75,32 @@ private:
     QString FNote;
 };
 
+// The files of a folder that could not be read, and the objects that stand
+// in two of its files; false when a file could not be read.
+bool ReportFileProblems(const TNavisionBinaryFile &model)
+{
+    for (const QString &note : model.Notes())
+        PrintLine(QStringLiteral("quintarel-cli: note: ") + note);
+    for (const TFileProblem &problem : model.FileProblems())
+        PrintError(problem.File, problem.Message);
+    return model.FileProblems().empty();
+}
+
+// Standard input read whole: the reader needs a stream that knows its
+// position and its end, which a pipe doesn't.
+std::unique_ptr<QBuffer> StandardInput(QByteArray &bytes)
+{
+    QFile input;
+    if (!input.open(STDIN_FILENO, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        throw TError(QStringLiteral("Cannot read standard input. %1").arg(input.errorString()));
+    bytes = input.readAll();
+    if (input.error() != QFileDevice::NoError)
+        throw TError(QStringLiteral("Cannot read standard input. %1").arg(input.errorString()));
+    auto buffer = std::make_unique<QBuffer>(&bytes);
+    buffer->open(QIODevice::ReadOnly);
+    return buffer;
+}
+
 // Reads the index from the named file, or from standard input for "-".
 void Load(TNavisionBinaryFile &model, const QString &file)
 {
@@ -82,17 +108,8 @@ void Load(TNavisionBinaryFile &model, const QString &file)
         model.LoadFromFile(file);
         return;
     }
-    // Read whole first: the reader needs a stream that knows its position
-    // and its end, which a pipe doesn't.
-    QFile input;
-    if (!input.open(STDIN_FILENO, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
-        throw TError(QStringLiteral("Cannot read standard input. %1").arg(input.errorString()));
-    QByteArray bytes = input.readAll();
-    if (input.error() != QFileDevice::NoError)
-        throw TError(QStringLiteral("Cannot read standard input. %1").arg(input.errorString()));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    model.LoadFromStream(buffer);
+    QByteArray bytes;
+    model.LoadFromStream(*StandardInput(bytes));
 }
 
 // Lists or exports one file; a file's failure is reported and the run goes
@@ -119,10 +136,15 @@ bool ListFile(TNavisionBinaryFile &model, const TListerOptions &options, const Q
         } else {
             if (model.GetCount() > 0)
                 licenseNote.BeforePermissions();
-            for (int i = 0; i < model.GetCount(); ++i)
-                writer->Write(file, model.GetObject(i));
+            for (int i = 0; i < model.GetCount(); ++i) {
+                const TNavisionObject &object = model.GetObject(i);
+                const TTextPlace *place = model.TextPlace(object);
+                writer->Write({place ? model.ObjectFileName(object) : file,
+                               model.IsModified(object), place ? place->Line : 0},
+                              object);
+            }
         }
-        return true;
+        return ReportFileProblems(model);
     } catch (const TOutputError &) {
         throw;
     } catch (const TError &error) {
@@ -143,20 +165,41 @@ int Compare(TNavisionBinaryFile &model, const TListerOptions &options, TOutputDe
     TNavisionBinaryFile newModel(model.LicenseFile(), model.Settings());
     newModel.SetHideSystemObjects(options.HideSystemObjects);
     newModel.SetDateOrderChoice(model.DateOrderChoice());
-    for (const auto &[side, name, file] :
-         {std::tuple{&model, QStringLiteral("old"), options.Files.at(0)},
-          std::tuple{&newModel, QStringLiteral("new"), options.Files.at(1)}}) {
-        const QString subject = QStringLiteral("%1 (%2)").arg(Subject(file), name);
+    // The two sides read as one set: byte-identical objects never differ
+    // because each side's dates were read in another order.
+    const auto subject = [&](int side) {
+        return QStringLiteral("%1 (%2)").arg(Subject(options.Files.at(side)),
+                                             side == 0 ? QStringLiteral("old")
+                                                       : QStringLiteral("new"));
+    };
+    QByteArray bytes;
+    std::unique_ptr<QBuffer> input;
+    TLoadSource sources[2];
+    for (int side = 0; side < 2; ++side) {
+        sources[side].Name = options.Files.at(side);
+        if (sources[side].Name != StandardStream)
+            continue;
         try {
-            Load(*side, file);
+            if (!input)
+                input = StandardInput(bytes);
         } catch (const TError &error) {
-            PrintError(subject, error.message());
+            PrintError(subject(side), error.message());
             return 1;
         }
-        NoteLoaded(*side, options, subject);
+        sources[side].Stream = input.get();
     }
+    try {
+        TNavisionBinaryFile::LoadAsOneSet(model, sources[0], newModel, sources[1]);
+    } catch (const TSideLoadError &error) {
+        PrintError(subject(error.Side), error.message());
+        return 1;
+    }
+    NoteLoaded(model, options, subject(0));
+    NoteLoaded(newModel, options, subject(1));
+    const bool readAll = ReportFileProblems(model) & ReportFileProblems(newModel);
     licenseNote.BeforePermissions();
-    return WriteComparison(model, newModel, options.All, options.Output, out) ? ExitDifferences : 0;
+    const bool differ = WriteComparison(model, newModel, options.All, options.Output, out);
+    return !readAll ? 1 : differ ? ExitDifferences : 0;
 }
 
 // Takes the desktop program's road for each file: licence, hiding,

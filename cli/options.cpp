@@ -167,7 +167,7 @@ struct TListerParser {
         if (options.Files.size() > 1 && !options.ExportFile.isEmpty() && options.ExportFile != u"-")
             return QStringLiteral("--export to a file takes one object file; --export - writes "
                                   "the exports of several one after the other");
-        options.Output.FileColumn = options.Files.size() > 1; // JSON names it always
+        options.Output.FileColumn = options.Files.size() > 1; // TSV; CSV and JSON always
         return std::nullopt;
     }
 

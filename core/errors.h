@@ -52,6 +52,14 @@ public:
     using TError::TError;
 };
 
+// The failure of one side of a comparison read as one set: which side it
+// was (0 the old, 1 the new), and the error as it came.
+class TSideLoadError : public TError {
+public:
+    TSideLoadError(const TError &error, int side) : TError(error), Side(side) {}
+    int Side;
+};
+
 // A cause as the system gives it, without trailing blanks, line breaks and
 // full stops; "Unknown error" when nothing is left.
 QString CleanCause(QString text);

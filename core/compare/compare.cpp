@@ -63,7 +63,10 @@ struct TGroup {
     int Cursor; // the first old object of the chain that may still be unpaired
 };
 
-TChangedFields ChangedFields(const TNavisionObject &a, const TNavisionObject &b)
+// Sizes count only where both sides have one, the modified mark only where
+// both are objects of text exports.
+TChangedFields ChangedFields(const TNavisionObject &a, const TNavisionObject &b,
+                             std::optional<bool> aModified, std::optional<bool> bModified)
 {
     TChangedFields fields = 0;
     if (QByteArrayView(a.Name()) != QByteArrayView(b.Name()))
@@ -74,6 +77,8 @@ TChangedFields ChangedFields(const TNavisionObject &a, const TNavisionObject &b)
     // A text export knows no size: sizes differ only where both sides have one.
     if (a.HasSize() && b.HasSize() && a.Size() != b.Size())
         fields |= cfSize;
+    if (aModified && bModified && *aModified != *bModified)
+        fields |= cfModified;
     if (QByteArrayView(a.VersionList()) != QByteArrayView(b.VersionList()))
         fields |= cfVersionList;
     return fields;
@@ -161,7 +166,9 @@ TObjectComparison::TObjectComparison(const TNavisionBinaryFile &oldFile,
         difference.New = &newFile.GetObject(j);
         if (const int partner = partnerOfNew[size_t(j)]; partner != Unpaired) {
             difference.Old = &oldFile.GetObject(partner);
-            difference.Fields = ChangedFields(*difference.Old, *difference.New);
+            difference.Fields =
+                ChangedFields(*difference.Old, *difference.New, oldFile.IsModified(*difference.Old),
+                              newFile.IsModified(*difference.New));
             difference.Kind = difference.Fields ? TChangeKind::Changed : TChangeKind::Unchanged;
         } else {
             difference.Kind = TChangeKind::Added;
@@ -229,6 +236,8 @@ int ComparePrimary(const TObjectDifference &a, const TObjectDifference &b, TComp
         const bool old = column == TComparisonColumn::OldSize;
         return CompareSides(old ? a.Old : a.New, old ? b.Old : b.New,
                             [](const TNavisionObject &x, const TNavisionObject &y) {
+                                if (x.HasSize() != y.HasSize())
+                                    return x.HasSize() ? 1 : -1;
                                 return CompareIntegers(x.Size(), y.Size());
                             });
     }
@@ -285,7 +294,8 @@ struct TSortRecord {
 std::optional<int64_t> NumberOf(const TObjectDifference &difference, TComparisonColumn column)
 {
     const auto size = [](const TNavisionObject *object) {
-        return object ? int64_t(object->Size()) : std::numeric_limits<int64_t>::min();
+        return object && object->HasSize() ? int64_t(object->Size())
+                                           : std::numeric_limits<int64_t>::min();
     };
     switch (column) {
     case TComparisonColumn::Change:
@@ -399,7 +409,8 @@ QByteArray ChangedFieldNames(TChangedFields fields)
     for (const auto &[field, name] : {std::pair{cfName, "name"},
                                       {cfDateTime, "datetime"},
                                       {cfSize, "size"},
-                                      {cfVersionList, "version"}}) {
+                                      {cfVersionList, "version"},
+                                      {cfModified, "modified"}}) {
         if (fields & field)
             names << name;
     }
@@ -418,7 +429,9 @@ QByteArray ComparisonLine(const TObjectDifference &difference, const TRegionalSe
     };
     side([](const TNavisionObject &o) { return DecodeText(o.Name()); });
     side([&](const TNavisionObject &o) { return o.GetDateTimeText(settings); });
-    side([](const TNavisionObject &o) { return QString::number(o.Size()); });
+    side([](const TNavisionObject &o) {
+        return o.HasSize() ? QString::number(o.Size()) : QString();
+    });
     side([](const TNavisionObject &o) { return DecodeText(o.VersionList()); });
     fields << (difference.New ? DecodeText(difference.New->GetPermissionText()) : QString());
     for (QString &field : fields)

@@ -26,6 +26,7 @@ inline constexpr TChangedFields cfName = 1;
 inline constexpr TChangedFields cfDateTime = 2;
 inline constexpr TChangedFields cfSize = 4;
 inline constexpr TChangedFields cfVersionList = 8;
+inline constexpr TChangedFields cfModified = 16; // both sides text exports
 
 // One object of either file, or one of each paired by identity. The objects
 // are borrowed from the two models.

@@ -19,10 +19,10 @@
 
 // Where an object of a text export stands.
 struct TTextPlace {
-    int File = 0;               // its file in TextFiles()
-    qint64 Line = 0;            // of its OBJECT line, from 1
-    qint64 Begin = 0, End = 0;  // its bytes in the file
-    bool Modified = false;      // marked Modified=Yes
+    int File = 0;              // its file in TextFiles()
+    qint64 Line = 0;           // of its OBJECT line, from 1
+    qint64 Begin = 0, End = 0; // its bytes in the file
+    bool Modified = false;     // marked Modified=Yes
 };
 
 // A file of a folder that could not be read (or a date that didn't convert).
@@ -107,7 +107,8 @@ public:
     const TObjectList &HiddenObjects() const { return *FHiddenObjects; }
 
     // Two models read as one set, so that their dates are read in one order
-    // where one order reads both: what a comparison needs.
+    // where one order reads both: what a comparison needs. A side that fails
+    // is thrown as TSideLoadError, naming the side.
     static void LoadAsOneSet(TNavisionBinaryFile &oldFile, const TLoadSource &oldSource,
                              TNavisionBinaryFile &newFile, const TLoadSource &newSource);
 

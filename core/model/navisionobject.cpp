@@ -142,8 +142,8 @@ TNavisionObject::TNavisionObject(QByteArrayView entry, const TEntryConverter &co
     }
 }
 
-TNavisionObject::TNavisionObject(const TTextObjectFields &fields,
-                                 const TEntryConverter &converter, uint32_t textPlace)
+TNavisionObject::TNavisionObject(const TTextObjectFields &fields, const TEntryConverter &converter,
+                                 uint32_t textPlace)
     : FID(fields.ID), FTextPlace(textPlace)
 {
     for (int type = otTable; type <= otMenuSuite; ++type) {
@@ -166,8 +166,8 @@ TNavisionObject::TNavisionObject(const TTextObjectFields &fields,
         FDateTime = converter.DateTime(fields.Date, fields.Time);
         FHasDateTime = true;
     }
-    const QByteArrayView tag = FObjectType == otNone ? QByteArrayView(fields.TypeName)
-                                                     : QByteArrayView();
+    const QByteArrayView tag =
+        FObjectType == otNone ? QByteArrayView(fields.TypeName) : QByteArrayView();
     if (TTextPool *pool = converter.Texts()) {
         FTexts = pool->SharedTexts(tag, fields.VersionList);
     } else if (!tag.isEmpty() || !fields.VersionList.isEmpty()) {

@@ -52,8 +52,9 @@ public:
     // them one by one, each unless its key was listed, would have kept.
     // With repeated, each object removed is added to it with the object
     // that stays in its place.
-    void DropRepeatedKeys(
-        int from, std::vector<std::pair<TNavisionObject, TNavisionObject>> *repeated = nullptr);
+    void
+    DropRepeatedKeys(int from,
+                     std::vector<std::pair<TNavisionObject, TNavisionObject>> *repeated = nullptr);
     // Appends without comparing keys.
     void Append(TNavisionObject object);
     // Removes the objects that satisfy the test; returns them from the last

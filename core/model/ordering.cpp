@@ -36,7 +36,9 @@ int ComparePrimary(int32_t key, const TNavisionObject &a, const TNavisionObject 
         return CompareTexts(a.Name(), b.Name());
     case skDateTime:
         return CompareDateTimes(a.DateTime(), b.DateTime());
-    case skSize:
+    case skSize: // no size (a text export's object) below every size
+        if (a.HasSize() != b.HasSize())
+            return a.HasSize() ? 1 : -1;
         return CompareIntegers(a.Size(), b.Size());
     case skVersionList:
         return CompareTexts(a.VersionList(), b.VersionList());
@@ -361,7 +363,8 @@ std::optional<TLargeVector<TKeyedPosition>> SortKeys(int32_t key, const TObjectL
         else if (key == skDateTime)
             numbers[i] = {OrderedBits(object.DateTime()), uint32_t(i)};
         else if (key == skSize)
-            numbers[i] = {Unsigned(object.Size()), uint32_t(i)};
+            numbers[i] = {object.HasSize() ? uint64_t(Unsigned(object.Size())) + 1 : 0,
+                          uint32_t(i)};
         else if (key == skLicensePermissions)
             keys[i].Key |= uint64_t(letterRanks[object.Permissions()]) << TypeThenIDBits;
     }

@@ -134,8 +134,18 @@ void TNavisionBinaryFile::LoadAsOneSet(TNavisionBinaryFile &oldFile, const TLoad
         const TLoadSource &Source;
         std::optional<TTextSet> Set;
     };
-    TSide sides[] = {{oldFile, oldSource, ReadTextSource(oldSource)},
-                     {newFile, newSource, ReadTextSource(newSource)}};
+    // Each side's failure says which side it was.
+    const auto onSide = [](int side, auto &&step) {
+        try {
+            return step();
+        } catch (const TSideLoadError &) {
+            throw;
+        } catch (const TError &error) {
+            throw TSideLoadError(error, side);
+        }
+    };
+    TSide sides[] = {{oldFile, oldSource, onSide(0, [&] { return ReadTextSource(oldSource); })},
+                     {newFile, newSource, onSide(1, [&] { return ReadTextSource(newSource); })}};
     const TDateOrderChoice choice = oldFile.FDateOrderChoice;
     const auto loadBinary = [](TSide &side, TDateOrderChoice sideChoice) {
         const TDateOrderChoice before = side.Model.FDateOrderChoice;
@@ -169,35 +179,39 @@ void TNavisionBinaryFile::LoadAsOneSet(TNavisionBinaryFile &oldFile, const TLoad
     // The binary sides are read in each order tried, until one reads them all.
     std::optional<TDateOrder> binaryOrder;
     const TOtherSidesRead readBinarySides = [&](const TRegionalSettings &settings) {
-        for (TSide &side : sides) {
+        for (int index = 0; index < 2; ++index) {
+            TSide &side = sides[index];
             if (side.Set)
                 continue;
             try {
                 loadBinary(side, fixed(settings.ReadDateOrder()));
             } catch (const TDateTimeConversionError &) {
                 return false;
+            } catch (const TError &error) {
+                throw TSideLoadError(error, index);
             }
         }
         binaryOrder = settings.ReadDateOrder();
         return true;
     };
-    const std::optional<TDateOrder> order =
-        ChooseDateOrders(sets, oldFile.FSettings, choice,
-                         anyBinary && choice == TDateOrderChoice::Automatic
-                             ? readBinarySides
-                             : TOtherSidesRead());
-    for (TSide &side : sides) {
-        if (side.Set) {
-            side.Model.BeginLoad();
-            side.Model.LoadTextSet(*side.Set, order);
-            if (!side.Source.Stream)
-                side.Model.FFileName = side.Source.Name;
-        } else if (choice != TDateOrderChoice::Automatic) {
-            loadBinary(side, choice);
-        } else {
-            // In the order that read every side, else in the file's own.
-            loadBinary(side, binaryOrder ? fixed(*binaryOrder) : TDateOrderChoice::Automatic);
-        }
+    const std::optional<TDateOrder> order = ChooseDateOrders(
+        sets, oldFile.FSettings, choice,
+        anyBinary && choice == TDateOrderChoice::Automatic ? readBinarySides : TOtherSidesRead());
+    for (int index = 0; index < 2; ++index) {
+        TSide &side = sides[index];
+        onSide(index, [&] {
+            if (side.Set) {
+                side.Model.BeginLoad();
+                side.Model.LoadTextSet(*side.Set, order);
+                if (!side.Source.Stream)
+                    side.Model.FFileName = side.Source.Name;
+            } else if (choice != TDateOrderChoice::Automatic) {
+                loadBinary(side, choice);
+            } else {
+                // In the order that read every side, else in the file's own.
+                loadBinary(side, binaryOrder ? fixed(*binaryOrder) : TDateOrderChoice::Automatic);
+            }
+        });
     }
 }
 

@@ -8,12 +8,13 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <set>
 #include <sys/stat.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -33,7 +34,8 @@ QString SystemMessage(int error)
 
 bool IsTextFileName(const std::string &name)
 {
-    return name.size() > 4 && QByteArrayView(name).last(4).compare(".txt", Qt::CaseInsensitive) == 0;
+    return name.size() > 4 &&
+           QByteArrayView(name).last(4).compare(".txt", Qt::CaseInsensitive) == 0;
 }
 
 // The folder's text files as paths relative to it; what can't be read as
@@ -103,11 +105,11 @@ void ReadFolderFile(TTextSetFile &file)
             !stream.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
             const int cause = errno;
             ::close(fd);
-            throw OpenError(file.File.Name, S_ISREG(status.st_mode)
-                                                ? SystemMessage(cause)
-                                                : QCoreApplication::translate(
-                                                      "TNavisionBinaryFile",
-                                                      "It is not a regular file"));
+            throw OpenError(file.File.Name,
+                            S_ISREG(status.st_mode)
+                                ? SystemMessage(cause)
+                                : QCoreApplication::translate("TNavisionBinaryFile",
+                                                              "It is not a regular file"));
         }
         try {
             file.Contents = ReadTextExport(stream);
@@ -121,12 +123,12 @@ void ReadFolderFile(TTextSetFile &file)
     }
 }
 
-// Whether every date of the set's readable files converts under the settings.
-bool DatesConvert(const TTextSetFile &file, const TRegionalSettings &settings)
+// Whether every date of the file converts with the converter; true for a
+// file that could not be read.
+bool DatesConvert(const TTextSetFile &file, const TEntryConverter &converter)
 {
     if (file.Failure)
         return true;
-    const TEntryConverter converter(settings);
     try {
         for (const TTextObjectFields &fields : file.Contents.Objects) {
             if (!fields.Date.isEmpty() || !fields.Time.isEmpty())
@@ -220,28 +222,40 @@ std::optional<TDateOrder> ChooseDateOrders(const std::vector<TTextSet *> &sets,
         if (order != own)
             orders.push_back(order);
     }
-    for (const TDateOrder order : orders) {
-        const TRegionalSettings ordered = InDateOrder(settings, order);
-        bool all = true;
+    // The orders each file's dates convert in, one bit per order tried. A
+    // file that converts in none fails whatever the order: it has no say
+    // in the set's order, or one bad date would split a folder into files
+    // read each in its own order. One converter per order: they are dear
+    // to make.
+    std::vector<unsigned> converting;
+    for (size_t i = 0; i < orders.size(); ++i) {
+        const TEntryConverter converter(InDateOrder(settings, orders[i]));
+        size_t index = 0;
         for (const TTextSet *set : sets) {
-            for (const TTextSetFile &file : set->Files)
-                all = all && DatesConvert(file, ordered);
+            for (const TTextSetFile &file : set->Files) {
+                if (i == 0)
+                    converting.push_back(0);
+                if (DatesConvert(file, converter))
+                    converting[index] |= 1u << i;
+                ++index;
+            }
         }
-        if (all && (!otherSides || otherSides(ordered)))
-            return setAll(order);
+    }
+    for (size_t i = 0; i < orders.size(); ++i) {
+        const bool all = std::all_of(converting.begin(), converting.end(), [i](unsigned bits) {
+            return bits == 0 || (bits & (1u << i)) != 0;
+        });
+        if (all && (!otherSides || otherSides(InDateOrder(settings, orders[i]))))
+            return setAll(orders[i]);
     }
     // No order reads them all: each file in its own.
     std::optional<TDateOrder> common;
     bool first = true;
+    size_t index = 0;
     for (TTextSet *set : sets) {
         for (TTextSetFile &file : set->Files) {
-            file.Order = own;
-            for (const TDateOrder order : orders) {
-                if (DatesConvert(file, InDateOrder(settings, order))) {
-                    file.Order = order;
-                    break;
-                }
-            }
+            const unsigned bits = converting[index++];
+            file.Order = bits == 0 ? own : orders[size_t(std::countr_zero(bits))];
             if (first || common != file.Order)
                 common = first ? std::optional(file.Order) : std::nullopt;
             first = false;

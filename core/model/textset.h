@@ -18,8 +18,8 @@
 
 // A text file a list was read from.
 struct TTextFile {
-    QString Name;         // the path as given, joined with its path within the folder
-    QString RelativeName; // within the folder; the name as given for a single file
+    QString Name;          // the path as given, joined with its path within the folder
+    QString RelativeName;  // within the folder; the name as given for a single file
     QByteArray NativePath; // the bytes of Name, for opening it again
     bool Utf8 = false;
 };
@@ -27,7 +27,7 @@ struct TTextFile {
 struct TTextSetFile {
     TTextFile File;
     TTextExport Contents;
-    std::optional<TError> Failure; // why it could not be read
+    std::optional<TError> Failure;      // why it could not be read
     TDateOrder Order = TDateOrder::DMY; // its dates' order, once chosen
 };
 
@@ -52,8 +52,8 @@ using TOtherSidesRead = std::function<bool(const TRegionalSettings &settings)>;
 // Chooses the order of each file's dates: the choice's order for all; for
 // Automatic the first of the settings' own, day-month-year, month-day-year
 // and year-month-day that reads every file of every set (and the other
-// sides); else each file's own first order that reads it, else the
-// settings' own. Returns the order of all files, or none when they differ.
+// sides), files whose dates read in no order left out; else each file's own first order that reads
+// it, else the settings' own. Returns the order of all files, or none when they differ.
 std::optional<TDateOrder> ChooseDateOrders(const std::vector<TTextSet *> &sets,
                                            const TRegionalSettings &settings,
                                            TDateOrderChoice choice,

@@ -139,7 +139,8 @@ public:
     bool PeekLine(QByteArrayView &line)
     {
         for (qsizetype searched = Pos;;) {
-            if (const void *found = std::memchr(Buffer.get() + searched, '\n', size_t(Length - searched))) {
+            if (const void *found =
+                    std::memchr(Buffer.get() + searched, '\n', size_t(Length - searched))) {
                 const qsizetype end = static_cast<const char *>(found) - Buffer.get();
                 CheckLength(end - Pos);
                 LineEnd = end + 1;
@@ -258,9 +259,9 @@ int32_t ObjectID(QByteArrayView text)
     const char *end = text.data() + text.size();
     const auto [ptr, error] = std::from_chars(text.data(), end, value);
     if (text.isEmpty() || error != std::errc() || ptr != end)
-        throw TError(QCoreApplication::translate("TNavisionObject",
-                                                 "'%1' is not a valid integer value")
-                         .arg(Quoted(text)));
+        throw TError(
+            QCoreApplication::translate("TNavisionObject", "'%1' is not a valid integer value")
+                .arg(Quoted(text)));
     return value;
 }
 

@@ -15,16 +15,16 @@
 // One object of a text export as it stands in the file, its date and time
 // not yet converted (that depends on the date order the file is read in).
 struct TTextObjectFields {
-    QByteArray TypeName;    // as written: "Table", "Page"
+    QByteArray TypeName; // as written: "Table", "Page"
     int32_t ID = 0;
     QByteArray Name;        // code page 850
     QByteArray Date, Time;  // as written, brackets removed, trimmed
     QByteArray VersionList; // code page 850
     bool Modified = false;
-    qint64 Line = 0;        // of the OBJECT line, from 1
-    qint64 DateLine = 0;    // of the Date or Time line, for an error
-    qint64 Begin = 0;       // byte offset of the OBJECT line
-    qint64 End = 0;         // byte offset after the object's text
+    qint64 Line = 0;     // of the OBJECT line, from 1
+    qint64 DateLine = 0; // of the Date or Time line, for an error
+    qint64 Begin = 0;    // byte offset of the OBJECT line
+    qint64 End = 0;      // byte offset after the object's text
 };
 
 struct TTextExport {

@@ -53,7 +53,7 @@ complete_line() {
         _quintarel_cli; printf "%s\n" "${COMPREPLY[@]}" | sort' _ "$completion" "$@")
 }
 mkdir -p "$work/files/folder"
-touch "$work/files/"{a.fob,B.FBK,"with blank.fob",notes.txt,demo.flf}
+touch "$work/files/"{a.fob,B.FBK,"with blank.fob",notes.txt,TAB27.TXT,demo.flf,notes.md}
 
 [ "$(complete_line quintarel-cli --)" = "$(options_of quintarel-cli)" ] ||
     fail "the completion offers $(complete_line quintarel-cli -- | tr '\n' ' ')but --help lists $(options_of quintarel-cli | tr '\n' ' ')"
@@ -67,8 +67,9 @@ expect "name " quintarel-cli --sort na
 expect "datetime id name permissions size type version " quintarel-cli --sort = ""
 expect "json " quintarel-cli --format = j
 expect "csv json tsv " quintarel-cli a.fob --format ""
-expect "B.FBK a.fob folder with blank.fob " quintarel-cli ""
+# Object files, text exports (any letter case) and folders, nothing else.
+expect "B.FBK TAB27.TXT a.fob folder notes.txt with blank.fob " quintarel-cli ""
 expect "with blank.fob " quintarel-cli a.fob w
 expect "demo.flf folder " quintarel-cli --license ""
-expect "B.FBK a.fob demo.flf folder notes.txt with blank.fob " quintarel-cli --export ""
+expect "B.FBK TAB27.TXT a.fob demo.flf folder notes.md notes.txt with blank.fob " quintarel-cli --export ""
 echo "the completion offers every option, the keys, the formats and the files"

@@ -1,0 +1,110 @@
+// Text exports: a whole database's export (7,000 objects, about 150 MB,
+// almost all code) and a folder of one file per object, each read by
+// LoadFromFile in a fresh process, against the floor of reading the same
+// bytes in this process.
+#include "benchcontext.h"
+#include "freshprocess.h"
+
+#include <QCoreApplication>
+#include <QDirIterator>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr int TextObjects = 7000;
+constexpr qsizetype TextBodyBytes = 21000; // 7,000 objects of it make about 150 MB
+
+// The least a reader of a text does: every byte read in blocks of 4 MiB and
+// its line ends found.
+qint64 ReadLines(const char *path, char *block, size_t blockSize)
+{
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    qint64 lines = 0;
+    for (ssize_t got; (got = ::read(fd, block, blockSize)) > 0;) {
+        for (const char *at = block, *end = block + got;
+             (at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)))); ++at)
+            ++lines;
+    }
+    ::close(fd);
+    return lines;
+}
+
+constexpr size_t BlockSize = size_t(4) << 20;
+
+void BM_TextExportFloor(benchmark::State &state)
+{
+    const QByteArray path = QFile::encodeName(BenchTextExportFile(TextObjects, TextBodyBytes));
+    const auto block = std::make_unique<char[]>(BlockSize);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadLines(path.constData(), block.get(), BlockSize));
+}
+BENCHMARK(BM_TextExportFloor)->Repetitions(3)->Unit(benchmark::kMillisecond);
+
+void BM_TextFolderFloor(benchmark::State &state)
+{
+    QList<QByteArray> paths;
+    QDirIterator files(BenchTextFolder(TextObjects, TextBodyBytes), QDir::Files);
+    while (files.hasNext())
+        paths.append(QFile::encodeName(files.next()));
+    const auto block = std::make_unique<char[]>(BlockSize);
+    for (auto _ : state) {
+        qint64 lines = 0;
+        for (const QByteArray &path : paths)
+            lines += ReadLines(path.constData(), block.get(), BlockSize);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_TextFolderFloor)->Repetitions(3)->Unit(benchmark::kMillisecond);
+
+// LoadFromFile of the export or the folder in a process of its own: the
+// child's processor time for the reading, and the memory its model holds
+// (no object's text is kept).
+void FreshTextLoad(benchmark::State &state, const QString &path)
+{
+    for (auto _ : state) {
+        const TFreshRun run =
+            RunFreshProcess(QCoreApplication::applicationFilePath(),
+                            {QStringLiteral("--fresh-load"), path, BenchLicenceFile()});
+        const double cpu = FreshFigure(run.Output, "load_cpu_ns");
+        if (!run.Ok || cpu < 0 || FreshFigure(run.Output, "objects") <= 0) {
+            state.SkipWithError("the child process failed");
+            break;
+        }
+        state.SetIterationTime(cpu / 1e9);
+        state.counters["wall_ms"] = FreshFigure(run.Output, "load_wall_ns") / 1e6;
+        state.counters["resident_bytes_per_object"] =
+            FreshFigure(run.Output, "resident_bytes") / TextObjects;
+        state.counters["objects"] = FreshFigure(run.Output, "objects");
+    }
+}
+
+void BM_FreshTextExport(benchmark::State &state)
+{
+    FreshTextLoad(state, BenchTextExportFile(TextObjects, TextBodyBytes));
+}
+BENCHMARK(BM_FreshTextExport)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_FreshTextFolder(benchmark::State &state)
+{
+    FreshTextLoad(state, BenchTextFolder(TextObjects, TextBodyBytes));
+}
+BENCHMARK(BM_FreshTextFolder)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
