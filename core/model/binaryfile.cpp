@@ -6,6 +6,7 @@
 #include "core/reading/conversions.h"
 #include "core/reading/datetimetext.h"
 #include "core/reading/entryconverter.h"
+#include "core/reading/filename.h"
 #include "core/reading/indexreader.h"
 
 #include <QCoreApplication>
@@ -46,9 +47,10 @@ struct TWriteError : TError {
     QString Cause;
 };
 
+// The full path as messages show it, bytes that are no UTF-8 as \xNN.
 QString FullPath(const QString &fileName)
 {
-    return QFileInfo(fileName).absoluteFilePath();
+    return DisplayFileName(AbsoluteFileName(fileName));
 }
 
 TError OpenError(const QString &fileName, const QString &cause)
@@ -135,7 +137,7 @@ void TNavisionBinaryFile::Clear()
 void TNavisionBinaryFile::LoadFromFile(const QString &fileName)
 {
     // Opened without blocking, so a FIFO or a device never stalls the reading.
-    const QByteArray path = QFile::encodeName(fileName);
+    const QByteArray path = EncodeFileName(fileName);
     TFileDescriptor fd(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.Get() < 0)
         throw OpenError(fileName, SystemMessage(errno));
