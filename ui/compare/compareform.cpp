@@ -27,6 +27,8 @@
 namespace {
 
 constexpr QSize CompareWindowSize(1060, 420);
+// The rows whose cells the columns are widened to fit when a comparison is shown.
+constexpr int WidenForRows = 200;
 
 // Qt reads "[*]" in a caption as the place of its modified mark.
 QString LiteralCaption(QString text)
@@ -160,6 +162,8 @@ void TfrmCompare::Compare(const QString &oldFileName, const QString &newFileName
     FOldFile = std::move(oldFile);
     FNewFile = std::move(newFile);
     FModel->SetComparison(FComparison.get(), &FSettings);
+    // The first rows' cells fit, the bold ones too.
+    lvwCompare->WidenColumnsToFit(WidenForRows);
 
     lblOldFile->setText(FullPath(oldFileName));
     lblNewFile->setText(FullPath(newFileName));
@@ -232,6 +236,8 @@ void TfrmCompare::actFileExportExecute()
     SaveComparisonToStream(file, *FComparison, FModel->Rows(), FSettings);
     if (!file.commit())
         throw TError(tr("Cannot write file \"%1\". %2").arg(FullPath(path), file.errorString()));
+    stbCompare->SetSimpleText(
+        UiStrings::ObjectsExported(int(FModel->Rows().size()), QFileInfo(path).fileName()));
 }
 
 void TfrmCompare::actFileCloseExecute()
