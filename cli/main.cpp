@@ -8,8 +8,8 @@
 
 #include "core/cfront/cfront.h"
 #include "core/errors.h"
-#include "core/reading/filenames.h"
 #include "core/model/binaryfile.h"
+#include "core/reading/filenames.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -24,6 +24,7 @@ public:
     // The message without the place.
     const QString &cause() const noexcept { return Cause; }
     const std::optional<TEntryPlace> &place() const noexcept { return Place; }
+    const QString &fileName() const noexcept { return FileName; }
 
     // Adds where the error arose; then `throw;` passes it on as it is.
     void SetPlace(const TEntryPlace &place);

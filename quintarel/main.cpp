@@ -1,23 +1,26 @@
 // The program entry: the application and its title, the main window, then
 // the hidden licence window, and the event loop until the main window closes.
 
-#include "ui/common/apptitle.h"
 #include "core/cfront/cfront.h"
-#include "ui/common/errorbox.h"
 #include "core/errors.h"
-#include "ui/common/imagelists.h"
-#include "ui/license/licform.h"
-#include "ui/mainwindow/mainform.h"
+#include "core/reading/filenames.h"
 #include "core/reading/regionalsettings.h"
+#include "startnotes.h"
+#include "ui/common/apptitle.h"
+#include "ui/common/errorbox.h"
+#include "ui/common/imagelists.h"
 #include "ui/common/screenfit.h"
 #include "ui/common/translations.h"
 #include "ui/common/uistrings.h"
+#include "ui/license/licform.h"
+#include "ui/mainwindow/mainform.h"
 #include "versionresource.h"
 #include "windowoptions.h"
 
 #include <QApplication>
 
 #include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -25,7 +28,7 @@ QStringList RawArguments(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << DecodeFileName(argv[i]); // a file name's bytes kept, UTF-8 or not
     return arguments;
 }
 
@@ -41,6 +44,14 @@ int main(int argc, char *argv[])
     const TWindowCommandLine commandLine = ParseWindowArguments(RawArguments(argc, argv));
     if (!commandLine.Files)
         return PrintCommandLineExit(commandLine.Exit);
+    // Without a display Qt would abort; one line says why instead.
+    if (const auto note = NoDisplayNote(commandLine.Platform, commandLine.DisplayGiven,
+                                        QProcessEnvironment::systemEnvironment())) {
+        std::fprintf(stderr, "%s\n", qPrintable(*note));
+        return 1;
+    }
+    if (const auto note = FilesNotOpenedNote(*commandLine.Files))
+        std::fprintf(stderr, "%s\n", note->toLocal8Bit().constData());
 
     QApplication application(argc, argv);
     // Where the settings live: ~/.config/Quintarel/quintarel.conf.

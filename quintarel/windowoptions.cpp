@@ -51,10 +51,17 @@ TWindowCommandLine ParseWindowArguments(const QStringList &arguments)
         QStringLiteral("[FILE]"));
 
     if (const auto exit = commandLine.Parse(arguments))
-        return {std::nullopt, {}, *exit};
+        return {std::nullopt, {}, *exit, {}, false};
     const QString licenceFile = parser.value(licence);
     if (parser.isSet(licence) && licenceFile.isEmpty())
-        return {
-            std::nullopt, {}, commandLine.Refuse(QStringLiteral("--license needs a file name"))};
-    return {parser.positionalArguments(), licenceFile, {}};
+        return {std::nullopt,
+                {},
+                commandLine.Refuse(QStringLiteral("--license needs a file name")),
+                {},
+                false};
+    return {parser.positionalArguments(),
+            licenceFile,
+            {},
+            parser.value(QStringLiteral("platform")),
+            parser.isSet(QStringLiteral("display"))};
 }

@@ -12,6 +12,8 @@ struct TWindowCommandLine {
     std::optional<QStringList> Files; // the files named; empty when the run ends at once
     QString LicenceFile;              // --license FILE; empty when not given
     TCommandLineExit Exit;            // help, version or the refusal, without Files
+    QString Platform;                 // -platform NAME; empty when not given
+    bool DisplayGiven = false;        // -display NAME
 };
 
 // Parses the whole command line, the program's name first, as the system

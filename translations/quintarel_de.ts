@@ -691,6 +691,14 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <source>Recen&amp;t Files</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
+    <message>
+        <source>%1 (read as %2)</source>
+        <translation>%1 (gelesen als %2)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read; %2 is shown again</source>
+        <translation>%1 konnte nicht gelesen werden; %2 wird wieder angezeigt</translation>
+    </message>
 </context>
 <context>
     <name>UiStrings</name>
@@ -703,14 +711,6 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <translation>%1 - %2</translation>
     </message>
     <message>
-        <source>%1 object(s)</source>
-        <translation>%1 Objekt(e)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 object(s)</source>
-        <translation>%1 von %2 Objekt(en)</translation>
-    </message>
-    <message>
         <source> (system objects are hidden)</source>
         <translation> (Systemobjekte sind ausgeblendet)</translation>
     </message>
@@ -721,10 +721,6 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
-    </message>
-    <message>
-        <source>Physical memory available to Windows:</source>
-        <translation>Für Windows verfügbarer physischer Speicher:</translation>
     </message>
     <message>
         <source>System resources:</source>
@@ -773,6 +769,31 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>&amp;Year/Month/Day</source>
         <translation>&amp;Jahr/Monat/Tag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s)</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n object(s)</source>
+        <translation>
+            <numerusform>%1 von %n Objekt</numerusform>
+            <numerusform>%1 von %n Objekten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) exported to %1</source>
+        <translation>
+            <numerusform>%n Objekt nach %1 exportiert</numerusform>
+            <numerusform>%n Objekte nach %1 exportiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Physical memory available to %1:</source>
+        <translation>Für %1 verfügbarer physischer Speicher:</translation>
     </message>
 </context>
 </TS>

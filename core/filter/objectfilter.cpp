@@ -6,11 +6,14 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <set>
 
 bool TObjectFilter::IsActive() const
 {
-    return !Text.trimmed().isEmpty() || ObjectType != otNone || MissingRights;
+    return !Text.trimmed().isEmpty() || ObjectType != otNone || !OtherTypeName.isEmpty() ||
+           MissingRights;
 }
 
 std::optional<TIdRange> ParseIdRange(const QString &text)
@@ -63,6 +66,9 @@ TObjectMatcher::TObjectMatcher(const TObjectFilter &filter, const QLocale &local
 bool TObjectMatcher::Matches(const TNavisionObject &object) const
 {
     if (Filter.ObjectType != otNone && object.ObjectType() != Filter.ObjectType)
+        return false;
+    if (!Filter.OtherTypeName.isEmpty() &&
+        (object.ObjectType() != otNone || object.TypeNameView() != Filter.OtherTypeName))
         return false;
     if (Filter.MissingRights && HasAllRights(object))
         return false;
@@ -117,11 +123,11 @@ void TListedObjects::Refilter(const TNavisionBinaryFile &model, const TObjectFil
     FFilter = filter;
     // Every object the new filter keeps, the old one kept too: the same
     // type and rights, and a text that holds the old one (no ID ranges).
-    const bool narrows = before.IsActive() && FFilter.IsActive() && FTotal == model.GetCount() &&
-                         before.ObjectType == FFilter.ObjectType &&
-                         (!before.MissingRights || FFilter.MissingRights) &&
-                         !ParseIdRange(before.Text) && !ParseIdRange(FFilter.Text) &&
-                         FFilter.Text.contains(before.Text, Qt::CaseSensitive);
+    const bool narrows =
+        before.IsActive() && FFilter.IsActive() && FTotal == model.GetCount() &&
+        before.ObjectType == FFilter.ObjectType && before.OtherTypeName == FFilter.OtherTypeName &&
+        (!before.MissingRights || FFilter.MissingRights) && !ParseIdRange(before.Text) &&
+        !ParseIdRange(FFilter.Text) && FFilter.Text.contains(before.Text, Qt::CaseSensitive);
     if (!narrows) {
         Refresh(model);
         return;
@@ -158,4 +164,27 @@ std::vector<int> TListedObjects::Positions() const
     for (int i = 0; i < FTotal; ++i)
         all[size_t(i)] = i;
     return all;
+}
+
+std::vector<TTypePresent> TypesPresent(const TNavisionBinaryFile &model)
+{
+    std::array<bool, otMenuSuite + 1> known{};
+    std::set<QByteArray> others;
+    for (const TObjectList *list : {&model.Objects(), &model.HiddenObjects()}) {
+        for (int i = 0; i < list->Count(); ++i) {
+            const TNavisionObject &object = list->Object(i);
+            if (object.ObjectType() != otNone)
+                known[size_t(object.ObjectType())] = true;
+            else
+                others.insert(object.TypeNameView().toByteArray());
+        }
+    }
+    std::vector<TTypePresent> types;
+    for (int type = otTable; type <= otMenuSuite; ++type) {
+        if (known[size_t(type)])
+            types.push_back({TNavisionObjectType(type), {}});
+    }
+    for (const QByteArray &name : others)
+        types.push_back({otNone, name});
+    return types;
 }

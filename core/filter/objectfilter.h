@@ -24,10 +24,24 @@ struct TObjectFilter {
     TNavisionObjectType ObjectType = otNone;
     // Only objects whose rights fall short of HasAllRights.
     bool MissingRights = false;
+    // With ObjectType otNone: only the objects of no recognised type that
+    // carry this type name (Page, Query); empty: no such limit.
+    QByteArray OtherTypeName = {};
 
     bool IsActive() const;
     bool operator==(const TObjectFilter &) const = default;
 };
+
+// A type the objects of a file have: a recognised one, or otNone with the
+// name of the type the model doesn't know.
+struct TTypePresent {
+    TNavisionObjectType ObjectType = otNone;
+    QByteArray OtherTypeName = {};
+    bool operator==(const TTypePresent &) const = default;
+};
+// Every type of the model's objects, hidden ones included: the recognised
+// types in their order, then the others by name.
+std::vector<TTypePresent> TypesPresent(const TNavisionBinaryFile &model);
 
 struct TIdRange {
     int32_t From;

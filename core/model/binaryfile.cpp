@@ -48,6 +48,7 @@ struct TWriteError : TError {
     QString Cause;
 };
 
+// The full path as messages show it, bytes that are no UTF-8 as \xNN.
 QString FullPath(const QString &fileName)
 {
     return AbsoluteFileName(fileName);

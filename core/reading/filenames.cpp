@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -114,4 +115,23 @@ QString AbsoluteFileName(const QString &name)
     }
     folder.truncate(qstrlen(folder.constData()));
     return QDir::cleanPath(DecodeFileName(folder) + u'/' + name);
+}
+
+QString FileNameFromUrl(const QUrl &url)
+{
+    if (!url.isLocalFile())
+        return QString();
+    return DecodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+}
+
+bool IsRegularFile(const QString &name)
+{
+    struct stat status {};
+    return ::stat(EncodeFileName(name).constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+bool IsFolder(const QString &name)
+{
+    struct stat status {};
+    return ::stat(EncodeFileName(name).constData(), &status) == 0 && S_ISDIR(status.st_mode);
 }

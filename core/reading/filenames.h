@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QUrl>
 
 // The name for the file system's bytes.
 QString DecodeFileName(QByteArrayView bytes);
@@ -17,3 +18,10 @@ QString FileNameForDisplay(const QString &name);
 // The name made absolute against the current folder, without asking the
 // file system (so the undecodable bytes stay): "a/../b.fob" gives "/cwd/b.fob".
 QString AbsoluteFileName(const QString &name);
+// The local file of a file: URL (a drop, a dialog), its bytes kept where
+// QUrl::toLocalFile would lose those that are no UTF-8.
+QString FileNameFromUrl(const QUrl &url);
+// True when the name is a regular file (or a link to one).
+bool IsRegularFile(const QString &name);
+// True when the name is a folder (or a link to one).
+bool IsFolder(const QString &name);

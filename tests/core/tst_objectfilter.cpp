@@ -1,10 +1,10 @@
 // The filter over the visible list: text anywhere in name, version list or
 // ID with letter case folded, ID ranges, one type, missing rights, and the
 // listed positions through sorting, hiding and licence changes.
+#include "core/filter/objectfilter.h"
 #include "core/reading/codepage.h"
 #include "entries.h"
 #include "modelfixture.h"
-#include "core/filter/objectfilter.h"
 
 #include <QTest>
 
@@ -59,6 +59,7 @@ private slots:
     void fullRights();
     void listedRowsFollowSortingHidingAndLicence();
     void exportWritesOnlyTheListedPositions();
+    void typesTheModelDoesNotKnow();
 };
 
 void TestObjectFilter::rows_data()
@@ -248,4 +249,34 @@ void TestObjectFilter::exportWritesOnlyTheListedPositions()
 }
 
 QTEST_GUILESS_MAIN(TestObjectFilter)
+// Pages and queries are kept as Object Type 0 under their own names: they
+// are offered and filtered by name, the recognised types by type.
+void TestObjectFilter::typesTheModelDoesNotKnow()
+{
+    TModelFixture fixture;
+    fixture.Load(Object("Page      ", "21", QStringLiteral("Customer Card"), "") +
+                 Object("Table     ", "18", QStringLiteral("Customer"), "") +
+                 Object("Query     ", "100", QStringLiteral("Top Customers"), "") +
+                 Object("Page      ", "22", QStringLiteral("Customer List"), "") +
+                 Object("Codeunit  ", "2000000001", QStringLiteral("System"), "") + "\x1a");
+    fixture.Model.SetHideSystemObjects(true); // the hidden codeunit still counts
+    const std::vector<TTypePresent> expected{
+        {otTable, {}}, {otCodeunit, {}}, {otNone, "Page"}, {otNone, "Query"}};
+    QVERIFY(TypesPresent(fixture.Model) == expected);
+
+    TListedObjects listed;
+    TObjectFilter pages;
+    pages.OtherTypeName = "Page";
+    QVERIFY(pages.IsActive());
+    listed.SetFilter(pages);
+    listed.Refresh(fixture.Model);
+    QCOMPARE(ListedKeys(fixture, listed).size(), 2);
+    for (const QString &key : ListedKeys(fixture, listed))
+        QVERIFY2(key.startsWith(QStringLiteral("Page ")), qPrintable(key));
+    TObjectFilter queries = pages;
+    queries.OtherTypeName = "Query";
+    listed.Refilter(fixture.Model, queries);
+    QCOMPARE(ListedKeys(fixture, listed), QStringList{QStringLiteral("Query 100 Top Customers")});
+}
+
 #include "tst_objectfilter.moc"

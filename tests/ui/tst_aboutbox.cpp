@@ -114,7 +114,7 @@ void TAboutBoxTest::showsVersionTexts()
     QCOMPARE(LabelText(*dialog, "lblVersion"), version);
     QCOMPARE(LabelText(*dialog, "lblCopyright"), copyright);
     QCOMPARE(LabelText(*dialog, "lblPhysicalMemory"),
-             QStringLiteral("Physical memory available to Windows:"));
+             QStringLiteral("Physical memory available to Linux:"));
     QCOMPARE(LabelText(*dialog, "lblSystemResources"), QStringLiteral("System resources:"));
 }
 

@@ -2,9 +2,9 @@
 // the sort mark, selecting and copying rows, reading the file again and
 // the standard keys.
 
+#include "core/model/ordering.h"
 #include "core/reading/codepage.h"
 #include "ui/filter/filterbar.h"
-#include "core/model/ordering.h"
 #include "uitestsupport.h"
 
 #include <QApplication>

@@ -125,18 +125,26 @@ void TReadDatesAsTest::choiceReopensTheFile()
     window->OpenFile(path);
     QCOMPARE(StatusText(*window), QStringLiteral("2 object(s); dates read as day/month/year"));
 
-    // Month first can't read it: the error of the reopening, and no file.
+    // Month first can't read it: the error of the reopening names the order, and no file.
     Menu(*window).actViewReadDatesAsMonthDayYear->trigger();
     QCOMPARE(Ticks(*window), (QList<bool>{false, false, false, true, false}));
     QCOMPARE(errors.Boxes.size(), 1);
     QCOMPARE(errors.Boxes[0].Text,
-             QStringLiteral("'24/03/17 12:00:00' is not a valid date and time. Entry 2 at byte 161 "
-                            "of \"%1\".")
+             QStringLiteral("'24/03/17 12:00:00' is not a valid date and time (read as "
+                            "month/day/year). Entry 2 at byte 161 of \"%1\".")
                  .arg(path));
     QCOMPARE(window->BinaryFile().FileName(), QString());
     QCOMPARE(StatusText(*window), QStringLiteral("0 object(s)"));
+    QVERIFY(window->actFileReload->isEnabled());
+
+    // The file that failed is the one another choice reads.
+    Menu(*window).actViewReadDatesAsAutomatic->trigger();
+    QCOMPARE(errors.Boxes.size(), 1);
+    QCOMPARE(window->BinaryFile().FileName(), path);
+    QCOMPARE(StatusText(*window), QStringLiteral("2 object(s); dates read as day/month/year"));
 
     // With no file loaded a choice opens nothing, and is kept for the next file.
+    window->actFileCloseExecute();
     Menu(*window).actViewReadDatesAsDayMonthYear->trigger();
     QCOMPARE(errors.Boxes.size(), 1);
     QCOMPARE(window->BinaryFile().FileName(), QString());

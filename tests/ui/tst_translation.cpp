@@ -127,7 +127,7 @@ void TTranslationTest::germanTranslatesCaptionsAndMessages()
     QCOMPARE(window->actViewHideSysObjects->text(), QStringLiteral("&Systemobjekte ausblenden"));
     QCOMPARE(window->ListModel().headerData(6, Qt::Horizontal).toString(),
              QStringLiteral("Lizenzberechtigungen"));
-    QCOMPARE(window->stbMain->SimpleText(), QStringLiteral("0 Objekt(e)"));
+    QCOMPARE(window->stbMain->SimpleText(), QStringLiteral("0 Objekte"));
 
     QTemporaryDir folder;
     const QString missing = folder.filePath(QStringLiteral("missing.fob"));

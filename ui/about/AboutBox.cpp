@@ -1,5 +1,6 @@
 #include "ui/about/AboutBox.h"
 
+#include "ui/about/memorystatus.h"
 #include "ui/common/fonts.h"
 #include "ui/common/uistrings.h"
 
@@ -107,7 +108,8 @@ std::unique_ptr<QDialog> TAboutBox::BuildDialog() const
              32);
     AddLabel(*dialog, "lblCopyright", version.LegalCopyright, TextLeft, 48);
     QLabel *memoryCaption =
-        AddLabel(*dialog, "lblPhysicalMemory", UiStrings::AboutPhysicalMemory(), TextLeft, 168);
+        AddLabel(*dialog, "lblPhysicalMemory", UiStrings::AboutPhysicalMemory().arg(SystemName()),
+                 TextLeft, 168);
     const TMemoryStatus memory = MemorySource ? MemorySource() : TMemoryStatus{};
     QLabel *memoryFigure =
         AddFigure(*dialog, "lblPhysicalMemoryValue",

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QList>
 #include <QRegularExpression>
+#include <QSysInfo>
 
 #include <sys/sysinfo.h>
 
@@ -75,4 +76,17 @@ QString FormatTotalMemory(uint64_t bytes, const QString &thousandSeparator)
 QString FormatFreeShare(int memoryLoad)
 {
     return UiStrings::MemoryFreeShare().arg(100 - memoryLoad);
+}
+
+QString SystemName()
+{
+#if defined(Q_OS_LINUX)
+    return QStringLiteral("Linux");
+#elif defined(Q_OS_WIN)
+    return QStringLiteral("Windows");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("macOS");
+#else
+    return QSysInfo::kernelType();
+#endif
 }

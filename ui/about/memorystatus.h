@@ -11,6 +11,9 @@ struct TMemoryStatus {
     int MemoryLoad = 0;         // share of physical memory in use, percent
 };
 
+// The name of the system the program runs on, as the memory caption says it: "Linux".
+QString SystemName();
+
 // From /proc/meminfo, or from sysinfo(2) where that can't be read.
 TMemoryStatus ReadMemoryStatus();
 

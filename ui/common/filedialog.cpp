@@ -1,5 +1,6 @@
 #include "ui/common/filedialog.h"
 
+#include "core/reading/filenames.h"
 #include "ui/common/uistrings.h"
 
 #include <QDir>
@@ -9,13 +10,12 @@
 
 namespace {
 
-// Qt's own dialog, so that it behaves the same on every desktop; a save
-// dialog here also refuses a path whose folder is missing.
+// The desktop's own dialog where it offers one, else Qt's; a save dialog
+// also refuses a path whose folder is missing.
 class TQtFileDialog : public QFileDialog {
 public:
     TQtFileDialog(QWidget *parent, const TFileDialog &setup) : QFileDialog(parent), Kind(setup.Kind)
     {
-        setOption(QFileDialog::DontUseNativeDialog);
         if (!setup.Title.isEmpty())
             setWindowTitle(setup.Title);
         setNameFilters(setup.Filters);
@@ -64,9 +64,13 @@ private:
 std::optional<QString> RunQtFileDialog(QWidget *parent, const TFileDialog &setup)
 {
     TQtFileDialog dialog(parent, setup);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
         return std::nullopt;
-    return QFileInfo(dialog.selectedFiles().front()).absoluteFilePath();
+    // By its URL: a name that is no UTF-8 keeps its bytes where the dialog gives them.
+    const QString chosen = FileNameFromUrl(dialog.selectedUrls().front());
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return AbsoluteFileName(chosen);
 }
 
 TFileDialog::TRunner &Runner()

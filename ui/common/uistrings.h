@@ -17,14 +17,22 @@ inline QString TitleWithFile()
 {
     return QCoreApplication::translate("UiStrings", "%1 - %2");
 }
-inline QString ObjectCount()
+// Counts take the language's plural forms; English keeps "object(s)".
+inline QString ObjectCount(int count)
 {
-    return QCoreApplication::translate("UiStrings", "%1 object(s)");
+    return QCoreApplication::translate("UiStrings", "%n object(s)", nullptr, count);
 }
-// The objects listed, then all visible objects.
-inline QString FilteredObjectCount()
+// The objects listed of all visible objects (the plural follows the total).
+inline QString FilteredObjectCount(int listed, int total)
 {
-    return QCoreApplication::translate("UiStrings", "%1 of %2 object(s)");
+    return QCoreApplication::translate("UiStrings", "%1 of %n object(s)", nullptr, total)
+        .arg(listed);
+}
+// What Export List wrote.
+inline QString ObjectsExported(int count, const QString &fileName)
+{
+    return QCoreApplication::translate("UiStrings", "%n object(s) exported to %1", nullptr, count)
+        .arg(fileName);
 }
 inline QString SystemObjectsHidden()
 {
@@ -39,9 +47,10 @@ inline QString AboutVersion()
 {
     return QCoreApplication::translate("UiStrings", "Version %1");
 }
+// The system's name, such as Linux or Windows.
 inline QString AboutPhysicalMemory()
 {
-    return QCoreApplication::translate("UiStrings", "Physical memory available to Windows:");
+    return QCoreApplication::translate("UiStrings", "Physical memory available to %1:");
 }
 inline QString AboutSystemResources()
 {

@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/reading/codepage.h"
+#include "core/reading/filenames.h"
 #include "ui/common/apptitle.h"
 #include "ui/common/busycursor.h"
 #include "ui/common/errorbox.h"
@@ -29,6 +30,8 @@
 namespace {
 
 constexpr QSize CompareWindowSize(1060, 420);
+// The rows whose cells the columns are widened to fit when a comparison is shown.
+constexpr int WidenForRows = 200;
 
 // Qt reads "[*]" in a caption as the place of its modified mark.
 QString LiteralCaption(QString text)
@@ -168,6 +171,8 @@ void TfrmCompare::Compare(const QString &oldFileName, const QString &newFileName
     FOldFile = std::move(oldFile);
     FNewFile = std::move(newFile);
     FModel->SetComparison(FComparison.get(), &FSettings);
+    // The first rows' cells fit, the bold ones too.
+    lvwCompare->WidenColumnsToFit(WidenForRows);
 
     lblOldFile->setText(FullPath(oldFileName));
     lblNewFile->setText(FullPath(newFileName));
@@ -251,6 +256,8 @@ void TfrmCompare::actFileExportExecute()
     }
     if (!file.commit())
         throw writeError();
+    stbCompare->SetSimpleText(UiStrings::ObjectsExported(
+        int(FModel->Rows().size()), FileNameForDisplay(QFileInfo(path).fileName())));
 }
 
 void TfrmCompare::actFileCloseExecute()

@@ -25,11 +25,7 @@ TFilterBar::TFilterBar(QWidget *parent) : QWidget(parent)
 
     cboFilterType = new QComboBox(this);
     cboFilterType->setObjectName(QStringLiteral("cboFilterType"));
-    cboFilterType->addItem(QString(), int(otNone));
-    for (int type = otTable; type <= otMenuSuite; ++type) {
-        const auto objectType = static_cast<TNavisionObjectType>(type);
-        cboFilterType->addItem(DecodeText(ObjectTypeName(objectType)), type);
-    }
+    cboFilterType->addItem(QString());
     layout->addWidget(cboFilterType);
 
     chkMissingRights = new QCheckBox(this);
@@ -42,6 +38,10 @@ TFilterBar::TFilterBar(QWidget *parent) : QWidget(parent)
     cmdCloseFilter->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     layout->addWidget(cmdCloseFilter);
 
+    std::vector<TTypePresent> recognised;
+    for (int type = otTable; type <= otMenuSuite; ++type)
+        recognised.push_back({static_cast<TNavisionObjectType>(type), {}});
+    SetTypes(recognised);
     RetranslateUi();
 
     connect(edtFilterText, &QLineEdit::textChanged, this, &TFilterBar::ReportChange);
@@ -78,11 +78,43 @@ void TFilterBar::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
+void TFilterBar::SetTypes(const std::vector<TTypePresent> &types)
+{
+    if (types == Types)
+        return;
+    const TTypePresent chosen = ChosenType();
+    Types = types;
+    int chosenIndex = 0;
+    {
+        const QSignalBlocker quiet(cboFilterType);
+        while (cboFilterType->count() > 1)
+            cboFilterType->removeItem(1);
+        for (const TTypePresent &type : Types) {
+            const QByteArrayView name = type.ObjectType != otNone
+                                            ? ObjectTypeName(type.ObjectType)
+                                            : QByteArrayView(type.OtherTypeName);
+            cboFilterType->addItem(DecodeText(name));
+            if (type == chosen)
+                chosenIndex = cboFilterType->count() - 1;
+        }
+        cboFilterType->setCurrentIndex(chosenIndex);
+    }
+    ReportChange();
+}
+
+TTypePresent TFilterBar::ChosenType() const
+{
+    const int index = cboFilterType->currentIndex() - 1;
+    return index >= 0 && index < int(Types.size()) ? Types[size_t(index)] : TTypePresent{};
+}
+
 TObjectFilter TFilterBar::Filter() const
 {
     TObjectFilter filter;
     filter.Text = edtFilterText->text();
-    filter.ObjectType = static_cast<TNavisionObjectType>(cboFilterType->currentData().toInt());
+    const TTypePresent type = ChosenType();
+    filter.ObjectType = type.ObjectType;
+    filter.OtherTypeName = type.OtherTypeName;
     filter.MissingRights = chkMissingRights->isChecked();
     return filter;
 }

@@ -19,6 +19,9 @@ public:
     explicit TFilterBar(QWidget *parent = nullptr);
 
     TObjectFilter Filter() const;
+    // The type list offers these types after "All Types"; the type chosen
+    // stays chosen while it is offered, else the list goes back to all.
+    void SetTypes(const std::vector<TTypePresent> &types);
     // Shows the bar and puts the cursor into the text, all of it selected.
     void Activate();
     // Empties the filter (reported once, when it wasn't empty) and hides the bar.
@@ -40,6 +43,8 @@ protected:
 private:
     void RetranslateUi();
     void ReportChange();
+    TTypePresent ChosenType() const; // all types: otNone without a name
 
+    std::vector<TTypePresent> Types; // after "All Types", in the list's order
     TObjectFilter Reported;
 };

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/model/ordering.h"
 #include "core/reading/codepage.h"
+#include "core/reading/filenames.h"
 #include "ui/about/AboutBox.h"
 #include "ui/common/apptitle.h"
 #include "ui/common/busycursor.h"
@@ -40,8 +41,8 @@ QStringList LocalFiles(const QMimeData *data)
     if (!data || !data->hasUrls())
         return files;
     for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile())
-            files << url.toLocalFile();
+        if (const QString file = FileNameFromUrl(url); !file.isEmpty())
+            files << file;
     }
     return files;
 }
@@ -102,8 +103,8 @@ TfrmMain::TfrmMain(const TCFrontEntryPoints &library, const TRegionalSettings &s
     ShowSortOrder();
     // Another order reopens the loaded file, its dates read in that order.
     ReadDatesAs = new TReadDatesAsMenu(*mnuView, *acmMain, *FBinaryFile, [this] {
-        if (!FBinaryFile->FileName().isEmpty())
-            RunCommand([&] { OpenFile(QString(FBinaryFile->FileName())); });
+        if (const QString file = FileToRead(); !file.isEmpty())
+            RunCommand([&] { OpenAskedFile(file); });
     });
     acmMain->UpdateAll();
 }
@@ -139,7 +140,7 @@ void TfrmMain::FormCreate(const TCFrontEntryPoints &library, const TRegionalSett
         show();
         QCoreApplication::processEvents();
         UpdateTitle();
-        RunCommand([&] { OpenFile(arguments.front()); });
+        RunCommand([&] { OpenAskedFile(arguments.front()); });
     }
     setAcceptDrops(true);
 }
@@ -214,6 +215,8 @@ void TfrmMain::SetUpCommands()
 void TfrmMain::OpenFile(const QString &fileName)
 {
     TBusyCursor busy;
+    // The rows go before the objects they show, so the list never asks for one that is gone.
+    FListModel->SetItemCount(0);
     FBinaryFile->Clear();
     UpdateListCount();
     QCoreApplication::processEvents();
@@ -230,11 +233,13 @@ void TfrmMain::OpenFile(const QString &fileName)
         UpdateTitle();
         UpdateListCount();
         UpdateStatus();
+        OfferTypesPresent();
         throw;
     }
     UpdateTitle();
     UpdateListCount();
     UpdateStatus();
+    OfferTypesPresent();
     FileOpened(fileName);
     ShowReadProblems(*FBinaryFile);
 }
@@ -243,7 +248,8 @@ void TfrmMain::UpdateTitle()
 {
     QString title = UiStrings::ApplicationTitle();
     if (!FBinaryFile->FileName().isEmpty())
-        title = UiStrings::TitleWithFile().arg(ShortPathName(FBinaryFile->FileName()), title);
+        title = UiStrings::TitleWithFile().arg(
+            FileNameForDisplay(ShortPathName(FBinaryFile->FileName())), title);
     SetApplicationTitle(title);
     setWindowTitle(LiteralCaption(ApplicationTitle()));
 }
@@ -257,10 +263,9 @@ void TfrmMain::UpdateListCount()
 
 void TfrmMain::UpdateStatus()
 {
-    QString text =
-        FListed.IsFiltering()
-            ? UiStrings::FilteredObjectCount().arg(FListModel->ItemCount()).arg(FListed.Total())
-            : UiStrings::ObjectCount().arg(FListModel->ItemCount());
+    QString text = FListed.IsFiltering()
+                       ? UiStrings::FilteredObjectCount(FListModel->ItemCount(), FListed.Total())
+                       : UiStrings::ObjectCount(FListModel->ItemCount());
     if (FBinaryFile->HideSystemObjects())
         text += UiStrings::SystemObjectsHidden();
     text += DatesReadAsStatusText(*FBinaryFile);
@@ -292,7 +297,7 @@ void TfrmMain::FilesDropped(const QStringList &files)
 {
     if (files.isEmpty())
         return;
-    OpenFile(files.front());
+    OpenAskedFile(files.front());
 }
 
 // --- The list ------------------------------------------------------------------
@@ -333,14 +338,27 @@ void TfrmMain::lvwMainColumnClick(int column)
 
 void TfrmMain::actFileOpenExecute()
 {
+    // It starts in the folder of the file shown, however that was opened;
+    // there the file of the last Open is proposed.
+    if (!FBinaryFile->FileName().isEmpty()) {
+        const QString folder = QFileInfo(AbsoluteFileName(FBinaryFile->FileName())).path();
+        if (QFileInfo(dlgOpen.FileName).path() != folder)
+            dlgOpen.FileName.clear();
+        dlgOpen.Folder = folder;
+    }
     if (dlgOpen.Execute(this))
-        OpenFile(dlgOpen.FileName);
+        OpenAskedFile(dlgOpen.FileName);
 }
 
 // The open file is the old one; the comparison window reads both anew and
 // lives beside the main window until it is closed.
 void TfrmMain::actFileCompareWithExecute()
 {
+    // It starts in the folder of the file shown.
+    const QString folder = QFileInfo(AbsoluteFileName(FBinaryFile->FileName())).path();
+    if (QFileInfo(dlgCompareWith.FileName).path() != folder)
+        dlgCompareWith.FileName.clear();
+    dlgCompareWith.Folder = folder;
     if (dlgCompareWith.Execute(this))
         CompareWith(dlgCompareWith.FileName);
 }
@@ -362,10 +380,13 @@ void TfrmMain::actFileCompareWithUpdate(QAction &action)
 
 void TfrmMain::actFileCloseExecute()
 {
+    FAskedFile.clear();
+    FListModel->SetItemCount(0);
     FBinaryFile->Clear();
     UpdateTitle();
     UpdateListCount();
     UpdateStatus();
+    OfferTypesPresent();
 }
 
 void TfrmMain::actFileCloseUpdate(QAction &action)
@@ -382,6 +403,8 @@ void TfrmMain::actFileExportListExecute()
         FBinaryFile->SavePositionsToFile(dlgExportList.FileName, FListed.Positions());
     else
         FBinaryFile->SaveListToFile(dlgExportList.FileName);
+    ShowStatusNote(UiStrings::ObjectsExported(
+        FListed.Count(), FileNameForDisplay(QFileInfo(dlgExportList.FileName).fileName())));
 }
 
 void TfrmMain::actFileExportListUpdate(QAction &action)

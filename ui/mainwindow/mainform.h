@@ -43,6 +43,13 @@ public:
     const TListedObjects &Listed() const { return FListed; }
 
     void OpenFile(const QString &fileName);
+    // OpenFile for a file the user asked for (command line, Open, a drop,
+    // Recent Files, Reload, Read Dates As): after a failure the file shown
+    // before is read again, and the error names the date order tried.
+    void OpenAskedFile(const QString &fileName);
+    // The file Reload and Read Dates As read: the one shown, else the one
+    // whose reading failed last; empty after Close.
+    QString FileToRead() const;
     void UpdateTitle();
     void UpdateListCount();
     void UpdateStatus();
@@ -122,6 +129,8 @@ private:
     QAction *AddCommand(const char *name, const QString &text, const QKeySequence &keys,
                         void (TfrmMain::*execute)());
     void SetUpFilter();
+    // The filter bar's type list after the model's objects changed.
+    void OfferTypesPresent();
     void SetUpReload();
     void SetUpRecentFiles();
     void SetUpCopy();
@@ -137,11 +146,15 @@ private:
     void ShowSortOrder();
     // Every successful open goes to the front of the recent files.
     void FileOpened(const QString &fileName);
+    void RestoreFile(const QString &had, const QString &failed);
+    // A note in the status bar in place of the count, until the next change.
+    void ShowStatusNote(const QString &note);
 
     std::unique_ptr<TNavisionBinaryFile> FBinaryFile;
     TObjectListModel *FListModel;
     TListedObjects FListed;
     TRecentFiles *FRecentFiles = nullptr;
+    QString FAskedFile; // full path of the file asked for last
     QElapsedTimer StatusPaintClock;
     int EntriesUntilProgress = 0; // the next entry read is shown when this reaches 0
     TKeyBuffer PassingKey;        // the key of the entry shown last, for the status bar

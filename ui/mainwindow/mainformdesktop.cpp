@@ -11,6 +11,8 @@ void TfrmMain::SetUpDesktopCommands()
     // Keys the Parts leave free.
     actFileClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     actFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // As the comparison's Export; on the menu's entry, which runs the command.
+    mniFileExportList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 
     SetUpFilter();
     SetUpReload();

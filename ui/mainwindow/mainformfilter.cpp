@@ -23,6 +23,20 @@ void TfrmMain::SetUpFilter()
     mnuView->addAction(actViewFilter);
 }
 
+// The seven recognised types always, so a type can be chosen before a file
+// is open; then the others the file holds (Page, Query).
+void TfrmMain::OfferTypesPresent()
+{
+    std::vector<TTypePresent> types;
+    for (int type = otTable; type <= otMenuSuite; ++type)
+        types.push_back({static_cast<TNavisionObjectType>(type), {}});
+    for (const TTypePresent &present : TypesPresent(*FBinaryFile)) {
+        if (present.ObjectType == otNone)
+            types.push_back(present);
+    }
+    barFilter->SetTypes(types);
+}
+
 void TfrmMain::actViewFilterExecute()
 {
     barFilter->Activate();

@@ -14,7 +14,7 @@ void TfrmMain::SetUpRecentFiles()
     mnuFile->insertMenu(actFileReload, mnuFileRecent);
     FRecentFiles = new TRecentFiles(mnuFileRecent, this);
     connect(FRecentFiles, &TRecentFiles::OpenRequested, this, [this](const QString &fileName) {
-        RunCommand([&] { OpenFile(fileName); });
+        RunCommand([&] { OpenAskedFile(fileName); });
         acmMain->UpdateAll();
     });
 }

@@ -10,15 +10,15 @@ void TfrmMain::SetUpReload()
 {
     actFileReload = AddCommand("actFileReload", tr("&Reload"), QKeySequence(Qt::Key_F5),
                                &TfrmMain::actFileReloadExecute);
-    acmMain->Add(actFileReload, [this](QAction &action) {
-        action.setEnabled(!FBinaryFile->FileName().isEmpty());
-    });
+    acmMain->Add(actFileReload,
+                 [this](QAction &action) { action.setEnabled(!FileToRead().isEmpty()); });
     mnuFile->insertAction(actFileCompareWith, actFileReload);
 }
 
 void TfrmMain::actFileReloadExecute()
 {
-    if (FBinaryFile->FileName().isEmpty())
+    const QString fileName = FileToRead(); // a copy: opening clears the model first
+    if (fileName.isEmpty())
         return;
     // The selection goes by the objects' keys: an object still in the file
     // is selected again wherever it now stands.
@@ -30,8 +30,7 @@ void TfrmMain::actFileReloadExecute()
         current.isValid() ? FBinaryFile->GetObject(FListed.Position(current.row())).GetKey()
                           : QByteArray();
 
-    const QString fileName = FBinaryFile->FileName(); // a copy: opening clears the model first
-    OpenFile(fileName);
+    OpenAskedFile(fileName);
 
     QList<int> rows;
     int currentRow = -1;

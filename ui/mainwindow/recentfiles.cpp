@@ -1,5 +1,7 @@
 #include "ui/mainwindow/recentfiles.h"
 
+#include "core/reading/filenames.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -12,7 +14,7 @@ const QString RecentFilesKey = QStringLiteral("recentFiles");
 // A path shown as a menu caption: an ampersand in it is no accelerator.
 QString MenuCaption(int number, const QString &path)
 {
-    QString shown = QDir::toNativeSeparators(path);
+    QString shown = QDir::toNativeSeparators(FileNameForDisplay(path));
     shown.replace(u'&', QStringLiteral("&&"));
     return number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(shown)
                        : QStringLiteral("1&0 %1").arg(shown);
@@ -26,21 +28,31 @@ TRecentFiles::TRecentFiles(QMenu *menu, QObject *parent) : QObject(parent), FMen
     FillMenu();
 }
 
+// Each name is kept as the system's bytes, so that one that is no UTF-8
+// opens again; a text entry, as kept before, is read as it stands.
 QStringList TRecentFiles::Files()
 {
-    QStringList files = QSettings().value(RecentFilesKey).toStringList();
-    files.removeAll(QString());
+    QStringList files;
+    for (const QVariant &entry : QSettings().value(RecentFilesKey).toList()) {
+        const QString file = entry.typeId() == QMetaType::QByteArray
+                                 ? DecodeFileName(entry.toByteArray())
+                                 : entry.toString();
+        if (!file.isEmpty())
+            files << file;
+    }
     return files.mid(0, Capacity);
 }
 
 void TRecentFiles::Add(const QString &fileName)
 {
-    // A folder named with a closing separator is the same entry as without.
-    const QString path = QDir::cleanPath(QFileInfo(fileName).absoluteFilePath());
+    const QString path = AbsoluteFileName(fileName);
     QStringList files = Files();
     files.removeAll(path);
     files.prepend(path);
-    QSettings().setValue(RecentFilesKey, files.mid(0, Capacity));
+    QVariantList entries;
+    for (const QString &file : files.mid(0, Capacity))
+        entries << EncodeFileName(file);
+    QSettings().setValue(RecentFilesKey, entries);
 }
 
 void TRecentFiles::Clear()
@@ -55,7 +67,7 @@ void TRecentFiles::FillMenu()
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
         QAction *entry = FMenu->addAction(MenuCaption(i + 1, path));
-        entry->setEnabled(QFileInfo::exists(path));
+        entry->setEnabled(IsRegularFile(path) || IsFolder(path));
         connect(entry, &QAction::triggered, this, [this, path] { emit OpenRequested(path); });
     }
     if (!files.isEmpty()) {

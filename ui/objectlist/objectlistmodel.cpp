@@ -27,6 +27,9 @@ void TObjectListModel::SetItemCount(int count)
 {
     count = std::max(count, 0);
     if (count < Count) {
+        // The rows about to go may be asked for while they go, but their
+        // objects are gone already: they answer nothing.
+        Answerable = count;
         beginRemoveRows({}, count, Count - 1);
         Count = count;
         endRemoveRows();
@@ -35,6 +38,7 @@ void TObjectListModel::SetItemCount(int count)
         Count = count;
         endInsertRows();
     }
+    Answerable = Count;
     RepaintAll();
 }
 
@@ -42,6 +46,7 @@ void TObjectListModel::ResetItemCount(int count)
 {
     beginResetModel();
     Count = std::max(count, 0);
+    Answerable = Count;
     endResetModel();
 }
 
@@ -87,7 +92,7 @@ void TObjectListModel::ReportError(const QString &message) const
 
 QVariant TObjectListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= Count)
+    if (!index.isValid() || index.row() >= Answerable)
         return {};
     const int column = index.column();
     switch (role) {

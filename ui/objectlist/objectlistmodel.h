@@ -67,5 +67,6 @@ private:
 
     TDataHandler DataHandler;
     int Count = 0;
+    int Answerable = 0; // below Count only while rows are being removed
     mutable bool ErrorPending = false;
 };

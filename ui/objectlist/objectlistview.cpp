@@ -87,6 +87,22 @@ void TObjectListView::ApplyColumnLayout(int first, int last)
         header()->setSectionResizeMode(column, QHeaderView::Interactive);
         header()->resizeSection(column, Scaled(columns->Columns()[size_t(column)].Width));
     }
+    WidenColumnsToFit();
+}
+
+void TObjectListView::WidenColumnsToFit(int rowLimit)
+{
+    if (!model())
+        return;
+    const int rows = std::min(model()->rowCount(rootIndex()), rowLimit);
+    const int grid = showGrid() ? 1 : 0;
+    for (int column = 0; column < model()->columnCount(rootIndex()); ++column) {
+        int needed = header()->sectionSizeHint(column);
+        for (int row = 0; row < rows; ++row)
+            needed = std::max(needed, sizeHintForIndex(model()->index(row, column)).width() + grid);
+        if (needed > header()->sectionSize(column))
+            header()->resizeSection(column, needed);
+    }
 }
 
 int TObjectListView::RowHeight() const

@@ -32,6 +32,10 @@ public:
     void SetFindHandler(TFindHandler handler);
     // Marks the header column of the Sort Key with the Sort Direction.
     void ShowSortOrder(int key, int direction);
+    // Widens every column narrower than its caption, or than a cell of its
+    // first rows (up to rowLimit) as the cell is drawn, bold included;
+    // no column is made narrower.
+    void WidenColumnsToFit(int rowLimit = 0);
     void ShowSortMark(int column, Qt::SortOrder order);
 
     // Characters typed in quick succession build one search text, as in
