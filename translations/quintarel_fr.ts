@@ -339,6 +339,38 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
         <source>License Permissions</source>
         <translation>Autorisations de licence</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+</context>
+<context>
+    <name>TReadProblems</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read; the other files are listed:</source>
+        <translation>
+            <numerusform>%n fichier n’a pas pu être lu ; les autres fichiers sont listés :</numerusform>
+            <numerusform>%n fichiers n’ont pas pu être lus ; les autres fichiers sont listés :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Objects that stand in more than one file:</source>
+        <translation>Objets présents dans plus d’un fichier :</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n file(s) not read</source>
+        <translation>
+            <numerusform>; %n fichier non lu</numerusform>
+            <numerusform>; %n fichiers non lus</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TRecentFiles</name>
@@ -416,6 +448,14 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
     <message>
         <source>What the new file adds, removes and changes against the old one</source>
         <translation>Ce que le nouveau fichier ajoute, supprime et modifie par rapport à l&apos;ancien</translation>
+    </message>
+    <message>
+        <source>Old: %1</source>
+        <translation>Ancien : %1</translation>
+    </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Nouveau : %1</translation>
     </message>
 </context>
 <context>
@@ -651,6 +691,14 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
         <source>Recen&amp;t Files</source>
         <translation>&amp;Fichiers récents</translation>
     </message>
+    <message>
+        <source>%1 (read as %2)</source>
+        <translation>%1 (lu en %2)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read; %2 is shown again</source>
+        <translation>%1 n’a pas pu être lu ; %2 est de nouveau affiché</translation>
+    </message>
 </context>
 <context>
     <name>UiStrings</name>
@@ -663,14 +711,6 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
         <translation>%1 - %2</translation>
     </message>
     <message>
-        <source>%1 object(s)</source>
-        <translation>%1 objet(s)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 object(s)</source>
-        <translation>%1 sur %2 objet(s)</translation>
-    </message>
-    <message>
         <source> (system objects are hidden)</source>
         <translation> (les objets système sont masqués)</translation>
     </message>
@@ -681,10 +721,6 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
-    </message>
-    <message>
-        <source>Physical memory available to Windows:</source>
-        <translation>Mémoire physique disponible pour Windows&#xa0;:</translation>
     </message>
     <message>
         <source>System resources:</source>
@@ -733,6 +769,31 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
     <message>
         <source>The folder &quot;%1&quot; does not exist</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s)</source>
+        <translation>
+            <numerusform>%n objet</numerusform>
+            <numerusform>%n objets</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n object(s)</source>
+        <translation>
+            <numerusform>%1 sur %n objet</numerusform>
+            <numerusform>%1 sur %n objets</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) exported to %1</source>
+        <translation>
+            <numerusform>%n objet exporté vers %1</numerusform>
+            <numerusform>%n objets exportés vers %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Physical memory available to %1:</source>
+        <translation>Mémoire physique disponible pour %1 :</translation>
     </message>
 </context>
 </TS>

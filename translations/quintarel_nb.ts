@@ -339,6 +339,38 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
         <source>License Permissions</source>
         <translation>Lisensrettigheter</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>Fil</translation>
+    </message>
+</context>
+<context>
+    <name>TReadProblems</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>og %n til</numerusform>
+            <numerusform>og %n til</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read; the other files are listed:</source>
+        <translation>
+            <numerusform>%n fil kunne ikke leses; de andre filene vises:</numerusform>
+            <numerusform>%n filer kunne ikke leses; de andre filene vises:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Objects that stand in more than one file:</source>
+        <translation>Objekter som finnes i mer enn én fil:</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n file(s) not read</source>
+        <translation>
+            <numerusform>; %n fil ikke lest</numerusform>
+            <numerusform>; %n filer ikke lest</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TRecentFiles</name>
@@ -416,6 +448,14 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
     <message>
         <source>What the new file adds, removes and changes against the old one</source>
         <translation>Hva den nye filen legger til, fjerner og endrer sammenlignet med den gamle</translation>
+    </message>
+    <message>
+        <source>Old: %1</source>
+        <translation>Gammel: %1</translation>
+    </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Ny: %1</translation>
     </message>
 </context>
 <context>
@@ -651,6 +691,14 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
         <source>Recen&amp;t Files</source>
         <translation>&amp;Nylige filer</translation>
     </message>
+    <message>
+        <source>%1 (read as %2)</source>
+        <translation>%1 (lest som %2)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read; %2 is shown again</source>
+        <translation>%1 kunne ikke leses; %2 vises igjen</translation>
+    </message>
 </context>
 <context>
     <name>UiStrings</name>
@@ -663,14 +711,6 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
         <translation>%1 - %2</translation>
     </message>
     <message>
-        <source>%1 object(s)</source>
-        <translation>%1 objekt(er)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 object(s)</source>
-        <translation>%1 av %2 objekt(er)</translation>
-    </message>
-    <message>
         <source> (system objects are hidden)</source>
         <translation> (systemobjekter er skjult)</translation>
     </message>
@@ -681,10 +721,6 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
     <message>
         <source>Version %1</source>
         <translation>Versjon %1</translation>
-    </message>
-    <message>
-        <source>Physical memory available to Windows:</source>
-        <translation>Fysisk minne tilgjengelig for Windows:</translation>
     </message>
     <message>
         <source>System resources:</source>
@@ -733,6 +769,31 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
     <message>
         <source>The folder &quot;%1&quot; does not exist</source>
         <translation>Mappen «%1» finnes ikke</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s)</source>
+        <translation>
+            <numerusform>%n objekt</numerusform>
+            <numerusform>%n objekter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n object(s)</source>
+        <translation>
+            <numerusform>%1 av %n objekt</numerusform>
+            <numerusform>%1 av %n objekter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) exported to %1</source>
+        <translation>
+            <numerusform>%n objekt eksportert til %1</numerusform>
+            <numerusform>%n objekter eksportert til %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Physical memory available to %1:</source>
+        <translation>Fysisk minne tilgjengelig for %1:</translation>
     </message>
 </context>
 </TS>

@@ -339,6 +339,38 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
         <source>License Permissions</source>
         <translation>Licentierechten</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+</context>
+<context>
+    <name>TReadProblems</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>en nog %n</numerusform>
+            <numerusform>en nog %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read; the other files are listed:</source>
+        <translation>
+            <numerusform>%n bestand kon niet worden gelezen; de andere bestanden worden getoond:</numerusform>
+            <numerusform>%n bestanden konden niet worden gelezen; de andere bestanden worden getoond:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Objects that stand in more than one file:</source>
+        <translation>Objecten die in meer dan één bestand staan:</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n file(s) not read</source>
+        <translation>
+            <numerusform>; %n bestand niet gelezen</numerusform>
+            <numerusform>; %n bestanden niet gelezen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TRecentFiles</name>
@@ -416,6 +448,14 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
     <message>
         <source>What the new file adds, removes and changes against the old one</source>
         <translation>Wat het nieuwe bestand toevoegt, verwijdert en wijzigt ten opzichte van het oude</translation>
+    </message>
+    <message>
+        <source>Old: %1</source>
+        <translation>Oud: %1</translation>
+    </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Nieuw: %1</translation>
     </message>
 </context>
 <context>
@@ -651,6 +691,14 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
         <source>Recen&amp;t Files</source>
         <translation>&amp;Recente bestanden</translation>
     </message>
+    <message>
+        <source>%1 (read as %2)</source>
+        <translation>%1 (gelezen als %2)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read; %2 is shown again</source>
+        <translation>%1 kon niet worden gelezen; %2 wordt weer getoond</translation>
+    </message>
 </context>
 <context>
     <name>UiStrings</name>
@@ -663,14 +711,6 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
         <translation>%1 - %2</translation>
     </message>
     <message>
-        <source>%1 object(s)</source>
-        <translation>%1 object(en)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 object(s)</source>
-        <translation>%1 van %2 object(en)</translation>
-    </message>
-    <message>
         <source> (system objects are hidden)</source>
         <translation> (systeemobjecten zijn verborgen)</translation>
     </message>
@@ -681,10 +721,6 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
     <message>
         <source>Version %1</source>
         <translation>Versie %1</translation>
-    </message>
-    <message>
-        <source>Physical memory available to Windows:</source>
-        <translation>Fysiek geheugen beschikbaar voor Windows:</translation>
     </message>
     <message>
         <source>System resources:</source>
@@ -733,6 +769,31 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
     <message>
         <source>The folder &quot;%1&quot; does not exist</source>
         <translation>De map &quot;%1&quot; bestaat niet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s)</source>
+        <translation>
+            <numerusform>%n object</numerusform>
+            <numerusform>%n objecten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n object(s)</source>
+        <translation>
+            <numerusform>%1 van %n object</numerusform>
+            <numerusform>%1 van %n objecten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) exported to %1</source>
+        <translation>
+            <numerusform>%n object geëxporteerd naar %1</numerusform>
+            <numerusform>%n objecten geëxporteerd naar %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Physical memory available to %1:</source>
+        <translation>Fysiek geheugen beschikbaar voor %1:</translation>
     </message>
 </context>
 </TS>

@@ -47,19 +47,24 @@ QList<TEntry> ReadEntries(const QString &path)
         return {};
     QList<TEntry> entries;
     QString context;
+    bool numerus = false;
     QXmlStreamReader xml(&file);
     while (xml.readNextStartElement() || !xml.atEnd()) {
         if (!xml.isStartElement())
             continue;
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
-        else if (xml.name() == QLatin1String("message"))
+        else if (xml.name() == QLatin1String("message")) {
             entries.append({context, {}, {}, {}});
+            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        }
         else if (xml.name() == QLatin1String("source") && !entries.isEmpty())
             entries.back().Source = xml.readElementText();
         else if (xml.name() == QLatin1String("translation") && !entries.isEmpty()) {
             entries.back().Kind = xml.attributes().value(QLatin1String("type")).toString();
-            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (numerus)
+                continue; // its plural forms follow, each a text of its own
+            const QString text = xml.readElementText();
             if (!text.isEmpty())
                 entries.back().Translations << text;
         } else if (xml.name() == QLatin1String("numerusform") && !entries.isEmpty())
