@@ -43,6 +43,29 @@ void PrintError(const QString &subject, const QString &message)
     PrintLine(QStringLiteral("quintarel-cli: %1: %2").arg(subject, message));
 }
 
+// Which order the files of a folder were read in, each order with its
+// number of files and the first of them: "day/month/year in 2 files (a.txt)".
+QString FileDateOrders(const TNavisionBinaryFile &model)
+{
+    QStringList parts;
+    for (const TDateOrder order : {TDateOrder::DMY, TDateOrder::MDY, TDateOrder::YMD}) {
+        int count = 0;
+        QString first;
+        for (const TTextFile &file : model.TextFiles()) {
+            if (file.DateOrder != order)
+                continue;
+            if (count++ == 0)
+                first = file.RelativeName;
+        }
+        if (count > 0)
+            parts << QStringLiteral("%1 in %2 %3 (%4)")
+                         .arg(DateOrderText(order))
+                         .arg(count)
+                         .arg(count == 1 ? QStringLiteral("file") : QStringLiteral("files"), first);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 // The notes about a loaded file: no objects at all, or dates read in
 // another order than the user's (unless the user named the order).
 void NoteLoaded(const TNavisionBinaryFile &model, const TListerOptions &options,
@@ -50,6 +73,12 @@ void NoteLoaded(const TNavisionBinaryFile &model, const TListerOptions &options,
 {
     if (model.GetCount() == 0 && model.HiddenObjects().Count() == 0)
         PrintLine(QStringLiteral("quintarel-cli: %1: note: no objects").arg(subject));
+    if (!model.DatesInOneOrder()) {
+        PrintLine(QStringLiteral("quintarel-cli: %1: note: dates read file by file, in no one "
+                                 "order: %2.")
+                      .arg(subject, FileDateOrders(model)));
+        return;
+    }
     const TDateOrder own = model.Settings().ReadDateOrder();
     if (model.DateOrderUsed() == own || (options.DateOrder != TDateOrderChoice::Automatic &&
                                          options.DateOrder != TDateOrderChoice::RegionalSettings))

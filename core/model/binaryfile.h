@@ -98,6 +98,9 @@ public:
     // The order the dates of the file read last were read in; the user's own
     // when nothing is loaded.
     TDateOrder DateOrderUsed() const { return FDateOrderUsed; }
+    // False when the files of a folder read in no one order, each file in
+    // its own (TextFiles() say which); DateOrderUsed() is then the user's.
+    bool DatesInOneOrder() const { return FDatesInOneOrder; }
 
     const QString &FileName() const { return FFileName; }
     bool HideSystemObjects() const { return FHideSystemObjects; }
@@ -175,6 +178,7 @@ private:
     TTextPool FVersionLists; // of the file being read
     TDateOrderChoice FDateOrderChoice = TDateOrderChoice::Automatic;
     TDateOrder FDateOrderUsed = FSettings.ReadDateOrder();
+    bool FDatesInOneOrder = true;
     // Text exports: their files and the places of their objects, indexed
     // from the objects, so the compact objects of binary files carry nothing.
     std::vector<TTextFile> FTextFiles;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -32,12 +33,14 @@ void TNavisionBinaryFile::BeginLoad()
     FFileProblems.clear();
     FNotes.clear();
     FIsFolder = false;
+    FDatesInOneOrder = true;
 }
 
 void TNavisionBinaryFile::LoadTextSet(TTextSet &set, std::optional<TDateOrder> order)
 {
     FIsFolder = set.IsFolder;
     FDateOrderUsed = order.value_or(FSettings.ReadDateOrder());
+    FDatesInOneOrder = order.has_value();
     const int hiddenBefore = FHiddenObjects->Count();
     std::optional<TError> failure;
     const auto fail = [&](const TTextFile &file, const TError &error) {
@@ -54,6 +57,10 @@ void TNavisionBinaryFile::LoadTextSet(TTextSet &set, std::optional<TDateOrder> o
                 fail(file.File, *file.Failure);
                 continue;
             }
+            // A file without dates was read in no order worth naming.
+            if (std::any_of(file.Contents.Objects.begin(), file.Contents.Objects.end(),
+                            [](const TTextObjectFields &fields) { return !fields.Date.isEmpty(); }))
+                FTextFiles.back().DateOrder = file.Order;
             const TEntryConverter converter(InDateOrder(FSettings, file.Order), &FVersionLists);
             for (const TTextObjectFields &fields : file.Contents.Objects) {
                 std::optional<TNavisionObject> made;

@@ -71,6 +71,8 @@ private slots:
     void compares_data();
     void compares();
     void folderWithABadFile();
+    void folderDateOrders_data();
+    void folderDateOrders();
 };
 
 void TestListerText::originFields_data()
@@ -234,6 +236,43 @@ void TestListerText::folderWithABadFile()
     QCOMPARE(compare.ExitCode, 1);
     QCOMPARE(compare.Out, QByteArray());
     QVERIFY2(compare.Err.contains(bad.toUtf8() + ": "), compare.Err.constData());
+}
+
+void TestListerText::folderDateOrders_data()
+{
+    QTest::addColumn<TFiles>("files");
+    QTest::addColumn<QByteArray>("note"); // empty: no note of orders
+
+    const auto dated = [](const QByteArray &line, const QByteArray &date) {
+        return ObjectText(line, {"Date=" + date + ";", "Time=12:00:00;"});
+    };
+    QTest::newRow("one order reads all: no note")
+        << TFiles{{"a.txt", dated("OBJECT Table 1 A", "23.05.17")},
+                  {"b.txt", dated("OBJECT Table 2 B", "24.12.16")}}
+        << QByteArray();
+    QTest::newRow("each file in its own order")
+        << TFiles{{"a.txt", dated("OBJECT Table 1 A", "23.05.17")},
+                  {"b.txt", dated("OBJECT Table 2 B", "05/23/17")},
+                  {"sub/c.txt", dated("OBJECT Table 3 C", "12/24/16")},
+                  {"undated.txt", ObjectText("OBJECT Table 4 D", {})}}
+        << QByteArray("note: dates read file by file, in no one order: day/month/year in 1 "
+                      "file (a.txt), month/day/year in 2 files (b.txt).");
+}
+
+// A folder whose files read in no one order is listed, each file in its own
+// order, with a note that says which; files without dates are not counted.
+void TestListerText::folderDateOrders()
+{
+    QFETCH(TFiles, files);
+    QFETCH(QByteArray, note);
+    QTemporaryDir dir;
+    const TRun run = RunLister({WriteFiles(dir, files)});
+    QCOMPARE(run.ExitCode, 0);
+    QCOMPARE(run.Lines().size(), files.size());
+    if (note.isEmpty())
+        QVERIFY2(!run.Err.contains("file by file"), run.Err.constData());
+    else
+        QVERIFY2(run.Err.contains(dir.path().toUtf8() + ": " + note), run.Err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestListerText)
