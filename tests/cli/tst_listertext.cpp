@@ -14,24 +14,10 @@
 
 namespace {
 
-// An object as the ERP exports it, properties as the lines given; a line
-// "Date=" inside the code that is not a property.
-QByteArray ObjectText(const QByteArray &objectLine, const QByteArrayList &properties,
-                      const QByteArray &eol = "\n")
-{
-    QByteArray text = objectLine + eol + "{" + eol + "  OBJECT-PROPERTIES" + eol + "  {" + eol;
-    for (const QByteArray &property : properties)
-        text += "    " + property + eol;
-    text += "  }" + eol + "  PROPERTIES" + eol + "  {" + eol + "    OnRun=BEGIN" + eol +
-            "            Date=FIELD(Date Filter);" + eol + "          END;" + eol + "  }" + eol +
-            "}" + eol + eol;
-    return text;
-}
-
 // The two objects every comparison starts from, as text and as index entries.
-const QByteArray Customer = ObjectText(
+const QByteArray Customer = LayOutObjectText(
     "OBJECT Table 18 Customer", {"Date=23.05.17;", "Time=15:18:31;", "Version List=NAVW17.00;"});
-const QByteArray Posting = ObjectText(
+const QByteArray Posting = LayOutObjectText(
     "OBJECT Codeunit 80 Sales-Post",
     {"Date=02.01.17;", "Time=[ 9:43:12 PM];", "Modified=Yes;", "Version List=NAVW17.00,X1;"},
     "\r\n");
@@ -157,10 +143,10 @@ void TestListerText::compares_data()
     QTest::addColumn<QStringList>("lines");
 
     const QByteArray renamed =
-        ObjectText("OBJECT Table 18 Customers",
-                   {"Date=23.05.17;", "Time=15:18:31;", "Version List=NAVW17.00;"});
+        LayOutObjectText("OBJECT Table 18 Customers",
+                         {"Date=23.05.17;", "Time=15:18:31;", "Version List=NAVW17.00;"});
     const QByteArray unmarked = QByteArray(Posting).replace("    Modified=Yes;\r\n", "");
-    const QByteArray added = ObjectText("OBJECT Page 21 Customer Card", {});
+    const QByteArray added = LayOutObjectText("OBJECT Page 21 Customer Card", {});
 
     QTest::newRow("binary and its text export: the same")
         << TFiles{{"a.fob", BinaryFile()}, {"ALL.TXT", Customer + Posting}} << "a.fob"
@@ -221,7 +207,7 @@ void TestListerText::folderWithABadFile()
 {
     QTemporaryDir dir;
     WriteFiles(dir, {{"repo/TAB18.TXT", Customer},
-                     {"repo/BAD.TXT", ObjectText("OBJECT Table 5 Bad", {"Date=32.13.17;"})},
+                     {"repo/BAD.TXT", LayOutObjectText("OBJECT Table 5 Bad", {"Date=32.13.17;"})},
                      {"repo/COD80.TXT", Posting},
                      {"a.fob", BinaryFile()}});
     const QString bad = dir.filePath("repo/BAD.TXT");
@@ -244,7 +230,7 @@ void TestListerText::folderDateOrders_data()
     QTest::addColumn<QByteArray>("note"); // empty: no note of orders
 
     const auto dated = [](const QByteArray &line, const QByteArray &date) {
-        return ObjectText(line, {"Date=" + date + ";", "Time=12:00:00;"});
+        return LayOutObjectText(line, {"Date=" + date + ";", "Time=12:00:00;"});
     };
     QTest::newRow("one order reads all: no note")
         << TFiles{{"a.txt", dated("OBJECT Table 1 A", "23.05.17")},
@@ -254,7 +240,7 @@ void TestListerText::folderDateOrders_data()
         << TFiles{{"a.txt", dated("OBJECT Table 1 A", "23.05.17")},
                   {"b.txt", dated("OBJECT Table 2 B", "05/23/17")},
                   {"sub/c.txt", dated("OBJECT Table 3 C", "12/24/16")},
-                  {"undated.txt", ObjectText("OBJECT Table 4 D", {})}}
+                  {"undated.txt", LayOutObjectText("OBJECT Table 4 D", {})}}
         << QByteArray("note: dates read file by file, in no one order: day/month/year in 1 "
                       "file (a.txt), month/day/year in 2 files (b.txt).");
 }
