@@ -23,6 +23,9 @@ struct TTextPlace {
     qint64 Line = 0;           // of its OBJECT line, from 1
     qint64 Begin = 0, End = 0; // its bytes in the file
     bool Modified = false;     // marked Modified=Yes
+    // Of its text after OBJECT-PROPERTIES, line ends and encoding aside
+    // (TTextDigest): two objects whose digests differ differ in their text.
+    uint64_t TextDigest = 0;
 };
 
 // A file of a folder that could not be read (or a date that didn't convert).

@@ -66,8 +66,8 @@ void TNavisionBinaryFile::LoadTextSet(TTextSet &set, std::optional<TDateOrder> o
                     fail(file.File, error);
                     break;
                 }
-                FTextPlaces.push_back(
-                    {fileIndex, fields.Line, fields.Begin, fields.End, fields.Modified});
+                FTextPlaces.push_back({fileIndex, fields.Line, fields.Begin, fields.End,
+                                       fields.Modified, fields.Digest.Value(file.Contents.Utf8)});
                 made->SetPermissions(FLicenseFile->GetPermissions(made->ObjectType(), made->ID()));
                 const TNavisionObject &listed = TargetList(*made).AppendUnchecked(std::move(*made));
                 if (OnObjectLoaded)
