@@ -1,9 +1,9 @@
 #include "formats.h"
 
 #include "core/errors.h"
-#include "core/reading/filenames.h"
 #include "core/reading/codepage.h"
 #include "core/reading/conversions.h"
+#include "core/reading/filenames.h"
 #include "core/reading/tabfields.h"
 #include "listing.h"
 
@@ -24,7 +24,8 @@ QStringList OriginFields(const TObjectOrigin &origin)
 {
     return {origin.Modified ? (*origin.Modified ? QStringLiteral("true") : QStringLiteral("false"))
                             : QString(),
-            FileNameForDisplay(origin.File), origin.Line ? QString::number(origin.Line) : QString()};
+            FileNameForDisplay(origin.File),
+            origin.Line ? QString::number(origin.Line) : QString()};
 }
 
 // The seven fields of the list's columns, as texts.

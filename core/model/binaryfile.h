@@ -135,6 +135,9 @@ public:
     // The object's text as it stands in its file, read again from it: the
     // model holds no object's text. Throws TError when the file can't be read.
     QString ReadObjectText(const TNavisionObject &object) const;
+    // The same text as the file's own bytes and line ends, from its OBJECT
+    // line to the next object; empty for an object of a binary file.
+    QByteArray ReadObjectBytes(const TNavisionObject &object) const;
     // The files of the folder read last that could not be read.
     const std::vector<TFileProblem> &FileProblems() const { return FFileProblems; }
     // Objects that stand in two files of the folder read last, one line each.

@@ -241,6 +241,15 @@ QString TNavisionBinaryFile::ReadObjectText(const TNavisionObject &object) const
     const TTextPlace *place = TextPlace(object);
     if (!place)
         return QString();
+    const QByteArray bytes = ReadObjectBytes(object);
+    return FTextFiles[size_t(place->File)].Utf8 ? QString::fromUtf8(bytes) : DecodeText(bytes);
+}
+
+QByteArray TNavisionBinaryFile::ReadObjectBytes(const TNavisionObject &object) const
+{
+    const TTextPlace *place = TextPlace(object);
+    if (!place)
+        return QByteArray();
     const TTextFile &file = FTextFiles[size_t(place->File)];
     const int fd = ::open(file.NativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     QFile stream;
@@ -254,5 +263,5 @@ QString TNavisionBinaryFile::ReadObjectText(const TNavisionObject &object) const
     QByteArray bytes;
     if (stream.seek(place->Begin))
         bytes = stream.read(place->End - place->Begin);
-    return file.Utf8 ? QString::fromUtf8(bytes) : DecodeText(bytes);
+    return bytes;
 }
