@@ -5,8 +5,10 @@
 #include "licensenote.h"
 #include "options.h"
 #include "output.h"
+#include "textdiffs.h"
 
 #include "core/cfront/cfront.h"
+#include "core/compare/compare.h"
 #include "core/errors.h"
 #include "core/model/binaryfile.h"
 #include "core/reading/filenames.h"
@@ -226,8 +228,40 @@ int Compare(TNavisionBinaryFile &model, const TListerOptions &options, TOutputDe
     NoteLoaded(model, options, subject(0));
     NoteLoaded(newModel, options, subject(1));
     const bool readAll = ReportFileProblems(model) & ReportFileProblems(newModel);
-    licenseNote.BeforePermissions();
-    const bool differ = WriteComparison(model, newModel, options.All, options.Output, out);
+    bool differ = false;
+    const TNavisionBinaryFile *binary = model.TextFiles().empty()      ? &model
+                                        : newModel.TextFiles().empty() ? &newModel
+                                                                       : nullptr;
+    if (options.Diff && !binary) {
+        // A side read from standard input has its bytes here.
+        const auto bytesOf = [&](int side, const TNavisionBinaryFile &sideModel) -> TObjectBytes {
+            if (sources[side].Stream)
+                return [&bytes, &sideModel](const TNavisionObject &object) {
+                    const TTextPlace *place = sideModel.TextPlace(object);
+                    return place ? bytes.mid(place->Begin, place->End - place->Begin)
+                                 : QByteArray();
+                };
+            return [&sideModel](const TNavisionObject &object) {
+                return sideModel.ReadObjectBytes(object);
+            };
+        };
+        try {
+            WriteTextDifferences({model, bytesOf(0, model)}, {newModel, bytesOf(1, newModel)}, out);
+        } catch (const TOutputError &) {
+            throw;
+        } catch (const TError &error) {
+            PrintLine(QStringLiteral("quintarel-cli: ") + error.message());
+            return 1;
+        }
+        differ = TObjectComparison(model, newModel).HasDifferences();
+    } else {
+        if (options.Diff)
+            PrintLine(QStringLiteral("quintarel-cli: note: %1 is a binary object file, which holds "
+                                     "no text of its objects; the changed fields follow")
+                          .arg(subject(binary == &model ? 0 : 1)));
+        licenseNote.BeforePermissions();
+        differ = WriteComparison(model, newModel, options.All, options.Output, out);
+    }
     return !readAll ? 1 : differ ? ExitDifferences : 0;
 }
 

@@ -23,6 +23,9 @@ struct TTextPlace {
     qint64 Line = 0;           // of its OBJECT line, from 1
     qint64 Begin = 0, End = 0; // its bytes in the file
     bool Modified = false;     // marked Modified=Yes
+    // Of its text after OBJECT-PROPERTIES, line ends and encoding aside
+    // (TTextDigest): two objects whose digests differ differ in their text.
+    uint64_t TextDigest = 0;
 };
 
 // A file of a folder that could not be read (or a date that didn't convert).
@@ -135,6 +138,9 @@ public:
     // The object's text as it stands in its file, read again from it: the
     // model holds no object's text. Throws TError when the file can't be read.
     QString ReadObjectText(const TNavisionObject &object) const;
+    // The same text as the file's own bytes and line ends, from its OBJECT
+    // line to the next object; empty for an object of a binary file.
+    QByteArray ReadObjectBytes(const TNavisionObject &object) const;
     // The files of the folder read last that could not be read.
     const std::vector<TFileProblem> &FileProblems() const { return FFileProblems; }
     // Objects that stand in two files of the folder read last, one line each.

@@ -73,8 +73,8 @@ void TNavisionBinaryFile::LoadTextSet(TTextSet &set, std::optional<TDateOrder> o
                     fail(file.File, error);
                     break;
                 }
-                FTextPlaces.push_back(
-                    {fileIndex, fields.Line, fields.Begin, fields.End, fields.Modified});
+                FTextPlaces.push_back({fileIndex, fields.Line, fields.Begin, fields.End,
+                                       fields.Modified, fields.Digest.Value(file.Contents.Utf8)});
                 made->SetPermissions(FLicenseFile->GetPermissions(made->ObjectType(), made->ID()));
                 const TNavisionObject &listed = TargetList(*made).AppendUnchecked(std::move(*made));
                 if (OnObjectLoaded)
@@ -248,6 +248,15 @@ QString TNavisionBinaryFile::ReadObjectText(const TNavisionObject &object) const
     const TTextPlace *place = TextPlace(object);
     if (!place)
         return QString();
+    const QByteArray bytes = ReadObjectBytes(object);
+    return FTextFiles[size_t(place->File)].Utf8 ? QString::fromUtf8(bytes) : DecodeText(bytes);
+}
+
+QByteArray TNavisionBinaryFile::ReadObjectBytes(const TNavisionObject &object) const
+{
+    const TTextPlace *place = TextPlace(object);
+    if (!place)
+        return QByteArray();
     const TTextFile &file = FTextFiles[size_t(place->File)];
     const int fd = ::open(file.NativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     QFile stream;
@@ -261,5 +270,5 @@ QString TNavisionBinaryFile::ReadObjectText(const TNavisionObject &object) const
     QByteArray bytes;
     if (stream.seek(place->Begin))
         bytes = stream.read(place->End - place->Begin);
-    return file.Utf8 ? QString::fromUtf8(bytes) : DecodeText(bytes);
+    return bytes;
 }
