@@ -37,20 +37,29 @@ std::vector<TStep> EditSteps(const std::vector<QByteArrayView> &oldLines,
         b.push_back(WithoutLineEnd(line));
     dtl::Diff<std::string_view, std::vector<std::string_view>> diff(a, b);
     diff.compose();
+    std::vector<TDiffLineKind> kinds;
+    kinds.reserve(a.size() + b.size());
+    for (const auto &[line, info] : diff.getSes().getSequence())
+        kinds.push_back(info.type == dtl::SES_COMMON   ? TDiffLineKind::Context
+                        : info.type == dtl::SES_DELETE ? TDiffLineKind::Removed
+                                                       : TDiffLineKind::Added);
+    // In each run of changes the removed lines come first, as diff -u and
+    // git diff write them; the script may interleave them.
+    for (auto run = kinds.begin(); run != kinds.end();) {
+        const auto end = std::find(run, kinds.end(), TDiffLineKind::Context);
+        std::stable_partition(run, end,
+                              [](TDiffLineKind kind) { return kind == TDiffLineKind::Removed; });
+        run = end == kinds.end() ? end : end + 1;
+    }
     std::vector<TStep> steps;
+    steps.reserve(kinds.size());
     qsizetype old = 0, added = 0;
-    for (const auto &[line, info] : diff.getSes().getSequence()) {
-        switch (info.type) {
-        case dtl::SES_COMMON:
-            steps.push_back({TDiffLineKind::Context, old++, added++});
-            break;
-        case dtl::SES_DELETE:
-            steps.push_back({TDiffLineKind::Removed, old++, added});
-            break;
-        case dtl::SES_ADD:
-            steps.push_back({TDiffLineKind::Added, old, added++});
-            break;
-        }
+    for (const TDiffLineKind kind : kinds) {
+        steps.push_back({kind, old, added});
+        if (kind != TDiffLineKind::Added)
+            ++old;
+        if (kind != TDiffLineKind::Removed)
+            ++added;
     }
     return steps;
 }

@@ -76,6 +76,12 @@ void TestTextDiff::writesHunks_data()
         << QByteArray(Numbered(20)).replace("\n2\n", "\ntwo\n").replace("10\n", "ten\n") << 1
         << QByteArray("@@ -1,5 +1,5 @@\n 1\n-2\n+two\n 3\n 4\n 5\n"
                       "@@ -7,7 +7,7 @@\n 7\n 8\n 9\n-10\n+ten\n 11\n 12\n 13\n");
+    QTest::newRow("one line replaced by two: the removed line first")
+        << ten << QByteArray(ten).replace("5\n", "five\nfive and a half\n") << 1
+        << QByteArray("@@ -2,7 +2,8 @@\n 2\n 3\n 4\n-5\n+five\n+five and a half\n 6\n 7\n 8\n");
+    QTest::newRow("two lines replaced by one: the removed lines first")
+        << ten << QByteArray(ten).replace("4\n5\n", "four-five\n") << 1
+        << QByteArray("@@ -1,8 +1,7 @@\n 1\n 2\n 3\n-4\n-5\n+four-five\n 6\n 7\n 8\n");
     QTest::newRow("CR LF against LF: no change")
         << Numbered(5, "\r\n") << Numbered(5) << 1 << QByteArray();
     QTest::newRow("CR LF lines kept as they are")
