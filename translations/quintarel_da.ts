@@ -271,6 +271,10 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
         <source>The object entry is cut short: the file ends after %1 of its %2 bytes</source>
         <translation>Objektposten er afkortet: filen slutter efter %1 af dens %2 byte</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stands in &quot;%2&quot; and in &quot;%3&quot;; the first is listed</source>
+        <translation>»%1« findes i »%2« og i »%3«; det første vises</translation>
+    </message>
 </context>
 <context>
     <name>TNavisionLicenseFile</name>
@@ -377,6 +381,29 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
     <message>
         <source>&amp;Clear List</source>
         <translation>&amp;Ryd liste</translation>
+    </message>
+</context>
+<context>
+    <name>TTextExport</name>
+    <message>
+        <source>The line is longer than %1 bytes</source>
+        <translation>Linjen er længere end %1 byte</translation>
+    </message>
+    <message>
+        <source>Cannot read the file. %1</source>
+        <translation>Filen kan ikke læses. %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an object line</source>
+        <translation>»%1« er ikke en OBJECT-linje</translation>
+    </message>
+    <message>
+        <source>The object &quot;%1 %2 %3&quot; ends within its OBJECT-PROPERTIES</source>
+        <translation>Objektet »%1 %2 %3« slutter inde i sine OBJECT-PROPERTIES</translation>
+    </message>
+    <message>
+        <source>It is not an object file: its first line is no OBJECT line</source>
+        <translation>Det er ikke en objektfil: dens første linje er ikke en OBJECT-linje</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,10 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <source>The object entry is cut short: the file ends after %1 of its %2 bytes</source>
         <translation>Der Objekteintrag ist abgeschnitten: Die Datei endet nach %1 seiner %2 Bytes</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stands in &quot;%2&quot; and in &quot;%3&quot;; the first is listed</source>
+        <translation>„%1“ steht in „%2“ und in „%3“; das erste wird aufgeführt</translation>
+    </message>
 </context>
 <context>
     <name>TNavisionLicenseFile</name>
@@ -377,6 +381,29 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>&amp;Clear List</source>
         <translation>Liste &amp;leeren</translation>
+    </message>
+</context>
+<context>
+    <name>TTextExport</name>
+    <message>
+        <source>The line is longer than %1 bytes</source>
+        <translation>Die Zeile ist länger als %1 Byte</translation>
+    </message>
+    <message>
+        <source>Cannot read the file. %1</source>
+        <translation>Die Datei kann nicht gelesen werden. %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an object line</source>
+        <translation>„%1“ ist keine OBJECT-Zeile</translation>
+    </message>
+    <message>
+        <source>The object &quot;%1 %2 %3&quot; ends within its OBJECT-PROPERTIES</source>
+        <translation>Das Objekt „%1 %2 %3“ endet innerhalb seiner OBJECT-PROPERTIES</translation>
+    </message>
+    <message>
+        <source>It is not an object file: its first line is no OBJECT line</source>
+        <translation>Es ist keine Objektdatei: Ihre erste Zeile ist keine OBJECT-Zeile</translation>
     </message>
 </context>
 <context>

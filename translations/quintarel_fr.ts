@@ -271,6 +271,10 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
         <source>The object entry is cut short: the file ends after %1 of its %2 bytes</source>
         <translation>L&apos;entrée de l&apos;objet est tronquée&#xa0;: le fichier se termine après %1 de ses %2 octets</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stands in &quot;%2&quot; and in &quot;%3&quot;; the first is listed</source>
+        <translation>« %1 » figure dans « %2 » et dans « %3 » ; le premier est listé</translation>
+    </message>
 </context>
 <context>
     <name>TNavisionLicenseFile</name>
@@ -377,6 +381,29 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
     <message>
         <source>&amp;Clear List</source>
         <translation>&amp;Effacer la liste</translation>
+    </message>
+</context>
+<context>
+    <name>TTextExport</name>
+    <message>
+        <source>The line is longer than %1 bytes</source>
+        <translation>La ligne dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>Cannot read the file. %1</source>
+        <translation>Impossible de lire le fichier. %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an object line</source>
+        <translation>« %1 » n’est pas une ligne OBJECT</translation>
+    </message>
+    <message>
+        <source>The object &quot;%1 %2 %3&quot; ends within its OBJECT-PROPERTIES</source>
+        <translation>L’objet « %1 %2 %3 » se termine dans ses OBJECT-PROPERTIES</translation>
+    </message>
+    <message>
+        <source>It is not an object file: its first line is no OBJECT line</source>
+        <translation>Ce n’est pas un fichier d’objets : sa première ligne n’est pas une ligne OBJECT</translation>
     </message>
 </context>
 <context>

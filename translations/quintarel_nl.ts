@@ -271,6 +271,10 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
         <source>The object entry is cut short: the file ends after %1 of its %2 bytes</source>
         <translation>De objectvermelding is afgekapt: het bestand eindigt na %1 van de %2 bytes</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stands in &quot;%2&quot; and in &quot;%3&quot;; the first is listed</source>
+        <translation>‘%1’ staat in ‘%2’ en in ‘%3’; het eerste wordt getoond</translation>
+    </message>
 </context>
 <context>
     <name>TNavisionLicenseFile</name>
@@ -377,6 +381,29 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
     <message>
         <source>&amp;Clear List</source>
         <translation>Lijst &amp;wissen</translation>
+    </message>
+</context>
+<context>
+    <name>TTextExport</name>
+    <message>
+        <source>The line is longer than %1 bytes</source>
+        <translation>De regel is langer dan %1 bytes</translation>
+    </message>
+    <message>
+        <source>Cannot read the file. %1</source>
+        <translation>Het bestand kan niet worden gelezen. %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an object line</source>
+        <translation>‘%1’ is geen OBJECT-regel</translation>
+    </message>
+    <message>
+        <source>The object &quot;%1 %2 %3&quot; ends within its OBJECT-PROPERTIES</source>
+        <translation>Het object ‘%1 %2 %3’ eindigt binnen zijn OBJECT-PROPERTIES</translation>
+    </message>
+    <message>
+        <source>It is not an object file: its first line is no OBJECT line</source>
+        <translation>Het is geen objectbestand: de eerste regel is geen OBJECT-regel</translation>
     </message>
 </context>
 <context>

@@ -18,15 +18,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-QString Translated(const char *text)
-{
-    return QCoreApplication::translate("TNavisionBinaryFile", text);
-}
-
-} // namespace
-
 void TNavisionBinaryFile::BeginLoad()
 {
     FObjects->Empty();
@@ -94,7 +85,9 @@ void TNavisionBinaryFile::LoadTextSet(TTextSet &set, std::optional<TDateOrder> o
             const TTextPlace *droppedPlace = TextPlace(dropped), *keptPlace = TextPlace(kept);
             if (!droppedPlace || !keptPlace || droppedPlace->File == keptPlace->File)
                 continue;
-            FNotes << Translated("\"%1\" stands in \"%2\" and in \"%3\"; the first is listed")
+            FNotes << QCoreApplication::translate(
+                          "TNavisionBinaryFile",
+                          "\"%1\" stands in \"%2\" and in \"%3\"; the first is listed")
                           .arg(DecodeText(kept.GetKey()), FTextFiles[size_t(keptPlace->File)].Name,
                                FTextFiles[size_t(droppedPlace->File)].Name);
         }
@@ -263,9 +256,10 @@ QByteArray TNavisionBinaryFile::ReadObjectBytes(const TNavisionObject &object) c
     if (fd < 0 || !stream.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         if (fd >= 0)
             ::close(fd);
-        throw TError(Translated("Cannot open file \"%1\". %2")
-                         .arg(QFileInfo(file.Name).absoluteFilePath(),
-                              CleanCause(QString::fromLocal8Bit(std::strerror(errno)))));
+        throw TError(
+            QCoreApplication::translate("TNavisionBinaryFile", "Cannot open file \"%1\". %2")
+                .arg(QFileInfo(file.Name).absoluteFilePath(),
+                     CleanCause(QString::fromLocal8Bit(std::strerror(errno)))));
     }
     QByteArray bytes;
     if (stream.seek(place->Begin))

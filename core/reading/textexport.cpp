@@ -18,11 +18,6 @@ constexpr std::array<QByteArrayView, 9> TypeNames{
     "Table", "Form", "Report", "Dataport", "Codeunit", "XMLport", "MenuSuite", "Page", "Query"};
 constexpr QByteArrayView ByteOrderMark = "\xEF\xBB\xBF";
 
-QString Translated(const char *text)
-{
-    return QCoreApplication::translate("TTextExport", text);
-}
-
 bool IsBlankByte(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -226,7 +221,9 @@ private:
     void CheckLength(qsizetype length) const
     {
         if (length > LongestLine)
-            Fail(Translated("The line is longer than %1 bytes").arg(LongestLine), Line);
+            Fail(QCoreApplication::translate("TTextExport", "The line is longer than %1 bytes")
+                     .arg(LongestLine),
+                 Line);
     }
 
     // Makes count bytes available from Pos where the stream has them.
@@ -251,7 +248,8 @@ private:
         }
         const qint64 read = Stream.read(Buffer.get() + Length, WindowSize - Length);
         if (read < 0)
-            Fail(Translated("Cannot read the file. %1").arg(CleanCause(Stream.errorString())),
+            Fail(QCoreApplication::translate("TTextExport", "Cannot read the file. %1")
+                     .arg(CleanCause(Stream.errorString())),
                  Line);
         if (read == 0) {
             AtEnd = true;
@@ -288,7 +286,8 @@ void ReadObjectLine(QByteArrayView line, TTextObjectFields &fields)
 {
     const QByteArrayView type = ObjectLineType(line);
     if (type.isEmpty())
-        throw TError(Translated("'%1' is not an object line").arg(Quoted(line)));
+        throw TError(QCoreApplication::translate("TTextExport", "'%1' is not an object line")
+                         .arg(Quoted(line)));
     fields.TypeName = type.toByteArray();
     QByteArrayView rest = line.sliced(ObjectLineStart.size() + type.size() + 1);
     const qsizetype blank = rest.indexOf(' ');
@@ -334,11 +333,13 @@ void ReadProperties(TTextWindow &window, TTextObjectFields &fields)
     window.Consume();
     for (;;) {
         if (!window.PeekLine(line) || !ObjectLineType(line).isEmpty())
-            window.Fail(Translated("The object \"%1 %2 %3\" ends within its OBJECT-PROPERTIES")
-                            .arg(DecodeText(fields.TypeName))
-                            .arg(fields.ID)
-                            .arg(DecodeText(fields.Name)),
-                        fields.Line);
+            window.Fail(
+                QCoreApplication::translate(
+                    "TTextExport", "The object \"%1 %2 %3\" ends within its OBJECT-PROPERTIES")
+                    .arg(DecodeText(fields.TypeName))
+                    .arg(fields.ID)
+                    .arg(DecodeText(fields.Name)),
+                fields.Line);
         const QByteArrayView text = Trimmed(line);
         if (text == "}") {
             window.Consume();
@@ -425,8 +426,10 @@ TTextExport ReadTextExport(QIODevice &stream)
     if (!SkipBlankLines(window, line))
         return result;
     if (ObjectLineType(line).isEmpty())
-        window.Fail(Translated("It is not an object file: its first line is no OBJECT line"),
-                    window.LineNumber());
+        window.Fail(
+            QCoreApplication::translate(
+                "TTextExport", "It is not an object file: its first line is no OBJECT line"),
+            window.LineNumber());
     for (bool more = true; more;) {
         TTextObjectFields fields;
         fields.Line = window.LineNumber();
