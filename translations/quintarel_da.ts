@@ -161,6 +161,45 @@
     </message>
 </context>
 <context>
+    <name>TFindBar</name>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Søg:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Søg</translation>
+    </message>
+    <message>
+        <source>The text to find; Enter finds the next match, Shift+Enter the previous one</source>
+        <translation>Teksten, der skal søges efter; Enter finder det næste fund, Skift+Enter det forrige</translation>
+    </message>
+    <message>
+        <source>Find Next (F3)</source>
+        <translation>Find næste (F3)</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Find næste</translation>
+    </message>
+    <message>
+        <source>Find Previous (Shift+F3)</source>
+        <translation>Find forrige (Skift+F3)</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Find forrige</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Luk søgelinjen (Esc)</translation>
+    </message>
+    <message>
+        <source>Close Find</source>
+        <translation>Luk søgning</translation>
+    </message>
+</context>
+<context>
     <name>TLicenseStatus</name>
     <message>
         <source>No licence</source>
@@ -698,6 +737,37 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
     <message>
         <source>%1 could not be read; %2 is shown again</source>
         <translation>%1 kunne ikke læses; %2 vises igen</translation>
+    </message>
+    <message>
+        <source>&amp;Object</source>
+        <translation>&amp;Objekt</translation>
+    </message>
+    <message>
+        <source>View Object &amp;Text</source>
+        <translation>Vis objekt&amp;tekst</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>En binær fil indeholder ingen tekst til sine objekter</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmObjectText</name>
+    <message>
+        <source>Object text</source>
+        <translation>Objekttekst</translation>
+    </message>
+    <message>
+        <source>The object&apos;s text as it stands in its file, with the file&apos;s line numbers</source>
+        <translation>Objektets tekst, som den står i filen, med filens linjenumre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found</source>
+        <translation>»%1« blev ikke fundet</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, linje %2</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,45 @@
     </message>
 </context>
 <context>
+    <name>TFindBar</name>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>The text to find; Enter finds the next match, Shift+Enter the previous one</source>
+        <translation>Der zu suchende Text; Enter findet die nächste Fundstelle, Umschalt+Enter die vorige</translation>
+    </message>
+    <message>
+        <source>Find Next (F3)</source>
+        <translation>Weitersuchen (F3)</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find Previous (Shift+F3)</source>
+        <translation>Rückwärts suchen (Umschalt+F3)</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Rückwärts suchen</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Suchleiste schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Close Find</source>
+        <translation>Suche schließen</translation>
+    </message>
+</context>
+<context>
     <name>TLicenseStatus</name>
     <message>
         <source>No licence</source>
@@ -698,6 +737,37 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>%1 could not be read; %2 is shown again</source>
         <translation>%1 konnte nicht gelesen werden; %2 wird wieder angezeigt</translation>
+    </message>
+    <message>
+        <source>&amp;Object</source>
+        <translation>&amp;Objekt</translation>
+    </message>
+    <message>
+        <source>View Object &amp;Text</source>
+        <translation>Objekt&amp;text anzeigen</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>Eine Binärdatei enthält keinen Text ihrer Objekte</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmObjectText</name>
+    <message>
+        <source>Object text</source>
+        <translation>Objekttext</translation>
+    </message>
+    <message>
+        <source>The object&apos;s text as it stands in its file, with the file&apos;s line numbers</source>
+        <translation>Der Text des Objekts, wie er in seiner Datei steht, mit den Zeilennummern der Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found</source>
+        <translation>„%1“ wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, Zeile %2</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,45 @@
     </message>
 </context>
 <context>
+    <name>TFindBar</name>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Søk:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Søk</translation>
+    </message>
+    <message>
+        <source>The text to find; Enter finds the next match, Shift+Enter the previous one</source>
+        <translation>Teksten det skal søkes etter; Enter finner neste treff, Skift+Enter det forrige</translation>
+    </message>
+    <message>
+        <source>Find Next (F3)</source>
+        <translation>Finn neste (F3)</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Finn neste</translation>
+    </message>
+    <message>
+        <source>Find Previous (Shift+F3)</source>
+        <translation>Finn forrige (Skift+F3)</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Finn forrige</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Lukk søkelinjen (Esc)</translation>
+    </message>
+    <message>
+        <source>Close Find</source>
+        <translation>Lukk søk</translation>
+    </message>
+</context>
+<context>
     <name>TLicenseStatus</name>
     <message>
         <source>No licence</source>
@@ -698,6 +737,37 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
     <message>
         <source>%1 could not be read; %2 is shown again</source>
         <translation>%1 kunne ikke leses; %2 vises igjen</translation>
+    </message>
+    <message>
+        <source>&amp;Object</source>
+        <translation>&amp;Objekt</translation>
+    </message>
+    <message>
+        <source>View Object &amp;Text</source>
+        <translation>Vis objekt&amp;tekst</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>En binærfil inneholder ingen tekst for objektene sine</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmObjectText</name>
+    <message>
+        <source>Object text</source>
+        <translation>Objekttekst</translation>
+    </message>
+    <message>
+        <source>The object&apos;s text as it stands in its file, with the file&apos;s line numbers</source>
+        <translation>Objektets tekst slik den står i filen, med filens linjenumre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found</source>
+        <translation>«%1» ble ikke funnet</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, linje %2</translation>
     </message>
 </context>
 <context>
