@@ -496,6 +496,37 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
         <source>New: %1</source>
         <translation>Ny: %1</translation>
     </message>
+    <message>
+        <source>View &amp;Differences</source>
+        <translation>Vis &amp;forskelle</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>En binær fil indeholder ingen tekst til sine objekter</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDifference</name>
+    <message>
+        <source>Old text</source>
+        <translation>Gammel tekst</translation>
+    </message>
+    <message>
+        <source>New text</source>
+        <translation>Ny tekst</translation>
+    </message>
+    <message>
+        <source>Changed lines are marked; F8 goes to the next change, Shift+F8 to the previous one</source>
+        <translation>Ændrede linjer er markeret; F8 går til næste ændring, Skift+F8 til den forrige</translation>
+    </message>
+    <message>
+        <source>The texts have no different lines</source>
+        <translation>Teksterne har ingen forskellige linjer</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2 (F8: next, Shift+F8: previous)</source>
+        <translation>Ændring %1 af %2 (F8: næste, Skift+F8: forrige)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>

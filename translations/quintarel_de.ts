@@ -496,6 +496,37 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <source>New: %1</source>
         <translation>Neu: %1</translation>
     </message>
+    <message>
+        <source>View &amp;Differences</source>
+        <translation>Unterschie&amp;de anzeigen</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>Eine Binärdatei enthält keinen Text ihrer Objekte</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDifference</name>
+    <message>
+        <source>Old text</source>
+        <translation>Alter Text</translation>
+    </message>
+    <message>
+        <source>New text</source>
+        <translation>Neuer Text</translation>
+    </message>
+    <message>
+        <source>Changed lines are marked; F8 goes to the next change, Shift+F8 to the previous one</source>
+        <translation>Geänderte Zeilen sind markiert; F8 springt zur nächsten Änderung, Umschalt+F8 zur vorigen</translation>
+    </message>
+    <message>
+        <source>The texts have no different lines</source>
+        <translation>Die Texte haben keine unterschiedlichen Zeilen</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2 (F8: next, Shift+F8: previous)</source>
+        <translation>Änderung %1 von %2 (F8: nächste, Umschalt+F8: vorige)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>

@@ -496,6 +496,37 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
         <source>New: %1</source>
         <translation>Nouveau : %1</translation>
     </message>
+    <message>
+        <source>View &amp;Differences</source>
+        <translation>Afficher les &amp;différences</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>Un fichier binaire ne contient pas le texte de ses objets</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDifference</name>
+    <message>
+        <source>Old text</source>
+        <translation>Ancien texte</translation>
+    </message>
+    <message>
+        <source>New text</source>
+        <translation>Nouveau texte</translation>
+    </message>
+    <message>
+        <source>Changed lines are marked; F8 goes to the next change, Shift+F8 to the previous one</source>
+        <translation>Les lignes modifiées sont marquées ; F8 va à la modification suivante, Maj+F8 à la précédente</translation>
+    </message>
+    <message>
+        <source>The texts have no different lines</source>
+        <translation>Les textes n&apos;ont aucune ligne différente</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2 (F8: next, Shift+F8: previous)</source>
+        <translation>Modification %1 sur %2 (F8 : suivante, Maj+F8 : précédente)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>

@@ -496,6 +496,37 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
         <source>New: %1</source>
         <translation>Ny: %1</translation>
     </message>
+    <message>
+        <source>View &amp;Differences</source>
+        <translation>Vis &amp;forskjeller</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>En binærfil inneholder ingen tekst for objektene sine</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDifference</name>
+    <message>
+        <source>Old text</source>
+        <translation>Gammel tekst</translation>
+    </message>
+    <message>
+        <source>New text</source>
+        <translation>Ny tekst</translation>
+    </message>
+    <message>
+        <source>Changed lines are marked; F8 goes to the next change, Shift+F8 to the previous one</source>
+        <translation>Endrede linjer er merket; F8 går til neste endring, Skift+F8 til den forrige</translation>
+    </message>
+    <message>
+        <source>The texts have no different lines</source>
+        <translation>Tekstene har ingen ulike linjer</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2 (F8: next, Shift+F8: previous)</source>
+        <translation>Endring %1 av %2 (F8: neste, Skift+F8: forrige)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>

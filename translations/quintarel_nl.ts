@@ -496,6 +496,37 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
         <source>New: %1</source>
         <translation>Nieuw: %1</translation>
     </message>
+    <message>
+        <source>View &amp;Differences</source>
+        <translation>&amp;Verschillen weergeven</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>Een binair bestand bevat geen tekst van zijn objecten</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDifference</name>
+    <message>
+        <source>Old text</source>
+        <translation>Oude tekst</translation>
+    </message>
+    <message>
+        <source>New text</source>
+        <translation>Nieuwe tekst</translation>
+    </message>
+    <message>
+        <source>Changed lines are marked; F8 goes to the next change, Shift+F8 to the previous one</source>
+        <translation>Gewijzigde regels zijn gemarkeerd; F8 gaat naar de volgende wijziging, Shift+F8 naar de vorige</translation>
+    </message>
+    <message>
+        <source>The texts have no different lines</source>
+        <translation>De teksten hebben geen verschillende regels</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2 (F8: next, Shift+F8: previous)</source>
+        <translation>Wijziging %1 van %2 (F8: volgende, Shift+F8: vorige)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>

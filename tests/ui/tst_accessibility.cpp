@@ -8,6 +8,7 @@
 #include "ui/compare/compareform.h"
 #include "ui/filter/filterbar.h"
 #include "ui/license/licform.h"
+#include "ui/objecttext/differenceform.h"
 #include "ui/objecttext/findbar.h"
 #include "ui/objecttext/objecttextform.h"
 #include "uitestsupport.h"
@@ -173,7 +174,8 @@ void TAccessibilityTest::windowsNameTheirControls_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
     for (const QString &language : Languages) {
-        for (const char *window : {"main", "license", "about", "compare", "object text"})
+        for (const char *window :
+             {"main", "license", "about", "compare", "object text", "difference"})
             QTest::addRow("%s %s", qPrintable(language), window) << language << window;
     }
 }
@@ -210,6 +212,13 @@ void TAccessibilityTest::windowsNameTheirControls()
         QCOMPARE(viewers.size(), 1);
         viewers.front()->barFind->Open(); // the find bar too
         checked = viewers.front();
+    } else if (window == QLatin1String("difference")) {
+        auto difference = std::make_unique<TfrmDifference>();
+        difference->ShowDifference(QStringLiteral("Codeunit 80 Post"),
+                                   {QStringLiteral("old.txt"), 1, QStringLiteral("a\nb\nc")},
+                                   {QStringLiteral("new.txt"), 1, QStringLiteral("a\nB\nc")});
+        checked = difference.get();
+        owned = std::move(difference);
     } else {
         TDialogRecorder dialogs;
         dialogs.Answers = {OtherObjectFile};

@@ -2,10 +2,14 @@
 // opens the current object's text from its file with the file's line
 // numbers; the command is disabled for a binary file's object; find; the
 // colours of keywords, strings and comments, readable in a dark palette.
+#include "ui/compare/compareform.h"
+#include "ui/compare/comparemodel.h"
 #include "ui/objecttext/codeview.h"
+#include "ui/objecttext/differenceform.h"
 #include "ui/objecttext/findbar.h"
 #include "ui/objecttext/objecttextform.h"
 #include "ui/objecttext/objecttexthighlighter.h"
+#include "ui/objecttext/sidebyside.h"
 #include "ui/objecttext/textcolours.h"
 #include "uitestsupport.h"
 
@@ -123,6 +127,56 @@ QPalette LightPalette()
     return palette;
 }
 
+// The edit script of a line difference written as text: "=" a line both
+// hold, "-" one removed, "+" one added, in order; indices count on.
+TEditScript Script(const QString &steps)
+{
+    TEditScript script;
+    int old = 0, now = 0;
+    for (const QChar step : steps) {
+        if (step == u'=')
+            script.push_back({TEditKind::Same, old++, now++});
+        else if (step == u'-')
+            script.push_back({TEditKind::Removed, old++, -1});
+        else
+            script.push_back({TEditKind::Added, -1, now++});
+    }
+    return script;
+}
+
+// Rows as "old/new" with '*' for a change and '.' for a gap.
+QStringList RowTexts(const std::vector<TSideBySideRow> &rows)
+{
+    QStringList texts;
+    const auto side = [](int line) {
+        return line < 0 ? QStringLiteral(".") : QString::number(line);
+    };
+    for (const TSideBySideRow &row : rows)
+        texts << side(row.Old) + QLatin1Char('/') + side(row.New) +
+                     (row.Changed ? QStringLiteral("*") : QString());
+    return texts;
+}
+
+// Compares the two files in a comparison window of the main window's.
+TfrmCompare *Compare(TfrmMain &window, const QString &oldFile, const QString &newFile)
+{
+    auto *compare = new TfrmCompare(window.BinaryFile().LicenseFile(), TestSettings(), &window);
+    compare->Compare(oldFile, newFile, false);
+    compare->show();
+    return compare;
+}
+
+bool GoToDifference(TfrmCompare &compare, int id)
+{
+    for (int row = 0; row < compare.Model().rowCount(); ++row) {
+        if (compare.Model().DifferenceAt(row).Object().ID() == id) {
+            compare.lvwCompare->setCurrentIndex(compare.Model().index(row, 0));
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class TObjectTextWindowTest : public QObject {
@@ -139,6 +193,10 @@ private slots:
     void bracesAreCommentsOnlyInCode();
     void coloursReadOnTheBackground_data();
     void coloursReadOnTheBackground();
+    void sideBySideRows_data();
+    void sideBySideRows();
+    void comparisonOpensTheDifference();
+    void comparisonWithBinarySide();
 };
 
 void TObjectTextWindowTest::opensTheObjectsText_data()
@@ -334,6 +392,116 @@ void TObjectTextWindowTest::coloursReadOnTheBackground()
     // A changed line stands out from the background, and its text still reads.
     QVERIFY(colours.ChangedLine != base && colours.MissingLine != base);
     QVERIFY(ContrastRatio(text, colours.ChangedLine) >= 4.5);
+}
+
+void TObjectTextWindowTest::sideBySideRows_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QList<int>>("changes");
+    QTest::newRow("equal") << "==" << QStringList{"0/0", "1/1"} << QList<int>{};
+    QTest::newRow("a line replaced")
+        << "=-+=" << QStringList{"0/0", "1/1*", "2/2"} << QList<int>{1};
+    QTest::newRow("two removed, one added: a gap on the new side")
+        << "--+=" << QStringList{"0/0*", "1/.*", "2/1"} << QList<int>{0};
+    QTest::newRow("added at the end, after a change")
+        << "-+=++" << QStringList{"0/0*", "1/1", "./2*", "./3*"} << QList<int>{0, 2};
+}
+
+void TObjectTextWindowTest::sideBySideRows()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, rows);
+    QFETCH(QList<int>, changes);
+    const std::vector<TSideBySideRow> shown = SideBySideRows(Script(script));
+    QCOMPARE(RowTexts(shown), rows);
+    const std::vector<int> starts = ChangeStarts(shown);
+    QCOMPARE(QList<int>(starts.begin(), starts.end()), changes);
+}
+
+void TObjectTextWindowTest::comparisonOpensTheDifference()
+{
+    QTemporaryDir folder;
+    const QByteArray post = TextObject("Codeunit", 80, "Post");
+    QByteArray changedPost = post;
+    changedPost.replace("Time=10:15:30", "Time=11:00:00")
+        .replace("    { object 80 }\n", "    { object 80, changed }\n    { one more }\n");
+    // Old: Table 3, then Codeunit 80 from line 16; new: Codeunit 80 from
+    // line 1, then Report 6 (added).
+    const QString oldFile =
+        WriteFile(folder, QStringLiteral("old.txt"), TextObject("Table", 3, "Demo") + '\n' + post);
+    QByteArray newContents = changedPost + '\n' + TextObject("Report", 6, "Trial Balance");
+    const QString newFile =
+        WriteFile(folder, QStringLiteral("new.txt"), newContents.replace("\n", "\r\n"));
+    TErrorRecorder errors;
+    const auto window = CreateMainWindow();
+    TfrmCompare *compare = Compare(*window, oldFile, newFile);
+    QVERIFY2(errors.Boxes.isEmpty(), qPrintable(errors.Boxes.value(0).Text));
+
+    QVERIFY(GoToDifference(*compare, 80));
+    QVERIFY(compare->actViewDifferences->isEnabled());
+    compare->actViewDifferences->trigger();
+    const QList<TfrmDifference *> views = compare->findChildren<TfrmDifference *>();
+    QCOMPARE(views.size(), 1);
+    TfrmDifference &view = *views.front();
+    // The time changed; the comment line replaced and a line added: two
+    // changes, the first shown.
+    QCOMPARE(view.ChangeCount(), 2);
+    QCOMPARE(view.CurrentChange(), 0);
+    QCOMPARE(view.Rows()[5], (TSideBySideRow{5, 5, true}));
+    QCOMPARE(view.txtNew->textCursor().blockNumber(), 5);
+    view.actViewNextChange->trigger();
+    QCOMPARE(view.CurrentChange(), 1);
+    const int row = 10;
+    QCOMPARE(view.Rows()[row], (TSideBySideRow{10, 10, true}));
+    QCOMPARE(view.Rows()[row + 1], (TSideBySideRow{-1, 11, true}));
+    QCOMPARE(view.txtOld->document()->findBlockByNumber(row).text(),
+             QStringLiteral("    { object 80 }"));
+    QCOMPARE(view.txtNew->document()->findBlockByNumber(row).text(),
+             QStringLiteral("    { object 80, changed }"));
+    // The files' own line numbers; none beside a gap.
+    QCOMPARE(view.txtOld->LineNumber(0), 16);
+    QCOMPARE(view.txtNew->LineNumber(0), 1);
+    QCOMPARE(view.txtOld->LineNumber(row + 1), 0);
+    QCOMPARE(view.txtOld->LineNumber(row + 2), 16 + 11);
+    QCOMPARE(view.txtNew->LineNumber(row + 2), 1 + 12);
+    // The changed rows are marked on both sides.
+    QCOMPARE(view.txtOld->extraSelections().size(), 3);
+    QCOMPARE(view.txtNew->extraSelections().size(), 3);
+    QCOMPARE(view.txtOld->textCursor().blockNumber(), row);
+    view.actViewNextChange->trigger(); // there is none after the last: it stays
+    QCOMPARE(view.CurrentChange(), 1);
+    view.actViewPreviousChange->trigger();
+    QCOMPARE(view.CurrentChange(), 0);
+    QCOMPARE(view.txtOld->textCursor().blockNumber(), 5);
+
+    // An added object opens its text.
+    QVERIFY(GoToDifference(*compare, 6));
+    compare->lvwCompare->setFocus();
+    QTest::keyClick(compare->lvwCompare, Qt::Key_Return);
+    const QList<TfrmObjectText *> texts = compare->findChildren<TfrmObjectText *>();
+    QCOMPARE(texts.size(), 1);
+    // After Codeunit 80 of one more line and a blank line.
+    QCOMPARE(texts.front()->txtObject->LineNumber(0), 1 + (TextObjectLines + 1) + 1);
+    QVERIFY(texts.front()->txtObject->toPlainText().startsWith("OBJECT Report 6 "));
+}
+
+void TObjectTextWindowTest::comparisonWithBinarySide()
+{
+    QTemporaryDir folder;
+    const QString binary =
+        WriteObjectFile(folder, QStringLiteral("old.fob"), {IndexEntry("Codeunit", 80, "Old")});
+    const QString text =
+        WriteFile(folder, QStringLiteral("new.txt"), TextObject("Codeunit", 80, "Post"));
+    const auto window = CreateMainWindow();
+    TfrmCompare *compare = Compare(*window, binary, text);
+    QVERIFY(GoToDifference(*compare, 80));
+    QVERIFY(!compare->actViewDifferences->isEnabled());
+    compare->lvwCompare->setFocus();
+    QTest::keyClick(compare->lvwCompare, Qt::Key_Return);
+    QVERIFY(compare->findChildren<TfrmDifference *>().isEmpty());
+    QCOMPARE(compare->stbCompare->SimpleText(),
+             QStringLiteral("A binary file holds no text of its objects"));
 }
 
 QTEST_MAIN(TObjectTextWindowTest)

@@ -38,16 +38,19 @@ TCodeView::TCodeView(QWidget *parent) : QPlainTextEdit(parent), FGutter(new TGut
             [this](const QRect &rect, int dy) { UpdateGutter(rect, dy); });
 }
 
-void TCodeView::SetText(QString text)
+QString ViewText(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    // An object's text runs to the next object: the blank lines after its
-    // closing brace are none of it.
     qsizetype end = text.size();
     while (end > 0 && text[end - 1].isSpace())
         --end;
     text.truncate(end);
-    setPlainText(text);
+    return text;
+}
+
+void TCodeView::SetText(const QString &text)
+{
+    setPlainText(ViewText(text));
 }
 
 void TCodeView::SetFirstLine(qint64 firstLine)

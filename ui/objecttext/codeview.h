@@ -7,6 +7,10 @@
 
 #include <functional>
 
+// The lines a view shows of a text: ended by CR LF or LF, without the blank
+// lines at its end (an object's text runs to the next object).
+QString ViewText(QString text);
+
 class TCodeView : public QPlainTextEdit {
     Q_OBJECT
 
@@ -16,9 +20,8 @@ public:
 
     explicit TCodeView(QWidget *parent = nullptr);
 
-    // Shows the text, its lines ended by CR LF or LF, without the blank
-    // lines at its end.
-    void SetText(QString text);
+    // Shows the text's ViewText.
+    void SetText(const QString &text);
 
     // The view's lines are the file's from firstLine on.
     void SetFirstLine(qint64 firstLine);
