@@ -17,9 +17,10 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the two programs and the library need to build and run
 # (libxkbcommon-dev only silences CMake's "Could NOT find XKB" from Qt's Gui
-# module; nothing here uses it).
+# module; nothing here uses it). libdtl-dev: the line difference of two
+# object texts (header-only).
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
-                qt6-l10n-tools qt6-translations-l10n libgl-dev libxkbcommon-dev
+                qt6-l10n-tools qt6-translations-l10n libgl-dev libxkbcommon-dev libdtl-dev
 # Further, for the tests, the benchmark, the package and its checks (the
 # accessibility bus and its Python client: the windows read as a screen
 # reader reads them).

@@ -5,8 +5,10 @@
 #include "licensenote.h"
 #include "options.h"
 #include "output.h"
+#include "textdiffs.h"
 
 #include "core/cfront/cfront.h"
+#include "core/compare/compare.h"
 #include "core/errors.h"
 #include "core/model/binaryfile.h"
 #include "core/reading/filenames.h"
@@ -43,6 +45,29 @@ void PrintError(const QString &subject, const QString &message)
     PrintLine(QStringLiteral("quintarel-cli: %1: %2").arg(subject, message));
 }
 
+// Which order the files of a folder were read in, each order with its
+// number of files and the first of them: "day/month/year in 2 files (a.txt)".
+QString FileDateOrders(const TNavisionBinaryFile &model)
+{
+    QStringList parts;
+    for (const TDateOrder order : {TDateOrder::DMY, TDateOrder::MDY, TDateOrder::YMD}) {
+        int count = 0;
+        QString first;
+        for (const TTextFile &file : model.TextFiles()) {
+            if (file.DateOrder != order)
+                continue;
+            if (count++ == 0)
+                first = file.RelativeName;
+        }
+        if (count > 0)
+            parts << QStringLiteral("%1 in %2 %3 (%4)")
+                         .arg(DateOrderText(order))
+                         .arg(count)
+                         .arg(count == 1 ? QStringLiteral("file") : QStringLiteral("files"), first);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 // The notes about a loaded file: no objects at all, or dates read in
 // another order than the user's (unless the user named the order).
 void NoteLoaded(const TNavisionBinaryFile &model, const TListerOptions &options,
@@ -50,6 +75,12 @@ void NoteLoaded(const TNavisionBinaryFile &model, const TListerOptions &options,
 {
     if (model.GetCount() == 0 && model.HiddenObjects().Count() == 0)
         PrintLine(QStringLiteral("quintarel-cli: %1: note: no objects").arg(subject));
+    if (!model.DatesInOneOrder()) {
+        PrintLine(QStringLiteral("quintarel-cli: %1: note: dates read file by file, in no one "
+                                 "order: %2.")
+                      .arg(subject, FileDateOrders(model)));
+        return;
+    }
     const TDateOrder own = model.Settings().ReadDateOrder();
     if (model.DateOrderUsed() == own || (options.DateOrder != TDateOrderChoice::Automatic &&
                                          options.DateOrder != TDateOrderChoice::RegionalSettings))
@@ -197,8 +228,40 @@ int Compare(TNavisionBinaryFile &model, const TListerOptions &options, TOutputDe
     NoteLoaded(model, options, subject(0));
     NoteLoaded(newModel, options, subject(1));
     const bool readAll = ReportFileProblems(model) & ReportFileProblems(newModel);
-    licenseNote.BeforePermissions();
-    const bool differ = WriteComparison(model, newModel, options.All, options.Output, out);
+    bool differ = false;
+    const TNavisionBinaryFile *binary = model.TextFiles().empty()      ? &model
+                                        : newModel.TextFiles().empty() ? &newModel
+                                                                       : nullptr;
+    if (options.Diff && !binary) {
+        // A side read from standard input has its bytes here.
+        const auto bytesOf = [&](int side, const TNavisionBinaryFile &sideModel) -> TObjectBytes {
+            if (sources[side].Stream)
+                return [&bytes, &sideModel](const TNavisionObject &object) {
+                    const TTextPlace *place = sideModel.TextPlace(object);
+                    return place ? bytes.mid(place->Begin, place->End - place->Begin)
+                                 : QByteArray();
+                };
+            return [&sideModel](const TNavisionObject &object) {
+                return sideModel.ReadObjectBytes(object);
+            };
+        };
+        try {
+            WriteTextDifferences({model, bytesOf(0, model)}, {newModel, bytesOf(1, newModel)}, out);
+        } catch (const TOutputError &) {
+            throw;
+        } catch (const TError &error) {
+            PrintLine(QStringLiteral("quintarel-cli: ") + error.message());
+            return 1;
+        }
+        differ = TObjectComparison(model, newModel).HasDifferences();
+    } else {
+        if (options.Diff)
+            PrintLine(QStringLiteral("quintarel-cli: note: %1 is a binary object file, which holds "
+                                     "no text of its objects; the changed fields follow")
+                          .arg(subject(binary == &model ? 0 : 1)));
+        licenseNote.BeforePermissions();
+        differ = WriteComparison(model, newModel, options.All, options.Output, out);
+    }
     return !readAll ? 1 : differ ? ExitDifferences : 0;
 }
 

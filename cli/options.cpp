@@ -108,13 +108,17 @@ struct TListerParser {
                        "changes; exit status 3 when they differ.")};
     QCommandLineOption All{QStringLiteral("all"),
                            QStringLiteral("With --compare, print the unchanged objects too.")};
+    QCommandLineOption Diff{
+        QStringLiteral("diff"),
+        QStringLiteral("With --compare of text exports, print the unified difference (as diff -u "
+                       "writes it) of each object whose text changed.")};
 
     TListerParser()
     {
         QCommandLineParser &parser = CommandLine.Parser();
         for (const QCommandLineOption *option :
              {&Sort, &Descending, &HideSystem, &License, &Export, &DateOrder, &Format, &Header,
-              &IsoDates, &Raw, &Compare, &All})
+              &IsoDates, &Raw, &Compare, &All, &Diff})
             parser.addOption(*option);
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
@@ -155,11 +159,14 @@ struct TListerParser {
             return problem;
         options.Compare = parser.isSet(Compare);
         options.All = parser.isSet(All);
+        options.Diff = parser.isSet(Diff);
         options.Files = parser.positionalArguments();
         if (options.Compare)
             return ComparisonProblem(options);
         if (options.All)
             return QStringLiteral("--all goes only with --compare");
+        if (options.Diff)
+            return QStringLiteral("--diff goes only with --compare");
         if (options.Files.isEmpty())
             return QStringLiteral("No object file given");
         if (options.Files.count(QStringLiteral("-")) > 1)
@@ -207,6 +214,9 @@ struct TListerParser {
         }
         if (options.Files.size() != 2)
             return QStringLiteral("--compare needs two object files, the old and the new");
+        // The differences of the texts are all a --diff writes.
+        if (options.Diff && options.All)
+            return QStringLiteral("--all does not go with --diff");
         if (options.Files.count(QStringLiteral("-")) > 1)
             return QStringLiteral("Standard input (-) can be read only once");
         return std::nullopt;

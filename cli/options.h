@@ -21,6 +21,7 @@ struct TListerOptions {
     TDateOrderChoice DateOrder = TDateOrderChoice::Automatic;
     bool Compare = false; // the two files compared, the old one first
     bool All = false;     // with Compare: the unchanged objects too
+    bool Diff = false;    // with Compare: unified differences of the objects' texts
     QStringList Files;    // "-" is standard input
 };
 

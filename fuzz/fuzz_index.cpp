@@ -3,9 +3,10 @@
 // each step is checked. The sort key and direction come from the input's
 // last byte, so over a campaign every order is taken while each run sorts
 // once.
-#include "core/model/binaryfile.h"
 #include "core/errors.h"
+#include "core/model/binaryfile.h"
 #include "core/model/ordering.h"
+#include "stublibrary.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -15,67 +16,6 @@
 #include <cstdlib>
 
 namespace {
-
-// A library whose licence has one record: everything of type 1 up to ID 100.
-int32_t SearchType = 0, SearchId = 0;
-int32_t Ok()
-{
-    return 0;
-}
-int32_t OpenTable(CFHandle *table, int32_t)
-{
-    return *table = 1, 0;
-}
-CFHandle AllocRecord(CFHandle)
-{
-    return 1;
-}
-int32_t FieldType(CFHandle, int32_t)
-{
-    return 0;
-}
-int32_t AssignField(CFHandle, CFHandle, int32_t field, int32_t, const void *value, int32_t)
-{
-    (field == 1 ? SearchType : SearchId) = *static_cast<const int32_t *>(value);
-    return 0;
-}
-int32_t SetSearchMode(int32_t)
-{
-    return 0;
-}
-int32_t FindRecord(CFHandle, CFHandle, const char *search)
-{
-    return search[0] == '=' && SearchType == 1 && SearchId >= 0 && SearchId <= 100;
-}
-int16_t NextRecord(CFHandle, CFHandle, int32_t)
-{
-    return 0;
-}
-int32_t GetFieldData(void *buffer, int32_t size, CFHandle, CFHandle, int32_t field)
-{
-    if (size == 4)
-        *static_cast<int32_t *>(buffer) = field % 2;
-    return 0;
-}
-int32_t SetLicenseFile(const char *)
-{
-    return 0;
-}
-int32_t Release(CFHandle)
-{
-    return 0;
-}
-
-const TCFrontEntryPoints Library{
-    Ok,         OpenTable,  AllocRecord,  FieldType,      AssignField, SetSearchMode,
-    FindRecord, NextRecord, GetFieldData, SetLicenseFile, Release,     Release,
-    Ok};
-
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 bool IsSorted(const TNavisionBinaryFile &model)
 {

@@ -6,6 +6,7 @@
 #include "core/errors.h"
 #include "core/model/binaryfile.h"
 #include "core/reading/textexport.h"
+#include "stublibrary.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -15,63 +16,6 @@
 #include <cstdlib>
 
 namespace {
-
-// A library whose licence grants nothing: the reading is under test, not the lookup.
-int32_t Ok()
-{
-    return 0;
-}
-int32_t OpenTable(CFHandle *table, int32_t)
-{
-    return *table = 1, 0;
-}
-CFHandle AllocRecord(CFHandle)
-{
-    return 1;
-}
-int32_t FieldType(CFHandle, int32_t)
-{
-    return 0;
-}
-int32_t AssignField(CFHandle, CFHandle, int32_t, int32_t, const void *, int32_t)
-{
-    return 0;
-}
-int32_t SetSearchMode(int32_t)
-{
-    return 0;
-}
-int32_t FindRecord(CFHandle, CFHandle, const char *)
-{
-    return 0;
-}
-int16_t NextRecord(CFHandle, CFHandle, int32_t)
-{
-    return 0;
-}
-int32_t GetFieldData(void *, int32_t, CFHandle, CFHandle, int32_t)
-{
-    return 0;
-}
-int32_t SetLicenseFile(const char *)
-{
-    return 0;
-}
-int32_t Release(CFHandle)
-{
-    return 0;
-}
-
-const TCFrontEntryPoints Library{
-    Ok,         OpenTable,  AllocRecord,  FieldType,      AssignField, SetSearchMode,
-    FindRecord, NextRecord, GetFieldData, SetLicenseFile, Release,     Release,
-    Ok};
-
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // The places the reader gave, checked against the bytes themselves.
 void CheckPlaces(const TTextExport &text, QByteArrayView bytes)

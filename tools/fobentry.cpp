@@ -117,3 +117,15 @@ QByteArray LayOutTableDataEntry(int32_t tableID, int32_t recordCount, int32_t da
     CheckLength(entry, TableDataEntrySize);
     return entry;
 }
+
+QByteArray LayOutObjectText(const QByteArray &objectLine, const QByteArrayList &properties,
+                            const QByteArray &eol)
+{
+    QByteArray text = objectLine + eol + "{" + eol + "  OBJECT-PROPERTIES" + eol + "  {" + eol;
+    for (const QByteArray &property : properties)
+        text += "    " + property + eol;
+    text += "  }" + eol + "  PROPERTIES" + eol + "  {" + eol + "    OnRun=BEGIN" + eol +
+            "            Date=FIELD(Date Filter);" + eol + "          END;" + eol + "  }" + eol +
+            "}" + eol + eol;
+    return text;
+}

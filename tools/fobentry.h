@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 
 #include <cstdint>
 
@@ -51,3 +52,9 @@ QByteArray LayOutEntryTexts(const TObjectEntryTexts &texts);
 // blank, the record count (22-41), blank, the data size (43-62), blanks up to
 // column 106, CR LF. The numbers are right-aligned; readers skip the entry.
 QByteArray LayOutTableDataEntry(int32_t tableID, int32_t recordCount, int32_t dataSize);
+
+// One object as the ERP exports it as text: its OBJECT line, the property
+// lines given inside OBJECT-PROPERTIES, then a short body of code holding a
+// line "Date=FIELD(...)" that is no property; each line ended by eol.
+QByteArray LayOutObjectText(const QByteArray &objectLine, const QByteArrayList &properties,
+                            const QByteArray &eol = "\n");

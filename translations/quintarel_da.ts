@@ -896,5 +896,9 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
         <source>Physical memory available to %1:</source>
         <translation>Fysisk hukommelse til rådighed for %1:</translation>
     </message>
+    <message>
+        <source>; dates read file by file, in no one order</source>
+        <translation>; datoer læst fil for fil, ikke i én rækkefølge</translation>
+    </message>
 </context>
 </TS>

@@ -896,5 +896,9 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <source>Physical memory available to %1:</source>
         <translation>Für %1 verfügbarer physischer Speicher:</translation>
     </message>
+    <message>
+        <source>; dates read file by file, in no one order</source>
+        <translation>; Datumsangaben Datei für Datei gelesen, in keiner einheitlichen Reihenfolge</translation>
+    </message>
 </context>
 </TS>

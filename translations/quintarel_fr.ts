@@ -896,5 +896,9 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
         <source>Physical memory available to %1:</source>
         <translation>Mémoire physique disponible pour %1 :</translation>
     </message>
+    <message>
+        <source>; dates read file by file, in no one order</source>
+        <translation>; dates lues fichier par fichier, sans ordre commun</translation>
+    </message>
 </context>
 </TS>

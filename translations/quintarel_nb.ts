@@ -896,5 +896,9 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
         <source>Physical memory available to %1:</source>
         <translation>Fysisk minne tilgjengelig for %1:</translation>
     </message>
+    <message>
+        <source>; dates read file by file, in no one order</source>
+        <translation>; datoer lest fil for fil, ikke i én rekkefølge</translation>
+    </message>
 </context>
 </TS>

@@ -896,5 +896,9 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
         <source>Physical memory available to %1:</source>
         <translation>Fysiek geheugen beschikbaar voor %1:</translation>
     </message>
+    <message>
+        <source>; dates read file by file, in no one order</source>
+        <translation>; datums per bestand gelezen, niet in één volgorde</translation>
+    </message>
 </context>
 </TS>

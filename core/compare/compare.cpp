@@ -63,10 +63,10 @@ struct TGroup {
     int Cursor; // the first old object of the chain that may still be unpaired
 };
 
-// Sizes count only where both sides have one, the modified mark only where
-// both are objects of text exports.
+// Sizes count only where both sides have one, the modified mark and the
+// text only where both are objects of text exports.
 TChangedFields ChangedFields(const TNavisionObject &a, const TNavisionObject &b,
-                             std::optional<bool> aModified, std::optional<bool> bModified)
+                             const TTextPlace *aPlace, const TTextPlace *bPlace)
 {
     TChangedFields fields = 0;
     if (QByteArrayView(a.Name()) != QByteArrayView(b.Name()))
@@ -77,8 +77,10 @@ TChangedFields ChangedFields(const TNavisionObject &a, const TNavisionObject &b,
     // A text export knows no size: sizes differ only where both sides have one.
     if (a.HasSize() && b.HasSize() && a.Size() != b.Size())
         fields |= cfSize;
-    if (aModified && bModified && *aModified != *bModified)
+    if (aPlace && bPlace && aPlace->Modified != bPlace->Modified)
         fields |= cfModified;
+    if (aPlace && bPlace && aPlace->TextDigest != bPlace->TextDigest)
+        fields |= cfText;
     if (QByteArrayView(a.VersionList()) != QByteArrayView(b.VersionList()))
         fields |= cfVersionList;
     return fields;
@@ -167,8 +169,8 @@ TObjectComparison::TObjectComparison(const TNavisionBinaryFile &oldFile,
         if (const int partner = partnerOfNew[size_t(j)]; partner != Unpaired) {
             difference.Old = &oldFile.GetObject(partner);
             difference.Fields =
-                ChangedFields(*difference.Old, *difference.New, oldFile.IsModified(*difference.Old),
-                              newFile.IsModified(*difference.New));
+                ChangedFields(*difference.Old, *difference.New, oldFile.TextPlace(*difference.Old),
+                              newFile.TextPlace(*difference.New));
             difference.Kind = difference.Fields ? TChangeKind::Changed : TChangeKind::Unchanged;
         } else {
             difference.Kind = TChangeKind::Added;
@@ -410,7 +412,8 @@ QByteArray ChangedFieldNames(TChangedFields fields)
                                       {cfDateTime, "datetime"},
                                       {cfSize, "size"},
                                       {cfVersionList, "version"},
-                                      {cfModified, "modified"}}) {
+                                      {cfModified, "modified"},
+                                      {cfText, "text"}}) {
         if (fields & field)
             names << name;
     }

@@ -27,6 +27,9 @@ inline constexpr TChangedFields cfDateTime = 2;
 inline constexpr TChangedFields cfSize = 4;
 inline constexpr TChangedFields cfVersionList = 8;
 inline constexpr TChangedFields cfModified = 16; // both sides text exports
+// The text after OBJECT-PROPERTIES (code, fields, design), line ends and
+// encoding aside; both sides text exports.
+inline constexpr TChangedFields cfText = 32;
 
 // One object of either file, or one of each paired by identity. The objects
 // are borrowed from the two models.
@@ -94,7 +97,8 @@ void SortDifferences(std::vector<int> &rows, const TObjectComparison &comparison
 // "added", "removed", "changed" or "unchanged".
 QByteArray ChangeKindName(TChangeKind kind);
 // The changed fields' names joined by commas, e.g. "name,size"; the names
-// are those of the lister's sort keys: name, datetime, size, version.
+// are those of the lister's sort keys: name, datetime, size, version, and
+// modified and text.
 QByteArray ChangedFieldNames(TChangedFields fields);
 
 // One difference as a line of UTF-8 text ended by LF, its fields separated

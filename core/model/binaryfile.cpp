@@ -139,6 +139,7 @@ void TNavisionBinaryFile::Clear()
     FFileName.clear();
     FVersionLists.Clear();
     FDateOrderUsed = FSettings.ReadDateOrder();
+    FDatesInOneOrder = true;
     FTextFiles.clear();
     FTextPlaces.clear();
     FFileProblems.clear();
@@ -206,6 +207,7 @@ void TNavisionBinaryFile::LoadBinaryStream(QIODevice &stream)
     const qint64 start = stream.pos();
     const int hiddenBefore = FHiddenObjects->Count();
     FDateOrderUsed = FSettings.ReadDateOrder();
+    FDatesInOneOrder = true;
     // Reading again needs the start once more; a pipe has it no longer.
     const TDateOrderChoice choice =
         stream.isSequential() && FDateOrderChoice == TDateOrderChoice::Automatic

@@ -23,6 +23,9 @@ struct TTextPlace {
     qint64 Line = 0;           // of its OBJECT line, from 1
     qint64 Begin = 0, End = 0; // its bytes in the file
     bool Modified = false;     // marked Modified=Yes
+    // Of its text after OBJECT-PROPERTIES, line ends and encoding aside
+    // (TTextDigest): two objects whose digests differ differ in their text.
+    uint64_t TextDigest = 0;
 };
 
 // A file of a folder that could not be read (or a date that didn't convert).
@@ -98,6 +101,9 @@ public:
     // The order the dates of the file read last were read in; the user's own
     // when nothing is loaded.
     TDateOrder DateOrderUsed() const { return FDateOrderUsed; }
+    // False when the files of a folder read in no one order, each file in
+    // its own (TextFiles() say which); DateOrderUsed() is then the user's.
+    bool DatesInOneOrder() const { return FDatesInOneOrder; }
 
     const QString &FileName() const { return FFileName; }
     bool HideSystemObjects() const { return FHideSystemObjects; }
@@ -132,6 +138,9 @@ public:
     // The object's text as it stands in its file, read again from it: the
     // model holds no object's text. Throws TError when the file can't be read.
     QString ReadObjectText(const TNavisionObject &object) const;
+    // The same text as the file's own bytes and line ends, from its OBJECT
+    // line to the next object; empty for an object of a binary file.
+    QByteArray ReadObjectBytes(const TNavisionObject &object) const;
     // The files of the folder read last that could not be read.
     const std::vector<TFileProblem> &FileProblems() const { return FFileProblems; }
     // Objects that stand in two files of the folder read last, one line each.
@@ -175,6 +184,7 @@ private:
     TTextPool FVersionLists; // of the file being read
     TDateOrderChoice FDateOrderChoice = TDateOrderChoice::Automatic;
     TDateOrder FDateOrderUsed = FSettings.ReadDateOrder();
+    bool FDatesInOneOrder = true;
     // Text exports: their files and the places of their objects, indexed
     // from the objects, so the compact objects of binary files carry nothing.
     std::vector<TTextFile> FTextFiles;

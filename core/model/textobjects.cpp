@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -32,12 +33,14 @@ void TNavisionBinaryFile::BeginLoad()
     FFileProblems.clear();
     FNotes.clear();
     FIsFolder = false;
+    FDatesInOneOrder = true;
 }
 
 void TNavisionBinaryFile::LoadTextSet(TTextSet &set, std::optional<TDateOrder> order)
 {
     FIsFolder = set.IsFolder;
     FDateOrderUsed = order.value_or(FSettings.ReadDateOrder());
+    FDatesInOneOrder = order.has_value();
     const int hiddenBefore = FHiddenObjects->Count();
     std::optional<TError> failure;
     const auto fail = [&](const TTextFile &file, const TError &error) {
@@ -54,6 +57,10 @@ void TNavisionBinaryFile::LoadTextSet(TTextSet &set, std::optional<TDateOrder> o
                 fail(file.File, *file.Failure);
                 continue;
             }
+            // A file without dates was read in no order worth naming.
+            if (std::any_of(file.Contents.Objects.begin(), file.Contents.Objects.end(),
+                            [](const TTextObjectFields &fields) { return !fields.Date.isEmpty(); }))
+                FTextFiles.back().DateOrder = file.Order;
             const TEntryConverter converter(InDateOrder(FSettings, file.Order), &FVersionLists);
             for (const TTextObjectFields &fields : file.Contents.Objects) {
                 std::optional<TNavisionObject> made;
@@ -66,8 +73,8 @@ void TNavisionBinaryFile::LoadTextSet(TTextSet &set, std::optional<TDateOrder> o
                     fail(file.File, error);
                     break;
                 }
-                FTextPlaces.push_back(
-                    {fileIndex, fields.Line, fields.Begin, fields.End, fields.Modified});
+                FTextPlaces.push_back({fileIndex, fields.Line, fields.Begin, fields.End,
+                                       fields.Modified, fields.Digest.Value(file.Contents.Utf8)});
                 made->SetPermissions(FLicenseFile->GetPermissions(made->ObjectType(), made->ID()));
                 const TNavisionObject &listed = TargetList(*made).AppendUnchecked(std::move(*made));
                 if (OnObjectLoaded)
@@ -241,6 +248,15 @@ QString TNavisionBinaryFile::ReadObjectText(const TNavisionObject &object) const
     const TTextPlace *place = TextPlace(object);
     if (!place)
         return QString();
+    const QByteArray bytes = ReadObjectBytes(object);
+    return FTextFiles[size_t(place->File)].Utf8 ? QString::fromUtf8(bytes) : DecodeText(bytes);
+}
+
+QByteArray TNavisionBinaryFile::ReadObjectBytes(const TNavisionObject &object) const
+{
+    const TTextPlace *place = TextPlace(object);
+    if (!place)
+        return QByteArray();
     const TTextFile &file = FTextFiles[size_t(place->File)];
     const int fd = ::open(file.NativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     QFile stream;
@@ -254,5 +270,5 @@ QString TNavisionBinaryFile::ReadObjectText(const TNavisionObject &object) const
     QByteArray bytes;
     if (stream.seek(place->Begin))
         bytes = stream.read(place->End - place->Begin);
-    return file.Utf8 ? QString::fromUtf8(bytes) : DecodeText(bytes);
+    return bytes;
 }

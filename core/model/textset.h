@@ -22,6 +22,7 @@ struct TTextFile {
     QString RelativeName;  // within the folder; the name as given for a single file
     QByteArray NativePath; // the bytes of Name, for opening it again
     bool Utf8 = false;
+    std::optional<TDateOrder> DateOrder; // its dates' order; none without dates
 };
 
 struct TTextSetFile {

@@ -1,6 +1,7 @@
 #include "core/reading/textexport.h"
 
 #include "core/errors.h"
+#include "core/fast/linefeed.h"
 #include "core/reading/codepage.h"
 
 #include <QCoreApplication>
@@ -65,7 +66,12 @@ public:
     {
         for (qsizetype i = 0; Valid && i < count;) {
             if (Need == 0) {
-                // Most text is ASCII: eight bytes at a time.
+                // Most text is ASCII: 32 bytes at a time, then eight.
+                for (uint64_t words[4]; i + 32 <= count; i += 32) {
+                    std::memcpy(words, bytes + i, sizeof words);
+                    if ((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080u)
+                        break;
+                }
                 for (uint64_t word; i + 8 <= count; i += 8) {
                     std::memcpy(&word, bytes + i, sizeof word);
                     if (word & 0x8080808080808080u)
@@ -167,28 +173,35 @@ public:
     }
 
     // Moves to the next line that begins with "OBJECT " in column 0, the
-    // current one included; false at the end of the stream.
-    bool SkipToObjectLine()
+    // current one included, digesting the lines passed; false at the end of
+    // the stream. Most of a file is code: its lines are only split and
+    // digested.
+    bool SkipToObjectLine(TTextDigest &digest)
     {
+        // A line longer than the window is digested in pieces of the window.
+        bool withinLine = false;
         for (;;) {
-            if (Length - Pos < ObjectLineStart.size())
-                Available(ObjectLineStart.size());
-            if (Length - Pos < ObjectLineStart.size() && Pos == Length)
-                return false;
-            if (QByteArrayView(Buffer.get() + Pos, Length - Pos).startsWith(ObjectLineStart))
-                return true;
-            // Past the line: most of a file is code, searched a line at a time.
-            for (;;) {
-                const void *found = std::memchr(Buffer.get() + Pos, '\n', size_t(Length - Pos));
-                if (found) {
-                    Pos = static_cast<const char *>(found) - Buffer.get() + 1;
-                    ++Line;
-                    break;
-                }
-                Pos = Length;
-                if (!Fill())
+            const char *begin = Buffer.get() + Pos, *end = Buffer.get() + Length;
+            const char *feed = FindLineFeed(begin, end);
+            if (!feed) {
+                if (Length - Pos < WindowSize && Fill())
+                    continue;
+                if (Pos == Length)
                     return false;
+                if (!withinLine && IsObjectLine(QByteArrayView(begin, end - begin)))
+                    return true;
+                digest.AddLine(WithoutReturn(QByteArrayView(begin, end - begin)));
+                withinLine = !AtEnd;
+                Pos = Length;
+                continue;
             }
+            const QByteArrayView line(begin, feed - begin);
+            if (!withinLine && IsObjectLine(line))
+                return true;
+            digest.AddLine(WithoutReturn(line));
+            withinLine = false;
+            Pos = feed + 1 - Buffer.get();
+            ++Line;
         }
     }
 
@@ -200,6 +213,11 @@ public:
     }
 
 private:
+    static bool IsObjectLine(QByteArrayView line)
+    {
+        return !line.isEmpty() && line.front() == 'O' && line.startsWith(ObjectLineStart);
+    }
+
     static QByteArrayView WithoutReturn(QByteArrayView line)
     {
         return line.endsWith('\r') ? line.chopped(1) : line;
@@ -421,7 +439,7 @@ TTextExport ReadTextExport(QIODevice &stream)
         }
         window.Consume();
         ReadProperties(window, fields);
-        more = window.SkipToObjectLine() && window.PeekLine(line);
+        more = window.SkipToObjectLine(fields.Digest) && window.PeekLine(line);
         fields.End = window.Offset();
         result.Objects.push_back(std::move(fields));
     }

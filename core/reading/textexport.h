@@ -2,12 +2,14 @@
 // text" command, one after another, each beginning with a line
 // "OBJECT <Type> <ID> <Name>". Only the lines up to the end of an object's
 // OBJECT-PROPERTIES block are read; the rest of its text (fields, code) is
-// only searched for the next object line.
+// only split into lines, digested and searched for the next object line.
 #pragma once
 
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+
+#include "core/reading/textdigest.h"
 
 #include <cstdint>
 #include <vector>
@@ -25,6 +27,9 @@ struct TTextObjectFields {
     qint64 DateLine = 0; // of the Date or Time line, for an error
     qint64 Begin = 0;    // byte offset of the OBJECT line
     qint64 End = 0;      // byte offset after the object's text
+    // Of the lines after the OBJECT-PROPERTIES block (after the OBJECT line
+    // where there is none) up to the end of the object.
+    TTextDigest Digest;
 };
 
 struct TTextExport {

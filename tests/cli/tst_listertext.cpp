@@ -14,24 +14,10 @@
 
 namespace {
 
-// An object as the ERP exports it, properties as the lines given; a line
-// "Date=" inside the code that is not a property.
-QByteArray ObjectText(const QByteArray &objectLine, const QByteArrayList &properties,
-                      const QByteArray &eol = "\n")
-{
-    QByteArray text = objectLine + eol + "{" + eol + "  OBJECT-PROPERTIES" + eol + "  {" + eol;
-    for (const QByteArray &property : properties)
-        text += "    " + property + eol;
-    text += "  }" + eol + "  PROPERTIES" + eol + "  {" + eol + "    OnRun=BEGIN" + eol +
-            "            Date=FIELD(Date Filter);" + eol + "          END;" + eol + "  }" + eol +
-            "}" + eol + eol;
-    return text;
-}
-
 // The two objects every comparison starts from, as text and as index entries.
-const QByteArray Customer = ObjectText(
+const QByteArray Customer = LayOutObjectText(
     "OBJECT Table 18 Customer", {"Date=23.05.17;", "Time=15:18:31;", "Version List=NAVW17.00;"});
-const QByteArray Posting = ObjectText(
+const QByteArray Posting = LayOutObjectText(
     "OBJECT Codeunit 80 Sales-Post",
     {"Date=02.01.17;", "Time=[ 9:43:12 PM];", "Modified=Yes;", "Version List=NAVW17.00,X1;"},
     "\r\n");
@@ -71,6 +57,8 @@ private slots:
     void compares_data();
     void compares();
     void folderWithABadFile();
+    void folderDateOrders_data();
+    void folderDateOrders();
 };
 
 void TestListerText::originFields_data()
@@ -155,10 +143,10 @@ void TestListerText::compares_data()
     QTest::addColumn<QStringList>("lines");
 
     const QByteArray renamed =
-        ObjectText("OBJECT Table 18 Customers",
-                   {"Date=23.05.17;", "Time=15:18:31;", "Version List=NAVW17.00;"});
+        LayOutObjectText("OBJECT Table 18 Customers",
+                         {"Date=23.05.17;", "Time=15:18:31;", "Version List=NAVW17.00;"});
     const QByteArray unmarked = QByteArray(Posting).replace("    Modified=Yes;\r\n", "");
-    const QByteArray added = ObjectText("OBJECT Page 21 Customer Card", {});
+    const QByteArray added = LayOutObjectText("OBJECT Page 21 Customer Card", {});
 
     QTest::newRow("binary and its text export: the same")
         << TFiles{{"a.fob", BinaryFile()}, {"ALL.TXT", Customer + Posting}} << "a.fob"
@@ -219,7 +207,7 @@ void TestListerText::folderWithABadFile()
 {
     QTemporaryDir dir;
     WriteFiles(dir, {{"repo/TAB18.TXT", Customer},
-                     {"repo/BAD.TXT", ObjectText("OBJECT Table 5 Bad", {"Date=32.13.17;"})},
+                     {"repo/BAD.TXT", LayOutObjectText("OBJECT Table 5 Bad", {"Date=32.13.17;"})},
                      {"repo/COD80.TXT", Posting},
                      {"a.fob", BinaryFile()}});
     const QString bad = dir.filePath("repo/BAD.TXT");
@@ -234,6 +222,43 @@ void TestListerText::folderWithABadFile()
     QCOMPARE(compare.ExitCode, 1);
     QCOMPARE(compare.Out, QByteArray());
     QVERIFY2(compare.Err.contains(bad.toUtf8() + ": "), compare.Err.constData());
+}
+
+void TestListerText::folderDateOrders_data()
+{
+    QTest::addColumn<TFiles>("files");
+    QTest::addColumn<QByteArray>("note"); // empty: no note of orders
+
+    const auto dated = [](const QByteArray &line, const QByteArray &date) {
+        return LayOutObjectText(line, {"Date=" + date + ";", "Time=12:00:00;"});
+    };
+    QTest::newRow("one order reads all: no note")
+        << TFiles{{"a.txt", dated("OBJECT Table 1 A", "23.05.17")},
+                  {"b.txt", dated("OBJECT Table 2 B", "24.12.16")}}
+        << QByteArray();
+    QTest::newRow("each file in its own order")
+        << TFiles{{"a.txt", dated("OBJECT Table 1 A", "23.05.17")},
+                  {"b.txt", dated("OBJECT Table 2 B", "05/23/17")},
+                  {"sub/c.txt", dated("OBJECT Table 3 C", "12/24/16")},
+                  {"undated.txt", LayOutObjectText("OBJECT Table 4 D", {})}}
+        << QByteArray("note: dates read file by file, in no one order: day/month/year in 1 "
+                      "file (a.txt), month/day/year in 2 files (b.txt).");
+}
+
+// A folder whose files read in no one order is listed, each file in its own
+// order, with a note that says which; files without dates are not counted.
+void TestListerText::folderDateOrders()
+{
+    QFETCH(TFiles, files);
+    QFETCH(QByteArray, note);
+    QTemporaryDir dir;
+    const TRun run = RunLister({WriteFiles(dir, files)});
+    QCOMPARE(run.ExitCode, 0);
+    QCOMPARE(run.Lines().size(), files.size());
+    if (note.isEmpty())
+        QVERIFY2(!run.Err.contains("file by file"), run.Err.constData());
+    else
+        QVERIFY2(run.Err.contains(dir.path().toUtf8() + ": " + note), run.Err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestListerText)

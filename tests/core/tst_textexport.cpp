@@ -1,6 +1,7 @@
 // Text exports and folders of them read into the model.
 #include "core/errors.h"
 #include "core/reading/conversions.h"
+#include "fobentry.h"
 #include "modelfixture.h"
 
 #include <QTemporaryDir>
@@ -10,19 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-// An object in the form the ERP exports it; properties as given lines.
-QByteArray ObjectText(const QByteArray &objectLine, const QByteArrayList &properties,
-                      const QByteArray &eol = "\n")
-{
-    QByteArray text = objectLine + eol + "{" + eol + "  OBJECT-PROPERTIES" + eol + "  {" + eol;
-    for (const QByteArray &property : properties)
-        text += "    " + property + eol;
-    text += "  }" + eol + "  PROPERTIES" + eol + "  {" + eol + "    OnRun=BEGIN" + eol +
-            "            Date=FIELD(Date Filter);" + eol + "          END;" + eol + "  }" + eol +
-            "}" + eol + eol;
-    return text;
-}
 
 QString IsoText(const TNavisionObject &object)
 {
@@ -75,44 +63,46 @@ void TestTextExport::readsOneObject_data()
         bool modified;
     } rows[] = {
         {"dotted, modified, CR LF",
-         ObjectText("OBJECT Codeunit 10637 Import CAMT054",
-                    {"Date=23.05.17;", "Time=15:18:31;", "Modified=Yes;",
-                     "Version List=NAVW110.00.00.15140,NAVNO10.00.00.15140,INCBF1.0;"},
-                    "\r\n"),
+         LayOutObjectText("OBJECT Codeunit 10637 Import CAMT054",
+                          {"Date=23.05.17;", "Time=15:18:31;", "Modified=Yes;",
+                           "Version List=NAVW110.00.00.15140,NAVNO10.00.00.15140,INCBF1.0;"},
+                          "\r\n"),
          "Codeunit 10637 Import CAMT054", "2017-05-23T15:18:31",
          "NAVW110.00.00.15140,NAVNO10.00.00.15140,INCBF1.0", true},
         {"dashes, dotted time",
-         ObjectText("OBJECT Table 27 Item", {"Date=24-03-17;", "Time=17.56.36;"}), "Table 27 Item",
-         "2017-03-24T17:56:36", "", false},
+         LayOutObjectText("OBJECT Table 27 Item", {"Date=24-03-17;", "Time=17.56.36;"}),
+         "Table 27 Item", "2017-03-24T17:56:36", "", false},
         {"slashes, AM",
-         ObjectText("OBJECT Page 21 Customer Card", {"Date=09/15/15;", "Time=4:48:59 AM;"}),
+         LayOutObjectText("OBJECT Page 21 Customer Card", {"Date=09/15/15;", "Time=4:48:59 AM;"}),
          "Page 21 Customer Card", "2015-09-15T04:48:59", "", false},
         {"bracketed time",
-         ObjectText("OBJECT Report 6 Trial Balance", {"Date=13-9-17;", "Time=[ 9:43:12 PM];"}),
+         LayOutObjectText("OBJECT Report 6 Trial Balance",
+                          {"Date=13-9-17;", "Time=[ 9:43:12 PM];"}),
          "Report 6 Trial Balance", "2017-09-13T21:43:12", "", false},
         {"not modified",
-         ObjectText("OBJECT XMLport 1 X", {"Date=23.05.17;", "Time=12:00:00;", "Modified=No;"}),
+         LayOutObjectText("OBJECT XMLport 1 X",
+                          {"Date=23.05.17;", "Time=12:00:00;", "Modified=No;"}),
          "XMLport 1 X", "2017-05-23T12:00:00", "", false},
         {"blank lines in the block",
-         ObjectText("OBJECT Query 7 Q", {"", "Date=23.05.17;", "", "Time=12:00:00;"}), "Query 7 Q",
-         "2017-05-23T12:00:00", "", false},
+         LayOutObjectText("OBJECT Query 7 Q", {"", "Date=23.05.17;", "", "Time=12:00:00;"}),
+         "Query 7 Q", "2017-05-23T12:00:00", "", false},
         {"block without date and time",
-         ObjectText("OBJECT MenuSuite 1010 Dept", {"Version List=NAVW17.00;"}),
+         LayOutObjectText("OBJECT MenuSuite 1010 Dept", {"Version List=NAVW17.00;"}),
          "MenuSuite 1010 Dept", "", "NAVW17.00", false},
         {"no block", "OBJECT Form 5 Old\n{\n  PROPERTIES\n  {\n    Date=1.1.01;\n  }\n}\n",
          "Form 5 Old", "", "", false},
         {"code page 850",
-         ObjectText("OBJECT Dataport 9 K\x9B"
-                    "b",
-                    {"Version List=\x9B;"}),
+         LayOutObjectText("OBJECT Dataport 9 K\x9B"
+                          "b",
+                          {"Version List=\x9B;"}),
          QStringLiteral("Dataport 9 Køb"), "", QStringLiteral("ø"), false},
         {"UTF-8 with byte-order mark",
-         "\xEF\xBB\xBF" + ObjectText("OBJECT Table 3 K\xC3\xB8"
-                                     "b",
-                                     {"Version List=\xC3\xB8;"}),
+         "\xEF\xBB\xBF" + LayOutObjectText("OBJECT Table 3 K\xC3\xB8"
+                                           "b",
+                                           {"Version List=\xC3\xB8;"}),
          QStringLiteral("Table 3 Køb"), "", QStringLiteral("ø"), false},
-        {"blank lines first", "\n\r\n" + ObjectText("OBJECT Table 4 A", {}), "Table 4 A", "", "",
-         false},
+        {"blank lines first", "\n\r\n" + LayOutObjectText("OBJECT Table 4 A", {}), "Table 4 A", "",
+         "", false},
     };
     for (const auto &row : rows) {
         for (const auto &[settingsName, settings] :
@@ -148,12 +138,13 @@ void TestTextExport::failsWithTheLine_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("listed");
-    QTest::newRow("bad date") << ObjectText("OBJECT Table 1 A",
-                                            {"Date=32.13.17;", "Time=12:00:00;"})
+    QTest::newRow("bad date") << LayOutObjectText("OBJECT Table 1 A",
+                                                  {"Date=32.13.17;", "Time=12:00:00;"})
                               << "'32.13.17 12:00:00' is not a valid date and time. Line 5." << 0;
     QTest::newRow("cut short in the block")
-        << ObjectText("OBJECT Table 1 A", {}) + "OBJECT Table 2 B\n{\n  OBJECT-PROPERTIES\n  {\n"
-                                                "    Date=23.05.17;\n"
+        << LayOutObjectText("OBJECT Table 1 A", {}) +
+               "OBJECT Table 2 B\n{\n  OBJECT-PROPERTIES\n  {\n"
+               "    Date=23.05.17;\n"
         << "The object \"Table 2 B\" ends within its OBJECT-PROPERTIES. Line 14." << 0;
     QTest::newRow("ID of 10,000 digits")
         << "OBJECT Table " + QByteArray(10000, '7') + " A\n"
@@ -182,7 +173,7 @@ void TestTextExport::failsWithTheLine()
 void TestTextExport::severalObjectsKeepTheirPlaces()
 {
     // Object lines without braces, a repeated key, and code between them.
-    const QByteArray first = ObjectText("OBJECT Table 1 A", {"Date=23.05.17;"});
+    const QByteArray first = LayOutObjectText("OBJECT Table 1 A", {"Date=23.05.17;"});
     const QByteArray text = first + "OBJECT Table 2 B\nOBJECT Table 1 a\nOBJECT Page 1 A\n";
     TModelFixture fixture(DottedSettings());
     fixture.Load(text);
@@ -198,9 +189,9 @@ void TestTextExport::folderReadsInOneOrder()
     // Under month-first settings the second file reads only day first; so
     // the whole folder is read day first, the first file's 01.02.17 too.
     QTemporaryDir dir;
-    WriteFile(dir.filePath("A.TXT"), ObjectText("OBJECT Table 1 A", {"Date=01.02.17;"}));
+    WriteFile(dir.filePath("A.TXT"), LayOutObjectText("OBJECT Table 1 A", {"Date=01.02.17;"}));
     QVERIFY(QDir(dir.path()).mkdir("sub"));
-    WriteFile(dir.filePath("sub/b.txt"), ObjectText("OBJECT Table 2 B", {"Date=13.02.17;"}));
+    WriteFile(dir.filePath("sub/b.txt"), LayOutObjectText("OBJECT Table 2 B", {"Date=13.02.17;"}));
     WriteFile(dir.filePath("notes.md"), "not listed");
     TModelFixture fixture(UsSettings());
     fixture.Model.LoadFromFile(dir.path());
@@ -212,7 +203,7 @@ void TestTextExport::folderReadsInOneOrder()
 
     // A file whose date reads in no order fails alone; the others keep
     // their one order.
-    WriteFile(dir.filePath("bad.txt"), ObjectText("OBJECT Table 9 Bad", {"Date=32.13.17;"}));
+    WriteFile(dir.filePath("bad.txt"), LayOutObjectText("OBJECT Table 9 Bad", {"Date=32.13.17;"}));
     fixture.Model.Clear();
     fixture.Model.LoadFromFile(dir.path());
     QCOMPARE(fixture.VisibleKeys(), (QStringList{"Table 1 A", "Table 2 B"}));
@@ -221,7 +212,7 @@ void TestTextExport::folderReadsInOneOrder()
     QVERIFY(QFile::remove(dir.filePath("bad.txt")));
 
     // Mixed beyond any one order: each file in its own.
-    WriteFile(dir.filePath("c.txt"), ObjectText("OBJECT Table 3 C", {"Date=02/13/17;"}));
+    WriteFile(dir.filePath("c.txt"), LayOutObjectText("OBJECT Table 3 C", {"Date=02/13/17;"}));
     fixture.Model.Clear();
     fixture.Model.LoadFromFile(dir.path());
     QCOMPARE(fixture.Model.GetCount(), 3);
@@ -232,10 +223,10 @@ void TestTextExport::folderReadsInOneOrder()
 void TestTextExport::folderKeepsGoodFilesAndNamesBadOnes()
 {
     QTemporaryDir dir;
-    WriteFile(dir.filePath("a.txt"), ObjectText("OBJECT Table 1 A", {}));
-    WriteFile(dir.filePath("b.txt"), ObjectText("OBJECT Table 2 B", {"Date=32.13.17;"}));
+    WriteFile(dir.filePath("a.txt"), LayOutObjectText("OBJECT Table 1 A", {}));
+    WriteFile(dir.filePath("b.txt"), LayOutObjectText("OBJECT Table 2 B", {"Date=32.13.17;"}));
     WriteFile(dir.filePath("c.txt"), "README\n");
-    WriteFile(dir.filePath("d.txt"), ObjectText("OBJECT Table 4 D", {}));
+    WriteFile(dir.filePath("d.txt"), LayOutObjectText("OBJECT Table 4 D", {}));
     TModelFixture fixture(DottedSettings());
     fixture.Model.LoadFromFile(dir.path());
     QCOMPARE(fixture.VisibleKeys(), (QStringList{"Table 1 A", "Table 4 D"}));
@@ -250,8 +241,10 @@ void TestTextExport::folderKeepsGoodFilesAndNamesBadOnes()
 void TestTextExport::folderListsAnObjectOfTwoFilesOnce()
 {
     QTemporaryDir dir;
-    WriteFile(dir.filePath("b.txt"), ObjectText("OBJECT Table 1 Second", {"Version List=B;"}));
-    WriteFile(dir.filePath("a.txt"), ObjectText("OBJECT Table 1 second", {"Version List=A;"}));
+    WriteFile(dir.filePath("b.txt"),
+              LayOutObjectText("OBJECT Table 1 Second", {"Version List=B;"}));
+    WriteFile(dir.filePath("a.txt"),
+              LayOutObjectText("OBJECT Table 1 second", {"Version List=A;"}));
     TModelFixture fixture(DottedSettings());
     fixture.Model.LoadFromFile(dir.path());
     QCOMPARE(fixture.Model.GetCount(), 1);
@@ -265,9 +258,9 @@ void TestTextExport::folderSurvivesALinkLoop()
 {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("sub"));
-    WriteFile(dir.filePath("sub/a.txt"), ObjectText("OBJECT Table 1 A", {}));
+    WriteFile(dir.filePath("sub/a.txt"), LayOutObjectText("OBJECT Table 1 A", {}));
     QVERIFY(QFile::link(dir.path(), dir.filePath("sub/loop")));
-    WriteFile(dir.filePath("locked.txt"), ObjectText("OBJECT Table 2 B", {}));
+    WriteFile(dir.filePath("locked.txt"), LayOutObjectText("OBJECT Table 2 B", {}));
     const bool privileged = ::geteuid() == 0;
     QFile(dir.filePath("locked.txt")).setPermissions(QFileDevice::Permissions());
     TModelFixture fixture(DottedSettings());
@@ -294,7 +287,7 @@ void TestTextExport::nulBytes_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("key");     // of the one object listed; empty for an error
     QTest::addColumn<QString>("message"); // the error's beginning; empty for a list
-    const QByteArray object = ObjectText("OBJECT Table 1 A", {"Date=23.05.17;"});
+    const QByteArray object = LayOutObjectText("OBJECT Table 1 A", {"Date=23.05.17;"});
     QTest::newRow("in the code") << QByteArray(object).replace("BEGIN", QByteArray("BE\0\0GIN", 7))
                                  << "Table 1 A" << QString();
     QTest::newRow("in a date") << QByteArray(object).replace("17;", QByteArray("17\0;", 4))
@@ -339,7 +332,7 @@ void TestTextExport::folderOfManyEmptyFiles()
         QVERIFY(fd >= 0);
         ::close(fd);
     }
-    WriteFile(dir.filePath("O99999.TXT"), ObjectText("OBJECT Table 1 A", {"Date=02.01.17;"}));
+    WriteFile(dir.filePath("O99999.TXT"), LayOutObjectText("OBJECT Table 1 A", {"Date=02.01.17;"}));
     TModelFixture fixture(DottedSettings());
     fixture.Model.LoadFromFile(dir.path());
     QCOMPARE(fixture.VisibleKeys(), QStringList{"Table 1 A"});

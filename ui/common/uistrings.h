@@ -75,6 +75,11 @@ inline QString DatesReadAs()
 {
     return QCoreApplication::translate("UiStrings", "; dates read as %1");
 }
+// The files of a folder whose dates read in no one order, each in its own.
+inline QString DatesReadFileByFile()
+{
+    return QCoreApplication::translate("UiStrings", "; dates read file by file, in no one order");
+}
 inline QString ReadDatesAs()
 {
     return QCoreApplication::translate("UiStrings", "Read Dates &As");

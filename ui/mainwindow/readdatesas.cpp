@@ -51,7 +51,11 @@ void TReadDatesAsMenu::Choose(TDateOrderChoice choice)
 
 QString DatesReadAsStatusText(const TNavisionBinaryFile &model)
 {
-    if (model.FileName().isEmpty() || model.DateOrderUsed() == model.Settings().ReadDateOrder())
+    if (model.FileName().isEmpty())
+        return QString();
+    if (!model.DatesInOneOrder())
+        return UiStrings::DatesReadFileByFile();
+    if (model.DateOrderUsed() == model.Settings().ReadDateOrder())
         return QString();
     return UiStrings::DatesReadAs().arg(DateOrderText(model.DateOrderUsed()));
 }
