@@ -6,7 +6,6 @@
 #include "ui/common/uistrings.h"
 #include "ui/mainwindow/simplestatusbar.h"
 #include "ui/objecttext/codeview.h"
-#include "ui/objecttext/linediffadapter.h"
 #include "ui/objecttext/objecttextform.h"
 #include "ui/objecttext/objecttexthighlighter.h"
 #include "ui/objecttext/textcolours.h"

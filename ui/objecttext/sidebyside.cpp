@@ -1,6 +1,51 @@
 #include "ui/objecttext/sidebyside.h"
 
+#include "core/compare/textdiff.h"
+
+#include <QByteArray>
+
 #include <algorithm>
+
+namespace {
+
+std::vector<QByteArray> Utf8Lines(const QStringList &lines)
+{
+    std::vector<QByteArray> bytes;
+    bytes.reserve(size_t(lines.size()));
+    for (const QString &line : lines)
+        bytes.push_back(line.toUtf8());
+    return bytes;
+}
+
+} // namespace
+
+TEditScript EditScript(const QStringList &oldLines, const QStringList &newLines)
+{
+    const std::vector<QByteArray> oldBytes = Utf8Lines(oldLines), newBytes = Utf8Lines(newLines);
+    const std::vector<QByteArrayView> before(oldBytes.begin(), oldBytes.end());
+    const std::vector<QByteArrayView> after(newBytes.begin(), newBytes.end());
+    TEditScript script;
+    script.reserve(std::max(before.size(), after.size()));
+    int old = 0, now = 0;
+    // The lines between hunks are the same on both sides.
+    const auto sameUntil = [&](qsizetype oldEnd) {
+        while (old < oldEnd)
+            script.push_back({TEditKind::Same, old++, now++});
+    };
+    for (const TDiffHunk &hunk : DiffLines(before, after)) {
+        sameUntil(hunk.OldStart);
+        for (const TDiffLine &line : hunk.Lines) {
+            if (line.Kind == TDiffLineKind::Removed)
+                script.push_back({TEditKind::Removed, old++, -1});
+            else if (line.Kind == TDiffLineKind::Added)
+                script.push_back({TEditKind::Added, -1, now++});
+            else
+                script.push_back({TEditKind::Same, old++, now++});
+        }
+    }
+    sameUntil(int(before.size()));
+    return script;
+}
 
 std::vector<TSideBySideRow> SideBySideRows(const TEditScript &script)
 {

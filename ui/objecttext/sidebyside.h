@@ -3,6 +3,8 @@
 // lines face each other as far as both go, the rest facing a gap.
 #pragma once
 
+#include <QStringList>
+
 #include <vector>
 
 // A step of a line difference: a line both texts hold, or one only the old
@@ -24,6 +26,10 @@ struct TSideBySideRow {
 
     bool operator==(const TSideBySideRow &) const = default;
 };
+
+// The line difference of two texts' lines (the model's, over the Diff
+// Template Library) as an edit script from the first lines to the last.
+TEditScript EditScript(const QStringList &oldLines, const QStringList &newLines);
 
 std::vector<TSideBySideRow> SideBySideRows(const TEditScript &script);
 // The first row of each run of changed rows, top to bottom.
