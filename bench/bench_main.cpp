@@ -186,6 +186,8 @@ void PrintTargets(const TTargetReporter &report)
 
     targets.push_back({"filter bar, one keystroke", "BM_WindowFilterKeystroke",
                        ms("BM_WindowFilterKeystroke"), 30, "ms"});
+    targets.push_back({"object text of 50,000 lines shown, coloured", "BM_WindowObjectText/50000",
+                       ms("BM_WindowObjectText/50000"), 100, "ms"});
 
     std::printf("\nFigures are processor time, except the window's start, which is the time "
                 "on the clock;\na row run several times counts with its median.\nFloor (reading "

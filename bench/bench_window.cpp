@@ -4,11 +4,15 @@
 #include "freshprocess.h"
 #include "ui/filter/filterbar.h"
 #include "ui/mainwindow/mainform.h"
+#include "ui/objecttext/codeview.h"
+#include "ui/objecttext/objecttextform.h"
 
 #include <QLineEdit>
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -128,6 +132,56 @@ void BM_WindowFilterKeystroke(benchmark::State &state)
     state.counters["objects"] = window->BinaryFile().GetCount();
 }
 BENCHMARK(BM_WindowFilterKeystroke)->Unit(benchmark::kMillisecond);
+
+// A text export of one codeunit of about the given number of lines: code
+// with keywords, strings and comments on every line.
+QString WriteLongObject(const QTemporaryDir &folder, int lines)
+{
+    QByteArray text = "OBJECT Codeunit 50000 Long\r\n{\r\n  OBJECT-PROPERTIES\r\n  {\r\n"
+                      "    Date=01/02/03;\r\n    Time=10:15:30;\r\n  }\r\n  PROPERTIES\r\n"
+                      "  {\r\n    OnRun=BEGIN\r\n";
+    for (int line = 0; line < lines - 16; line += 2) {
+        text += "            IF Amount > " + QByteArray::number(line) +
+                " THEN BEGIN { a comment }\r\n"
+                "              Text := 'a string'; END; // a remark\r\n";
+    }
+    text += "          END;\r\n\r\n  }\r\n  CODE\r\n  {\r\n\r\n    BEGIN\r\n    END.\r\n"
+            "  }\r\n}\r\n";
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("long.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return QString();
+    return path;
+}
+
+// View Object Text on an object of 50,000 lines: from the command to the
+// viewer shown with its text coloured and painted.
+void BM_WindowObjectText(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const QString path = WriteLongObject(folder, int(state.range(0)));
+    auto window = ShownWindow();
+    window->OpenFile(path);
+    window->lvwMain->setCurrentIndex(window->ListModel().index(0, 0));
+    QApplication::processEvents();
+    int lines = 0;
+    for (auto _ : state) {
+        window->actObjectViewText->trigger();
+        QApplication::processEvents(); // coloured, laid out and painted
+        state.PauseTiming();
+        const QList<TfrmObjectText *> viewers = window->findChildren<TfrmObjectText *>();
+        if (viewers.size() != 1) {
+            state.SkipWithError("no viewer opened");
+            break;
+        }
+        lines = viewers.front()->txtObject->blockCount();
+        delete viewers.front();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = lines;
+}
+BENCHMARK(BM_WindowObjectText)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

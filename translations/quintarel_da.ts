@@ -161,6 +161,45 @@
     </message>
 </context>
 <context>
+    <name>TFindBar</name>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Søg:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Søg</translation>
+    </message>
+    <message>
+        <source>The text to find; Enter finds the next match, Shift+Enter the previous one</source>
+        <translation>Teksten, der skal søges efter; Enter finder det næste fund, Skift+Enter det forrige</translation>
+    </message>
+    <message>
+        <source>Find Next (F3)</source>
+        <translation>Find næste (F3)</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Find næste</translation>
+    </message>
+    <message>
+        <source>Find Previous (Shift+F3)</source>
+        <translation>Find forrige (Skift+F3)</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Find forrige</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Luk søgelinjen (Esc)</translation>
+    </message>
+    <message>
+        <source>Close Find</source>
+        <translation>Luk søgning</translation>
+    </message>
+</context>
+<context>
     <name>TLicenseStatus</name>
     <message>
         <source>No licence</source>
@@ -484,6 +523,37 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
         <source>New: %1</source>
         <translation>Ny: %1</translation>
     </message>
+    <message>
+        <source>View &amp;Differences</source>
+        <translation>Vis &amp;forskelle</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>En binær fil indeholder ingen tekst til sine objekter</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDifference</name>
+    <message>
+        <source>Old text</source>
+        <translation>Gammel tekst</translation>
+    </message>
+    <message>
+        <source>New text</source>
+        <translation>Ny tekst</translation>
+    </message>
+    <message>
+        <source>Changed lines are marked; F8 goes to the next change, Shift+F8 to the previous one</source>
+        <translation>Ændrede linjer er markeret; F8 går til næste ændring, Skift+F8 til den forrige</translation>
+    </message>
+    <message>
+        <source>The texts have no different lines</source>
+        <translation>Teksterne har ingen forskellige linjer</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2 (F8: next, Shift+F8: previous)</source>
+        <translation>Ændring %1 af %2 (F8: næste, Skift+F8: forrige)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>
@@ -725,6 +795,37 @@ Skrevet af ERP-systemet: teksten vises, tilladelserne kan ikke læses her, så i
     <message>
         <source>%1 could not be read; %2 is shown again</source>
         <translation>%1 kunne ikke læses; %2 vises igen</translation>
+    </message>
+    <message>
+        <source>&amp;Object</source>
+        <translation>&amp;Objekt</translation>
+    </message>
+    <message>
+        <source>View Object &amp;Text</source>
+        <translation>Vis objekt&amp;tekst</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>En binær fil indeholder ingen tekst til sine objekter</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmObjectText</name>
+    <message>
+        <source>Object text</source>
+        <translation>Objekttekst</translation>
+    </message>
+    <message>
+        <source>The object&apos;s text as it stands in its file, with the file&apos;s line numbers</source>
+        <translation>Objektets tekst, som den står i filen, med filens linjenumre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found</source>
+        <translation>»%1« blev ikke fundet</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, linje %2</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,45 @@
     </message>
 </context>
 <context>
+    <name>TFindBar</name>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>The text to find; Enter finds the next match, Shift+Enter the previous one</source>
+        <translation>Der zu suchende Text; Enter findet die nächste Fundstelle, Umschalt+Enter die vorige</translation>
+    </message>
+    <message>
+        <source>Find Next (F3)</source>
+        <translation>Weitersuchen (F3)</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find Previous (Shift+F3)</source>
+        <translation>Rückwärts suchen (Umschalt+F3)</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Rückwärts suchen</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Suchleiste schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Close Find</source>
+        <translation>Suche schließen</translation>
+    </message>
+</context>
+<context>
     <name>TLicenseStatus</name>
     <message>
         <source>No licence</source>
@@ -484,6 +523,37 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
         <source>New: %1</source>
         <translation>Neu: %1</translation>
     </message>
+    <message>
+        <source>View &amp;Differences</source>
+        <translation>Unterschie&amp;de anzeigen</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>Eine Binärdatei enthält keinen Text ihrer Objekte</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDifference</name>
+    <message>
+        <source>Old text</source>
+        <translation>Alter Text</translation>
+    </message>
+    <message>
+        <source>New text</source>
+        <translation>Neuer Text</translation>
+    </message>
+    <message>
+        <source>Changed lines are marked; F8 goes to the next change, Shift+F8 to the previous one</source>
+        <translation>Geänderte Zeilen sind markiert; F8 springt zur nächsten Änderung, Umschalt+F8 zur vorigen</translation>
+    </message>
+    <message>
+        <source>The texts have no different lines</source>
+        <translation>Die Texte haben keine unterschiedlichen Zeilen</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2 (F8: next, Shift+F8: previous)</source>
+        <translation>Änderung %1 von %2 (F8: nächste, Umschalt+F8: vorige)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>
@@ -725,6 +795,37 @@ Vom ERP geschrieben: Ihr Text wird angezeigt, ihre Berechtigungen können hier n
     <message>
         <source>%1 could not be read; %2 is shown again</source>
         <translation>%1 konnte nicht gelesen werden; %2 wird wieder angezeigt</translation>
+    </message>
+    <message>
+        <source>&amp;Object</source>
+        <translation>&amp;Objekt</translation>
+    </message>
+    <message>
+        <source>View Object &amp;Text</source>
+        <translation>Objekt&amp;text anzeigen</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>Eine Binärdatei enthält keinen Text ihrer Objekte</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmObjectText</name>
+    <message>
+        <source>Object text</source>
+        <translation>Objekttext</translation>
+    </message>
+    <message>
+        <source>The object&apos;s text as it stands in its file, with the file&apos;s line numbers</source>
+        <translation>Der Text des Objekts, wie er in seiner Datei steht, mit den Zeilennummern der Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found</source>
+        <translation>„%1“ wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, Zeile %2</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,45 @@
     </message>
 </context>
 <context>
+    <name>TFindBar</name>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>The text to find; Enter finds the next match, Shift+Enter the previous one</source>
+        <translation>Le texte à rechercher ; Entrée trouve l&apos;occurrence suivante, Maj+Entrée la précédente</translation>
+    </message>
+    <message>
+        <source>Find Next (F3)</source>
+        <translation>Rechercher le suivant (F3)</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Rechercher le suivant</translation>
+    </message>
+    <message>
+        <source>Find Previous (Shift+F3)</source>
+        <translation>Rechercher le précédent (Maj+F3)</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Rechercher le précédent</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Fermer la barre de recherche (Échap)</translation>
+    </message>
+    <message>
+        <source>Close Find</source>
+        <translation>Fermer la recherche</translation>
+    </message>
+</context>
+<context>
     <name>TLicenseStatus</name>
     <message>
         <source>No licence</source>
@@ -484,6 +523,37 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
         <source>New: %1</source>
         <translation>Nouveau : %1</translation>
     </message>
+    <message>
+        <source>View &amp;Differences</source>
+        <translation>Afficher les &amp;différences</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>Un fichier binaire ne contient pas le texte de ses objets</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDifference</name>
+    <message>
+        <source>Old text</source>
+        <translation>Ancien texte</translation>
+    </message>
+    <message>
+        <source>New text</source>
+        <translation>Nouveau texte</translation>
+    </message>
+    <message>
+        <source>Changed lines are marked; F8 goes to the next change, Shift+F8 to the previous one</source>
+        <translation>Les lignes modifiées sont marquées ; F8 va à la modification suivante, Maj+F8 à la précédente</translation>
+    </message>
+    <message>
+        <source>The texts have no different lines</source>
+        <translation>Les textes n&apos;ont aucune ligne différente</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2 (F8: next, Shift+F8: previous)</source>
+        <translation>Modification %1 sur %2 (F8 : suivante, Maj+F8 : précédente)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>
@@ -725,6 +795,37 @@ Written by the ERP: its text is shown, its permissions can&apos;t be read here, 
     <message>
         <source>%1 could not be read; %2 is shown again</source>
         <translation>%1 n’a pas pu être lu ; %2 est de nouveau affiché</translation>
+    </message>
+    <message>
+        <source>&amp;Object</source>
+        <translation>O&amp;bjet</translation>
+    </message>
+    <message>
+        <source>View Object &amp;Text</source>
+        <translation>Afficher le &amp;texte de l&apos;objet</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>Un fichier binaire ne contient pas le texte de ses objets</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmObjectText</name>
+    <message>
+        <source>Object text</source>
+        <translation>Texte de l&apos;objet</translation>
+    </message>
+    <message>
+        <source>The object&apos;s text as it stands in its file, with the file&apos;s line numbers</source>
+        <translation>Le texte de l&apos;objet tel qu&apos;il figure dans son fichier, avec les numéros de ligne du fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found</source>
+        <translation>« %1 » est introuvable</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, ligne %2</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,45 @@
     </message>
 </context>
 <context>
+    <name>TFindBar</name>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Søk:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Søk</translation>
+    </message>
+    <message>
+        <source>The text to find; Enter finds the next match, Shift+Enter the previous one</source>
+        <translation>Teksten det skal søkes etter; Enter finner neste treff, Skift+Enter det forrige</translation>
+    </message>
+    <message>
+        <source>Find Next (F3)</source>
+        <translation>Finn neste (F3)</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Finn neste</translation>
+    </message>
+    <message>
+        <source>Find Previous (Shift+F3)</source>
+        <translation>Finn forrige (Skift+F3)</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Finn forrige</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Lukk søkelinjen (Esc)</translation>
+    </message>
+    <message>
+        <source>Close Find</source>
+        <translation>Lukk søk</translation>
+    </message>
+</context>
+<context>
     <name>TLicenseStatus</name>
     <message>
         <source>No licence</source>
@@ -484,6 +523,37 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
         <source>New: %1</source>
         <translation>Ny: %1</translation>
     </message>
+    <message>
+        <source>View &amp;Differences</source>
+        <translation>Vis &amp;forskjeller</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>En binærfil inneholder ingen tekst for objektene sine</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDifference</name>
+    <message>
+        <source>Old text</source>
+        <translation>Gammel tekst</translation>
+    </message>
+    <message>
+        <source>New text</source>
+        <translation>Ny tekst</translation>
+    </message>
+    <message>
+        <source>Changed lines are marked; F8 goes to the next change, Shift+F8 to the previous one</source>
+        <translation>Endrede linjer er merket; F8 går til neste endring, Skift+F8 til den forrige</translation>
+    </message>
+    <message>
+        <source>The texts have no different lines</source>
+        <translation>Tekstene har ingen ulike linjer</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2 (F8: next, Shift+F8: previous)</source>
+        <translation>Endring %1 av %2 (F8: neste, Skift+F8: forrige)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>
@@ -725,6 +795,37 @@ Skrevet av ERP-systemet: teksten vises, rettighetene kan ikke leses her, så ing
     <message>
         <source>%1 could not be read; %2 is shown again</source>
         <translation>%1 kunne ikke leses; %2 vises igjen</translation>
+    </message>
+    <message>
+        <source>&amp;Object</source>
+        <translation>&amp;Objekt</translation>
+    </message>
+    <message>
+        <source>View Object &amp;Text</source>
+        <translation>Vis objekt&amp;tekst</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>En binærfil inneholder ingen tekst for objektene sine</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmObjectText</name>
+    <message>
+        <source>Object text</source>
+        <translation>Objekttekst</translation>
+    </message>
+    <message>
+        <source>The object&apos;s text as it stands in its file, with the file&apos;s line numbers</source>
+        <translation>Objektets tekst slik den står i filen, med filens linjenumre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found</source>
+        <translation>«%1» ble ikke funnet</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, linje %2</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,45 @@
     </message>
 </context>
 <context>
+    <name>TFindBar</name>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Zoeken:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>The text to find; Enter finds the next match, Shift+Enter the previous one</source>
+        <translation>De te zoeken tekst; Enter vindt de volgende overeenkomst, Shift+Enter de vorige</translation>
+    </message>
+    <message>
+        <source>Find Next (F3)</source>
+        <translation>Volgende zoeken (F3)</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Volgende zoeken</translation>
+    </message>
+    <message>
+        <source>Find Previous (Shift+F3)</source>
+        <translation>Vorige zoeken (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Vorige zoeken</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Zoekbalk sluiten (Esc)</translation>
+    </message>
+    <message>
+        <source>Close Find</source>
+        <translation>Zoeken sluiten</translation>
+    </message>
+</context>
+<context>
     <name>TLicenseStatus</name>
     <message>
         <source>No licence</source>
@@ -484,6 +523,37 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
         <source>New: %1</source>
         <translation>Nieuw: %1</translation>
     </message>
+    <message>
+        <source>View &amp;Differences</source>
+        <translation>&amp;Verschillen weergeven</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>Een binair bestand bevat geen tekst van zijn objecten</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDifference</name>
+    <message>
+        <source>Old text</source>
+        <translation>Oude tekst</translation>
+    </message>
+    <message>
+        <source>New text</source>
+        <translation>Nieuwe tekst</translation>
+    </message>
+    <message>
+        <source>Changed lines are marked; F8 goes to the next change, Shift+F8 to the previous one</source>
+        <translation>Gewijzigde regels zijn gemarkeerd; F8 gaat naar de volgende wijziging, Shift+F8 naar de vorige</translation>
+    </message>
+    <message>
+        <source>The texts have no different lines</source>
+        <translation>De teksten hebben geen verschillende regels</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2 (F8: next, Shift+F8: previous)</source>
+        <translation>Wijziging %1 van %2 (F8: volgende, Shift+F8: vorige)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmLicense</name>
@@ -725,6 +795,37 @@ Geschreven door het ERP: de tekst wordt getoond, de rechten kunnen hier niet wor
     <message>
         <source>%1 could not be read; %2 is shown again</source>
         <translation>%1 kon niet worden gelezen; %2 wordt weer getoond</translation>
+    </message>
+    <message>
+        <source>&amp;Object</source>
+        <translation>Ob&amp;ject</translation>
+    </message>
+    <message>
+        <source>View Object &amp;Text</source>
+        <translation>Object&amp;tekst weergeven</translation>
+    </message>
+    <message>
+        <source>A binary file holds no text of its objects</source>
+        <translation>Een binair bestand bevat geen tekst van zijn objecten</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmObjectText</name>
+    <message>
+        <source>Object text</source>
+        <translation>Objecttekst</translation>
+    </message>
+    <message>
+        <source>The object&apos;s text as it stands in its file, with the file&apos;s line numbers</source>
+        <translation>De tekst van het object zoals die in zijn bestand staat, met de regelnummers van het bestand</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found</source>
+        <translation>‘%1’ is niet gevonden</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, regel %2</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,9 @@
 //       name, selects a row, and saves mainwindow.png, mainwindow-viewmenu.png,
 //       license.png, about.png and exportlist.png (the save dialog, cancelled);
 //       with a newer file, File, Compare With... on it gives compare.png, and
-//       the same window in a dark palette compare-dark.png.
+//       the same window in a dark palette compare-dark.png; an object's text
+//       and two versions of it side by side, objecttext.png and
+//       difference.png, also in a dark palette (-dark.png).
 //   quintarel-screenshots --filter OUTPUT-FOLDER OBJECT-FILE
 //       the main window with the filter bar open, keeping the objects whose
 //       name, version list or ID holds "sales": mainwindow-filter.png; under a German
@@ -28,6 +30,10 @@
 #include "ui/license/licform.h"
 #include "ui/mainwindow/mainform.h"
 #include "ui/objectlist/objectlistview.h"
+#include "ui/objecttext/codeview.h"
+#include "ui/objecttext/differenceform.h"
+#include "ui/objecttext/findbar.h"
+#include "ui/objecttext/objecttextform.h"
 #include "versionresource.h"
 
 #include <QApplication>
@@ -83,6 +89,114 @@ int SaveScreen(const QString &path)
     return screen && Save(screen->grabWindow(0), path) ? 0 : 1;
 }
 
+QPalette DarkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(45, 45, 48));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(38, 79, 120));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    return dark;
+}
+
+// A codeunit as an export holds it, and a later version of it.
+const char *const OldCodeunit = R"(OBJECT Codeunit 50000 Sales Check
+{
+  OBJECT-PROPERTIES
+  {
+    Date=09/15/15;
+    Time=15:18:31;
+    Version List=NAVW17.00;
+  }
+  PROPERTIES
+  {
+    TableNo=36;
+    OnRun=BEGIN
+            { Checks the header before posting }
+            IF "Sell-to Customer No." = '' THEN
+              ERROR('Customer''s number is missing');
+            CheckLines(Rec);
+          END;
+
+  }
+  CODE
+  {
+
+    LOCAL PROCEDURE CheckLines@1(SalesHeader@1000 : Record 36);
+    VAR
+      SalesLine@1001 : Record 37;
+    BEGIN
+      SalesLine.SETRANGE("Document No.",SalesHeader."No.");
+      IF SalesLine.ISEMPTY THEN
+        ERROR('Nothing to post'); // an empty order
+    END;
+
+    BEGIN
+    {
+      Documentation: the checks before posting an order
+    }
+    END.
+  }
+}
+)";
+
+QString NewCodeunit()
+{
+    QString text = QString::fromUtf8(OldCodeunit);
+    text.replace(QStringLiteral("Time=15:18:31;"), QStringLiteral("Time=09:02:11;"));
+    text.replace(QStringLiteral("              ERROR('Customer''s number is missing');\n"),
+                 QStringLiteral("              ERROR('Customer''s number is missing');\n"
+                                "            TESTFIELD(\"Posting Date\");\n"));
+    text.replace(QStringLiteral("'Nothing to post'"), QStringLiteral("'No lines to post'"));
+    return text;
+}
+
+// The text viewer with the find bar open, and the difference view, each in
+// the palette the program has and in a dark one.
+bool SaveObjectTexts(const QDir &out)
+{
+    const QPalette light = QApplication::palette();
+    bool ok = true;
+    for (const bool darkPalette : {false, true}) {
+        QApplication::setPalette(darkPalette ? DarkPalette() : light);
+        const QString suffix = darkPalette ? QStringLiteral("-dark") : QString();
+        TfrmObjectText viewer;
+        viewer.ShowText(QStringLiteral("Codeunit 50000 Sales Check"),
+                        QStringLiteral("ORIGINAL/COD50000.TXT"), 120,
+                        QString::fromUtf8(OldCodeunit));
+        viewer.resize(720, 640);
+        viewer.show();
+        viewer.actEditFind->trigger();
+        viewer.barFind->edtFind->setText(QStringLiteral("SalesLine"));
+        viewer.barFind->FindNext();
+        QApplication::setActiveWindow(&viewer);
+        Settle();
+        ok =
+            Save(viewer.grab(), out.filePath(QStringLiteral("objecttext%1.png").arg(suffix))) && ok;
+
+        TfrmDifference difference;
+        difference.ShowDifference(
+            QStringLiteral("Codeunit 50000 Sales Check"),
+            {QStringLiteral("ORIGINAL/COD50000.TXT"), 120, QString::fromUtf8(OldCodeunit)},
+            {QStringLiteral("MODIFIED/COD50000.TXT"), 1, NewCodeunit()});
+        difference.resize(1100, 640);
+        difference.show();
+        difference.actViewNextChange->trigger();
+        QApplication::setActiveWindow(&difference);
+        Settle();
+        ok =
+            Save(difference.grab(), out.filePath(QStringLiteral("difference%1.png").arg(suffix))) &&
+            ok;
+    }
+    QApplication::setPalette(light);
+    return ok;
+}
+
 // File, Compare With... on the newer file, a changed row selected; then the
 // same in a dark palette, to see that the marks stay readable.
 bool SaveComparison(TfrmMain &mainWindow, const QString &newerFile, const QDir &out)
@@ -105,17 +219,7 @@ bool SaveComparison(TfrmMain &mainWindow, const QString &newerFile, const QDir &
     bool ok = Save(compare.grab(), out.filePath(QStringLiteral("compare.png")));
 
     const QPalette light = QApplication::palette();
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(45, 45, 48));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Button, QColor(45, 45, 48));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Highlight, QColor(38, 79, 120));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    QApplication::setPalette(dark);
+    QApplication::setPalette(DarkPalette());
     compare.chkShowUnchanged->setChecked(true);
     Settle();
     ok = Save(compare.grab(), out.filePath(QStringLiteral("compare-dark.png"))) && ok;
@@ -175,6 +279,7 @@ int SaveWindows(const QString &folder, const QString &objectFile, const QString 
          ok;
     if (!newerFile.isEmpty())
         ok = SaveComparison(mainWindow, newerFile, out) && ok;
+    ok = SaveObjectTexts(out) && ok;
     frmLicense = nullptr;
     return ok ? 0 : 1;
 }

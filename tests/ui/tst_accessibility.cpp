@@ -8,11 +8,16 @@
 #include "ui/compare/compareform.h"
 #include "ui/filter/filterbar.h"
 #include "ui/license/licform.h"
+#include "ui/objecttext/differenceform.h"
+#include "ui/objecttext/findbar.h"
+#include "ui/objecttext/objecttextform.h"
 #include "uitestsupport.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -139,6 +144,7 @@ private:
     QTemporaryDir Folder;
     QString ObjectFile;
     QString OtherObjectFile;
+    QString TextFile;
 };
 
 void TAccessibilityTest::initTestCase()
@@ -150,6 +156,12 @@ void TAccessibilityTest::initTestCase()
     OtherObjectFile =
         WriteObjectFile(Folder, QStringLiteral("b.fob"),
                         {IndexEntry("Table", 3, "Demo"), IndexEntry("Form", 21, "Card")});
+    TextFile = QDir(Folder.path()).filePath(QStringLiteral("c.txt"));
+    QFile text(TextFile);
+    const QByteArray contents =
+        "OBJECT Codeunit 80 Post\n{\n  CODE\n  {\n    BEGIN\n    END.\n  }\n}\n";
+    if (!text.open(QIODevice::WriteOnly) || text.write(contents) != contents.size())
+        qFatal("Cannot write the text export");
 }
 
 void TAccessibilityTest::cleanup()
@@ -162,7 +174,8 @@ void TAccessibilityTest::windowsNameTheirControls_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
     for (const QString &language : Languages) {
-        for (const char *window : {"main", "license", "about", "compare"})
+        for (const char *window :
+             {"main", "license", "about", "compare", "object text", "difference"})
             QTest::addRow("%s %s", qPrintable(language), window) << language << window;
     }
 }
@@ -190,6 +203,22 @@ void TAccessibilityTest::windowsNameTheirControls()
     } else if (window == QLatin1String("about")) {
         owned = TAboutBox(nullptr, QStringLiteral(",")).BuildDialog();
         checked = owned.get();
+    } else if (window == QLatin1String("object text")) {
+        main->OpenFile(TextFile);
+        main->lvwMain->setCurrentIndex(main->ListModel().index(0, 0));
+        GoIdle();
+        main->actObjectViewText->trigger();
+        const QList<TfrmObjectText *> viewers = main->findChildren<TfrmObjectText *>();
+        QCOMPARE(viewers.size(), 1);
+        viewers.front()->barFind->Open(); // the find bar too
+        checked = viewers.front();
+    } else if (window == QLatin1String("difference")) {
+        auto difference = std::make_unique<TfrmDifference>();
+        difference->ShowDifference(QStringLiteral("Codeunit 80 Post"),
+                                   {QStringLiteral("old.txt"), 1, QStringLiteral("a\nb\nc")},
+                                   {QStringLiteral("new.txt"), 1, QStringLiteral("a\nB\nc")});
+        checked = difference.get();
+        owned = std::move(difference);
     } else {
         TDialogRecorder dialogs;
         dialogs.Answers = {OtherObjectFile};

@@ -336,6 +336,8 @@ void TMainWindowTest::menusListCommandsInOrder_data()
                                          "&Filter...",
                                          "-",
                                          "Read Dates &As"};
+    QTest::newRow("object") << "mnuObject"
+                            << "&Object" << QStringList{"View Object &Text"};
     QTest::newRow("tools") << "mnuTools"
                            << "&Tools" << QStringList{"&License File..."};
     QTest::newRow("help") << "mnuHelp"
@@ -357,11 +359,11 @@ void TMainWindowTest::menusListCommandsInOrder()
         texts << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
     QCOMPARE(texts, entries);
 
-    // The menu bar holds the four menus in this order.
+    // The menu bar holds the five menus in this order.
     QStringList titles;
     for (const QAction *item : window->mmbMain->actions())
         titles << item->text();
-    QCOMPARE(titles, (QStringList{"&File", "&View", "&Tools", "&Help"}));
+    QCOMPARE(titles, (QStringList{"&File", "&View", "&Object", "&Tools", "&Help"}));
 }
 
 void TMainWindowTest::listShowsColumns()

@@ -35,6 +35,11 @@ QFont LicenseTextFont()
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
+QFont ObjectTextFont()
+{
+    return LicenseTextFont();
+}
+
 double DesignScale()
 {
     const QFont font = WindowFont();

@@ -10,6 +10,8 @@
 QFont WindowFont();
 // Courier New at 9 points where installed, else the system's fixed-pitch font.
 QFont LicenseTextFont();
+// An object's text: the licence text's fixed-pitch font.
+QFont ObjectTextFont();
 
 // The windows are laid out in pixels for Tahoma 8 pt. With a wider font they
 // grow in proportion, so every text still fits where the design put it: the

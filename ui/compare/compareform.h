@@ -14,6 +14,7 @@
 class QAction;
 class QCheckBox;
 class QLabel;
+class QMenu;
 class TComparisonModel;
 class TObjectListView;
 class TSimpleStatusBar;
@@ -51,6 +52,13 @@ public:
     void actFileExportExecute();
     void actFileCloseExecute();
     void actViewShowUnchangedExecute();
+    // The current row's texts: side by side for an object in both files,
+    // the one text for an added or removed one.
+    void actViewDifferencesExecute();
+    void actViewDifferencesUpdate();
+    // Enter or a double-click on a row: its texts, or why there are none.
+    void lvwCompareActivated();
+    static QString NoTextReason();
 
     QLabel *lblOldFile;
     QLabel *lblNewFile;
@@ -60,12 +68,20 @@ public:
     QAction *actFileExport;
     QAction *actFileClose;
     QAction *actViewShowUnchanged;
+    QAction *actViewDifferences;
+    QMenu *mnuView;
     TFileDialog dlgExport;
 
 private:
     void SetUpWindow();
     void SetUpCommands();
     void ShowSortMark();
+    void SetUpDifferences();
+    // The current row's difference, or none.
+    const TObjectDifference *CurrentDifference() const;
+    // Whether the difference has text to show: on both sides, or on the
+    // one side of an added or removed object.
+    bool HasText(const TObjectDifference &difference) const;
 
     TNavisionLicenseFile &FLicenseFile;
     TRegionalSettings FSettings;

@@ -90,6 +90,14 @@ public:
     // Folders of text exports.
     void actFileOpenFolderExecute();
     void actFileCompareWithFolderExecute();
+    // An object's text.
+    void actObjectViewTextExecute();
+    void actObjectViewTextUpdate(QAction &action);
+    // Enter or a double-click on a row: the object's text, or why there is none.
+    void lvwMainActivated();
+    // The object of the list's current row, or none.
+    const TNavisionObject *CurrentObject() const;
+    static QString NoObjectTextReason();
     // The filter bar's filter over the list; listChanged: the model's list
     // was sorted, reloaded or its rights changed since the rows were taken.
     void ApplyFilter(bool listChanged = false);
@@ -111,6 +119,8 @@ public:
     QAction *actFileOpenFolder;
     QAction *actFileCompareWithFolder;
     QMenu *mnuFileRecent;
+    QMenu *mnuObject;
+    QAction *actObjectViewText;
     TLicenseStatus *LicenseStatus;
     TReadDatesAsMenu *ReadDatesAs; // the View menu's Read Dates As
 
@@ -135,6 +145,7 @@ private:
     void SetUpRecentFiles();
     void SetUpCopy();
     void SetUpFolders();
+    void SetUpObjectText();
     // The File column's text: the object's file within the folder read.
     QString FileColumnText(const TNavisionObject &object) const;
 

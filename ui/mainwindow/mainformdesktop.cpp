@@ -19,6 +19,7 @@ void TfrmMain::SetUpDesktopCommands()
     SetUpRecentFiles();
     SetUpCopy();
     SetUpFolders();
+    SetUpObjectText();
 
     new TWindowMemory(this, lvwMain->header());
     TWindowMemory::RememberFolder(dlgOpen, QStringLiteral("open"));
