@@ -82,6 +82,14 @@
         <source>License Permissions</source>
         <translation>Lizenzberechtigungen</translation>
     </message>
+    <message>
+        <source>Same</source>
+        <translation>Gleich</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
 </context>
 <context>
     <name>TDateOrder</name>

@@ -82,6 +82,14 @@
         <source>License Permissions</source>
         <translation>Autorisations de licence</translation>
     </message>
+    <message>
+        <source>Same</source>
+        <translation>Identique</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
 </context>
 <context>
     <name>TDateOrder</name>

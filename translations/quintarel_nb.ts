@@ -82,6 +82,14 @@
         <source>License Permissions</source>
         <translation>Lisensrettigheter</translation>
     </message>
+    <message>
+        <source>Same</source>
+        <translation>Lik</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
 </context>
 <context>
     <name>TDateOrder</name>

@@ -251,6 +251,8 @@ int ComparePrimary(const TObjectDifference &a, const TObjectDifference &b, TComp
                                 return CompareBytes(x.VersionList(), y.VersionList());
                             });
     }
+    case TComparisonColumn::Text:
+        return CompareIntegers(int(TextChange(a)), int(TextChange(b)));
     case TComparisonColumn::Permissions:
         return CompareSides(a.New, b.New, [](const TNavisionObject &x, const TNavisionObject &y) {
             return CompareBytes(TPermissionLetters(x.Permissions()).View(),
@@ -261,6 +263,14 @@ int ComparePrimary(const TObjectDifference &a, const TObjectDifference &b, TComp
 }
 
 } // namespace
+
+TTextChange TextChange(const TObjectDifference &difference)
+{
+    if (!difference.Old || !difference.New || !difference.Old->TextPlace() ||
+        !difference.New->TextPlace())
+        return TTextChange::NotCompared;
+    return difference.Fields & cfText ? TTextChange::Changed : TTextChange::Same;
+}
 
 int CompareDifferences(const TObjectDifference &a, const TObjectDifference &b,
                        TComparisonColumn column)
@@ -306,6 +316,8 @@ std::optional<int64_t> NumberOf(const TObjectDifference &difference, TComparison
         return 0;
     case TComparisonColumn::ID:
         return difference.Object().ID();
+    case TComparisonColumn::Text:
+        return int64_t(TextChange(difference));
     case TComparisonColumn::OldSize:
         return size(difference.Old);
     case TComparisonColumn::NewSize:

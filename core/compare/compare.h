@@ -81,8 +81,14 @@ enum class TComparisonColumn : int {
     OldVersionList,
     NewVersionList,
     Permissions, // the new file's permission letters
+    Text,        // whether the object's text changed, where both sides hold it
 };
-inline constexpr int ComparisonColumnCount = 11;
+inline constexpr int ComparisonColumnCount = 12;
+
+// What the comparison says of an object's text: compared only where both
+// sides are objects of text exports.
+enum class TTextChange { NotCompared, Same, Changed };
+TTextChange TextChange(const TObjectDifference &difference);
 
 // Negative when a comes before b in ascending order of the column. Equal
 // values go on by type (number, then tag), ID and name, so that only the

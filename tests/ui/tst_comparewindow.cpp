@@ -156,11 +156,12 @@ void TCompareWindowTest::showsDifferencesByDefault()
     QCOMPARE(compare->lblOldFile->text(), QDir::toNativeSeparators(files.Old));
     QCOMPARE(compare->lblNewFile->text(), QDir::toNativeSeparators(files.New));
     QCOMPARE(compare->windowTitle(), QStringLiteral("old.fob \u2192 new.fob - Quintarel"));
-    QCOMPARE(compare->Model().columnCount(), 11);
+    QCOMPARE(compare->Model().columnCount(), 12);
     QCOMPARE(compare->Model().headerData(4, Qt::Horizontal).toString(),
              QStringLiteral("Old Date/Time"));
     QCOMPARE(compare->Model().headerData(10, Qt::Horizontal).toString(),
              QStringLiteral("License Permissions"));
+    QCOMPARE(compare->Model().headerData(11, Qt::Horizontal).toString(), QStringLiteral("Text"));
 }
 
 void TCompareWindowTest::marksChangedCells()

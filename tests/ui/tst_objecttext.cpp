@@ -197,6 +197,8 @@ private slots:
     void sideBySideRows();
     void comparisonOpensTheDifference();
     void comparisonWithBinarySide();
+    void textColumnTellsCodeFromSaves_data();
+    void textColumnTellsCodeFromSaves();
 };
 
 void TObjectTextWindowTest::opensTheObjectsText_data()
@@ -502,6 +504,49 @@ void TObjectTextWindowTest::comparisonWithBinarySide()
     QVERIFY(compare->findChildren<TfrmDifference *>().isEmpty());
     QCOMPARE(compare->stbCompare->SimpleText(),
              QStringLiteral("A binary file holds no text of its objects"));
+}
+
+void TObjectTextWindowTest::textColumnTellsCodeFromSaves_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<bool>("binaryOld");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("marked");
+
+    QTest::newRow("code changed") << QByteArray("    { object 80 }\n")
+                                  << QByteArray("    { object 80, changed }\n") << false
+                                  << "Changed" << true;
+    QTest::newRow("only saved again")
+        << QByteArray("Time=10:15:30") << QByteArray("Time=11:00:00") << false << "Same" << false;
+    QTest::newRow("old side binary")
+        << QByteArray("Time=10:15:30") << QByteArray("Time=11:00:00") << true << "" << false;
+}
+
+// The Text column tells objects whose code changed from objects only saved
+// again, where both sides hold text; empty where a side is binary.
+void TObjectTextWindowTest::textColumnTellsCodeFromSaves()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(bool, binaryOld);
+    QFETCH(QString, text);
+    QFETCH(bool, marked);
+    QTemporaryDir folder;
+    const QByteArray post = TextObject("Codeunit", 80, "Post");
+    const QString oldFile = binaryOld ? WriteObjectFile(folder, QStringLiteral("old.fob"),
+                                                        {IndexEntry("Codeunit", 80, "Post")})
+                                      : WriteFile(folder, QStringLiteral("old.txt"), post);
+    const QString newFile =
+        WriteFile(folder, QStringLiteral("new.txt"), QByteArray(post).replace(from, to));
+    const auto window = CreateMainWindow();
+    TfrmCompare *compare = Compare(*window, oldFile, newFile);
+    QVERIFY(compare);
+    QVERIFY(GoToDifference(*compare, 80));
+    const int row = compare->lvwCompare->currentIndex().row();
+    const QModelIndex cell = compare->Model().index(row, int(TComparisonColumn::Text));
+    QCOMPARE(cell.data().toString(), text);
+    QCOMPARE(compare->Model().IsMarked(row, int(TComparisonColumn::Text)), marked);
 }
 
 QTEST_MAIN(TObjectTextWindowTest)

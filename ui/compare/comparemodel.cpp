@@ -41,6 +41,8 @@ TChangedFields FieldOfColumn(TComparisonColumn column)
     case TComparisonColumn::OldVersionList:
     case TComparisonColumn::NewVersionList:
         return cfVersionList;
+    case TComparisonColumn::Text:
+        return cfText;
     default:
         return 0;
     }
@@ -206,6 +208,17 @@ QString TComparisonModel::CellText(const TObjectDifference &difference,
     case TComparisonColumn::Permissions:
         return side(difference.New,
                     [](const TNavisionObject &o) { return DecodeText(o.GetPermissionText()); });
+    case TComparisonColumn::Text:
+        // Objects only saved again show Same: their changes are date, time and mark.
+        switch (TextChange(difference)) {
+        case TTextChange::Changed:
+            return tr("Changed");
+        case TTextChange::Same:
+            return tr("Same");
+        case TTextChange::NotCompared:
+            break;
+        }
+        return {};
     }
     return {};
 }

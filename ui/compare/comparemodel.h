@@ -25,6 +25,7 @@ inline constexpr std::array<TListColumn, ComparisonColumnCount> ComparisonListCo
     {QT_TRANSLATE_NOOP("TComparisonModel", "Old Version List"), 120, Qt::AlignLeft},
     {QT_TRANSLATE_NOOP("TComparisonModel", "New Version List"), 120, Qt::AlignLeft},
     {QT_TRANSLATE_NOOP("TComparisonModel", "License Permissions"), 55, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("TComparisonModel", "Text"), 60, Qt::AlignLeft},
 }};
 
 class TComparisonModel : public TColumnTableModel {
