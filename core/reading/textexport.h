@@ -43,6 +43,6 @@ struct TTextExport {
 bool IsTextExport(QIODevice &stream);
 
 // Reads every object of a text export from the stream's position, through
-// a window of a few MiB. Throws TError with the line where reading stopped;
+// a window of a few hundred KiB. Throws TError with the line where reading stopped;
 // a stream whose first line is no object line is no object file.
 TTextExport ReadTextExport(QIODevice &stream);
