@@ -2,7 +2,7 @@
 // text" command, one after another, each beginning with a line
 // "OBJECT <Type> <ID> <Name>". Only the lines up to the end of an object's
 // OBJECT-PROPERTIES block are read; the rest of its text (fields, code) is
-// only split into lines, digested and searched for the next object line.
+// only digested and searched for the next object line.
 #pragma once
 
 #include <QByteArray>
@@ -27,7 +27,7 @@ struct TTextObjectFields {
     qint64 DateLine = 0; // of the Date or Time line, for an error
     qint64 Begin = 0;    // byte offset of the OBJECT line
     qint64 End = 0;      // byte offset after the object's text
-    // Of the lines after the OBJECT-PROPERTIES block (after the OBJECT line
+    // Of the text after the OBJECT-PROPERTIES block (after the OBJECT line
     // where there is none) up to the end of the object.
     TTextDigest Digest;
 };
@@ -43,6 +43,6 @@ struct TTextExport {
 bool IsTextExport(QIODevice &stream);
 
 // Reads every object of a text export from the stream's position, through
-// a window of a few MiB. Throws TError with the line where reading stopped;
+// a window of a few hundred KiB. Throws TError with the line where reading stopped;
 // a stream whose first line is no object line is no object file.
 TTextExport ReadTextExport(QIODevice &stream);
