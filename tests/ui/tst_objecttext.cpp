@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -189,6 +190,8 @@ private slots:
     void opensTheObjectsText();
     void disabledForBinaryObject();
     void findMovesBetweenMatches();
+    void longTextShownAtOnceAndAppended_data();
+    void longTextShownAtOnceAndAppended();
     void bracesAreCommentsOnlyInCode_data();
     void bracesAreCommentsOnlyInCode();
     void coloursReadOnTheBackground_data();
@@ -310,6 +313,71 @@ void TObjectTextWindowTest::findMovesBetweenMatches()
     QVERIFY(!viewer.barFind->FindNext());
     QCOMPARE(viewer.txtObject->CurrentLineNumber(), 104);
     QVERIFY(viewer.stbObjectText->SimpleText().contains(QStringLiteral("missing")));
+}
+
+void TObjectTextWindowTest::longTextShownAtOnceAndAppended_data()
+{
+    // What the user does while the rest of the text is still to come.
+    QTest::addColumn<QString>("how");
+    QTest::newRow("waits") << "wait";
+    QTest::newRow("finds a text of the last lines") << "find";
+    QTest::newRow("goes to the end") << "ctrl+end";
+}
+
+void TObjectTextWindowTest::longTextShownAtOnceAndAppended()
+{
+    QFETCH(QString, how);
+    // A comment over the first 6,000 lines, then code; the marker near the end.
+    constexpr int CommentLines = 6000, CodeLines = 4000;
+    QString text = QStringLiteral("OBJECT Codeunit 9 Long\n{\n  CODE\n  {\n    BEGIN { notes\n");
+    for (int line = 0; line < CommentLines; ++line)
+        text += QStringLiteral("      note %1\n").arg(line);
+    text += QStringLiteral("      }\n");
+    for (int line = 0; line < CodeLines; ++line)
+        text += QStringLiteral("      IF x = %1 THEN x := 0;\n").arg(line);
+    text += QStringLiteral("      IF Zebra THEN\n    END.\n  }\n}\n");
+    const int lines = 5 + CommentLines + 1 + CodeLines + 4;
+    const int zebraLine = lines - 4;
+    constexpr int FirstLine = 7;
+
+    TfrmObjectText viewer;
+    viewer.setPalette(LightPalette());
+    const TTextColours colours = TTextColours::FromPalette(viewer.txtObject->palette());
+    viewer.ShowText(QStringLiteral("Codeunit 9 Long"), QStringLiteral("long.txt"), FirstLine, text);
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    TCodeView &view = *viewer.txtObject;
+    // The gutter is as wide as the whole text's numbers need from the start.
+    const int gutterWidth = view.GutterWidth();
+    QCOMPARE(view.LineCount(), lines);
+    QVERIFY(view.IsLoading());
+    QVERIFY(view.blockCount() < lines);
+    QCOMPARE(PartAt(*view.document(), 0, 0, colours), QStringLiteral("keyword"));
+
+    if (how == QLatin1String("wait")) {
+        QSignalSpy loaded(&view, &TCodeView::Loaded);
+        QVERIFY(loaded.wait(10'000));
+    } else if (how == QLatin1String("find")) {
+        viewer.actEditFind->trigger();
+        QTest::keyClicks(viewer.barFind->edtFind, QStringLiteral("zebra"));
+        QCOMPARE(view.CurrentLineNumber(), qint64(FirstLine + zebraLine));
+        QCOMPARE(view.textCursor().selectedText(), QStringLiteral("Zebra"));
+    } else {
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(view.CurrentLineNumber(), qint64(FirstLine + lines - 1));
+    }
+    QVERIFY(!view.IsLoading());
+    QCOMPARE(view.blockCount(), lines);
+    QCOMPARE(view.LineNumber(lines - 1), qint64(FirstLine + lines - 1));
+    QCOMPARE(LineText(view, zebraLine), QStringLiteral("      IF Zebra THEN"));
+    QCOMPARE(view.toPlainText(), ViewText(text));
+    QCOMPARE(view.GutterWidth(), gutterWidth);
+    // Coloured throughout: the comment's state carried from piece to piece.
+    QCOMPARE(PartAt(*view.document(), 5 + CommentLines - 1, 6, colours), QStringLiteral("comment"));
+    QCOMPARE(PartAt(*view.document(), 5 + CommentLines + 1, 6, colours), QStringLiteral("keyword"));
+    QCOMPARE(PartAt(*view.document(), zebraLine, 6, colours), QStringLiteral("keyword"));
+    QCOMPARE(PartAt(*view.document(), zebraLine, 9, colours), QString());
 }
 
 void TObjectTextWindowTest::bracesAreCommentsOnlyInCode_data()

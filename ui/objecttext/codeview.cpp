@@ -2,9 +2,12 @@
 
 #include "ui/common/fonts.h"
 
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextBlock>
+#include <QTimer>
 
 namespace {
 
@@ -23,11 +26,44 @@ private:
 
 constexpr int GutterPadding = 4; // pixels on each side of a number
 
+// Shown at once: more lines than the tallest screen holds.
+constexpr int FirstLines = 1000;
+// Appended in pieces of this many lines, as many as fit in one turn of idle
+// time: a piece takes about 10 ms, short enough that scrolling and typing
+// keep answering, and each piece costs some work of its own besides its lines.
+constexpr int LinesPerPiece = 2000;
+constexpr qint64 IdleTurnNs = 8'000'000;
+
+// The place of the count-th line break from the one at `from` on (the text's
+// end if it has fewer); `from` is -1 for the text's start.
+qsizetype LineBreakAfter(const QString &text, qsizetype from, int count)
+{
+    qsizetype at = from;
+    while (count-- > 0) {
+        at = text.indexOf(QLatin1Char('\n'), at + 1);
+        if (at < 0)
+            return text.size();
+    }
+    return at;
+}
+
+// The keys that show or take the text's end.
+bool NeedsWholeText(const QKeyEvent &event)
+{
+    return event.matches(QKeySequence::MoveToEndOfDocument) ||
+           event.matches(QKeySequence::SelectEndOfDocument) ||
+           event.matches(QKeySequence::SelectAll);
+}
+
 } // namespace
 
-TCodeView::TCodeView(QWidget *parent) : QPlainTextEdit(parent), FGutter(new TGutter(*this))
+TCodeView::TCodeView(QWidget *parent)
+    : QPlainTextEdit(parent), FGutter(new TGutter(*this)), FAppendTimer(new QTimer(this))
 {
     setReadOnly(true);
+    // Nothing to undo in a read-only view; the record of each edit would
+    // cost as much again as the text.
+    document()->setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setFont(ObjectTextFont());
     // The cursor stays visible, so that a keyboard user sees where find starts.
@@ -36,6 +72,7 @@ TCodeView::TCodeView(QWidget *parent) : QPlainTextEdit(parent), FGutter(new TGut
     connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { UpdateGutterWidth(); });
     connect(this, &QPlainTextEdit::updateRequest, this,
             [this](const QRect &rect, int dy) { UpdateGutter(rect, dy); });
+    connect(FAppendTimer, &QTimer::timeout, this, &TCodeView::AppendWhileIdle);
 }
 
 QString ViewText(QString text)
@@ -50,7 +87,56 @@ QString ViewText(QString text)
 
 void TCodeView::SetText(const QString &text)
 {
-    setPlainText(ViewText(text));
+    FAppendTimer->stop();
+    FRest = ViewText(text);
+    FLineCount = int(FRest.count(QLatin1Char('\n'))) + 1;
+    FRestFrom = LineBreakAfter(FRest, -1, FirstLines);
+    setPlainText(FRest.left(FRestFrom));
+    if (IsLoading())
+        FAppendTimer->start(0);
+    else
+        FRest.clear();
+    UpdateGutterWidth();
+}
+
+bool TCodeView::IsLoading() const
+{
+    return FRestFrom < FRest.size();
+}
+
+void TCodeView::FinishLoading()
+{
+    if (IsLoading())
+        AppendLines(FLineCount);
+}
+
+int TCodeView::LineCount() const
+{
+    return IsLoading() ? FLineCount : blockCount();
+}
+
+void TCodeView::AppendWhileIdle()
+{
+    QElapsedTimer turn;
+    turn.start();
+    while (IsLoading() && turn.nsecsElapsed() < IdleTurnNs)
+        AppendLines(LinesPerPiece);
+}
+
+void TCodeView::AppendLines(int lines)
+{
+    // The piece begins with the line break that ends the last line shown.
+    const qsizetype end = LineBreakAfter(FRest, FRestFrom, lines);
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(FRest.sliced(FRestFrom, end - FRestFrom));
+    FRestFrom = end;
+    if (IsLoading())
+        return;
+    FAppendTimer->stop();
+    FRest.clear();
+    FRestFrom = 0;
+    emit Loaded();
 }
 
 void TCodeView::SetFirstLine(qint64 firstLine)
@@ -78,6 +164,8 @@ qint64 TCodeView::CurrentLineNumber() const
 
 void TCodeView::GoToLine(int line)
 {
+    if (line >= blockCount())
+        FinishLoading();
     const QTextBlock block = document()->findBlockByNumber(line);
     if (!block.isValid())
         return;
@@ -89,7 +177,7 @@ void TCodeView::GoToLine(int line)
 int TCodeView::GutterWidth() const
 {
     // The largest number given, else the last line's.
-    const qint64 largest = std::max(FLargest, LineNumber(std::max(0, blockCount() - 1)));
+    const qint64 largest = std::max(FLargest, LineNumber(std::max(0, LineCount() - 1)));
     const int digits = int(QString::number(std::max<qint64>(largest, 1)).size());
     return 2 * GutterPadding + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
@@ -119,6 +207,20 @@ void TCodeView::changeEvent(QEvent *event)
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         UpdateGutterWidth();
+}
+
+void TCodeView::keyPressEvent(QKeyEvent *event)
+{
+    if (NeedsWholeText(*event))
+        FinishLoading();
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TCodeView::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The menu's Select All takes the whole text.
+    FinishLoading();
+    QPlainTextEdit::contextMenuEvent(event);
 }
 
 void TCodeView::PaintGutter(QPaintEvent *event)

@@ -1,17 +1,18 @@
 #include "ui/objecttext/findbar.h"
 
+#include "ui/objecttext/codeview.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBlock>
 #include <QToolButton>
 
-TFindBar::TFindBar(QPlainTextEdit &view, QWidget *parent) : QWidget(parent), FView(view)
+TFindBar::TFindBar(TCodeView &view, QWidget *parent) : QWidget(parent), FView(view)
 {
     setObjectName(QStringLiteral("barFind"));
     auto *layout = new QHBoxLayout(this);
@@ -123,6 +124,7 @@ bool TFindBar::Find(bool backward)
         Open();
         return false;
     }
+    FView.FinishLoading();
     const QTextDocument::FindFlags flags =
         backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
     if (FView.find(text, flags))

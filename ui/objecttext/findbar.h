@@ -1,20 +1,21 @@
 // The bar that finds a text in a code view: Ctrl+F opens it, Enter and F3
 // find the next match, Shift+Enter and Shift+F3 the one before, from the
-// cursor on and round from the other end; Esc closes it.
+// cursor on and round from the other end, through the whole text, the lines
+// still to be appended too; Esc closes it.
 #pragma once
 
 #include <QWidget>
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QToolButton;
+class TCodeView;
 
 class TFindBar : public QWidget {
     Q_OBJECT
 
 public:
-    TFindBar(QPlainTextEdit &view, QWidget *parent = nullptr);
+    TFindBar(TCodeView &view, QWidget *parent = nullptr);
 
     // Shows the bar with its text selected and the focus in it.
     void Open();
@@ -41,5 +42,5 @@ private:
     bool Find(bool backward);
     void RetranslateUi();
 
-    QPlainTextEdit &FView;
+    TCodeView &FView;
 };
