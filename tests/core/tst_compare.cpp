@@ -1,12 +1,13 @@
 // Comparing two object files: pairing by identity, the kinds and changed
 // fields, the order of the rows and the lines that the lister prints and the
 // comparison window saves.
-#include "core/reading/codepage.h"
+#include "comparisonrows.h"
 #include "core/compare/compare.h"
-#include "entries.h"
 #include "core/errors.h"
-#include "fakecfront.h"
 #include "core/model/ordering.h"
+#include "core/reading/codepage.h"
+#include "entries.h"
+#include "fakecfront.h"
 #include "settings.h"
 
 #include <QBuffer>
@@ -64,23 +65,6 @@ struct TTwoFiles {
         Load(New, QStringLiteral("new.fob"), newEntries);
     }
 };
-
-// Each row as "kind[:fields] Type ID Name", in the order of the Type column.
-QStringList Rows(const TObjectComparison &comparison)
-{
-    std::vector<int> rows(size_t(comparison.Count()));
-    std::iota(rows.begin(), rows.end(), 0);
-    SortDifferences(rows, comparison, TComparisonColumn::Type, false);
-    QStringList texts;
-    for (const int row : rows) {
-        const TObjectDifference &d = comparison.Difference(row);
-        QString kind = QString::fromLatin1(ChangeKindName(d.Kind));
-        if (d.Fields)
-            kind += u':' + QString::fromLatin1(ChangedFieldNames(d.Fields));
-        texts << QStringLiteral("%1 %2").arg(kind, DecodeText(d.Object().GetKey()));
-    }
-    return texts;
-}
 
 } // namespace
 
@@ -214,7 +198,7 @@ void TestCompare::pairsObjects()
     TTwoFiles files;
     files.Load(oldEntries, newEntries);
     const TObjectComparison comparison(files.Old, files.New);
-    QCOMPARE(Rows(comparison), expected);
+    QCOMPARE(ComparisonRows(comparison), expected);
 }
 
 void TestCompare::countsEachKind()
@@ -278,7 +262,8 @@ void TestCompare::leavesHiddenSystemObjectsOut()
     files.New.SetHideSystemObjects(true);
     files.Load({Entry("Table", "3", "Demo"), Entry("Table", "2000000001", "Object")},
                {Entry("Table", "3", "Demo"), Entry("Codeunit", "-1", "Negative")});
-    QCOMPARE(Rows(TObjectComparison(files.Old, files.New)), QStringList{"unchanged Table 3 Demo"});
+    QCOMPARE(ComparisonRows(TObjectComparison(files.Old, files.New)),
+             QStringList{"unchanged Table 3 Demo"});
 }
 
 void TestCompare::sortsByEveryColumn_data()

@@ -1,13 +1,12 @@
 // Text exports compared: which objects changed in their text (code, fields,
 // design) and which were only saved again, line ends and encoding aside.
+#include "comparisonrows.h"
 #include "core/compare/compare.h"
 #include "core/reading/codepage.h"
 #include "modelfixture.h"
 
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <numeric>
 
 namespace {
 
@@ -41,19 +40,7 @@ QByteArrayList Body(const QByteArrayList &fields = Fields, const QByteArrayList 
 // Each difference as "kind[:fields] Type ID Name", ordered by type and ID.
 QStringList Rows(const TNavisionBinaryFile &oldFile, const TNavisionBinaryFile &newFile)
 {
-    const TObjectComparison comparison(oldFile, newFile);
-    std::vector<int> rows(size_t(comparison.Count()));
-    std::iota(rows.begin(), rows.end(), 0);
-    SortDifferences(rows, comparison, TComparisonColumn::Type, false);
-    QStringList texts;
-    for (const int row : rows) {
-        const TObjectDifference &d = comparison.Difference(row);
-        QString kind = QString::fromLatin1(ChangeKindName(d.Kind));
-        if (d.Fields)
-            kind += u':' + QString::fromLatin1(ChangedFieldNames(d.Fields));
-        texts << QStringLiteral("%1 %2").arg(kind, DecodeText(d.Object().GetKey()));
-    }
-    return texts;
+    return ComparisonRows(TObjectComparison(oldFile, newFile));
 }
 
 } // namespace
