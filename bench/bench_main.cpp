@@ -147,7 +147,7 @@ void PrintTargets(const TTargetReporter &report)
     const double readBoth = ms("BM_ReadBothFiles");
     targets.push_back(
         {"compare two files (read both, pair, order)", "BM_CompareFiles",
-         ms("BM_CompareFiles") < 0 || readBoth <= 0 ? -1 : ms("BM_CompareFiles") / readBoth, 2,
+         ms("BM_CompareFiles") < 0 || readBoth <= 0 ? -1 : ms("BM_CompareFiles") / readBoth, 1.5,
          "x reading both"});
     targets.push_back({"resident memory", "BM_ResidentMemoryPerObject",
                        Find(counters, "BM_ResidentMemoryPerObject:resident_bytes_per_object"), 300,
