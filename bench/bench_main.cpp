@@ -184,6 +184,14 @@ void PrintTargets(const TTargetReporter &report)
                        Find(counters, "BM_FreshTextExport:resident_bytes_per_object"), 2100,
                        "bytes/object"});
 
+    // Two text exports of 7,000 objects, a hundredth changed in code, a tenth
+    // in date and time only; both files read included.
+    const double readBothTexts = ms("BM_TextExportsReadBoth");
+    targets.push_back({"compare two text exports with text", "BM_CompareTextExports",
+                       ratioTo(ms("BM_CompareTextExports"), readBothTexts), 3, "x reading both"});
+    targets.push_back({"--diff of two text exports", "BM_DiffTextExports",
+                       ratioTo(ms("BM_DiffTextExports"), readBothTexts), 4, "x reading both"});
+
     targets.push_back({"filter bar, one keystroke", "BM_WindowFilterKeystroke",
                        ms("BM_WindowFilterKeystroke"), 30, "ms"});
     targets.push_back({"object text of 50,000 lines shown, coloured", "BM_WindowObjectText/50000",
