@@ -1,12 +1,12 @@
 // Comparing two object files: pairing by identity, the kinds and changed
 // fields, the order of the rows and the lines that the lister prints and the
 // comparison window saves.
-#include "core/compare/compare.h"
-#include "core/errors.h"
-#include "core/model/ordering.h"
 #include "core/reading/codepage.h"
+#include "core/compare/compare.h"
 #include "entries.h"
+#include "core/errors.h"
 #include "fakecfront.h"
+#include "core/model/ordering.h"
 #include "settings.h"
 
 #include <QBuffer>
