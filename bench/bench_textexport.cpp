@@ -11,32 +11,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <fcntl.h>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
 constexpr int TextObjects = 7000;
 constexpr qsizetype TextBodyBytes = 21000; // 7,000 objects of it make about 150 MB
-
-// The least a reader of a text does: every byte read in blocks of 4 MiB and
-// its line ends found.
-qint64 ReadLines(const char *path, char *block, size_t blockSize)
-{
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    qint64 lines = 0;
-    for (ssize_t got; (got = ::read(fd, block, blockSize)) > 0;) {
-        for (const char *at = block, *end = block + got;
-             (at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)))); ++at)
-            ++lines;
-    }
-    ::close(fd);
-    return lines;
-}
 
 constexpr size_t BlockSize = size_t(4) << 20;
 
@@ -45,7 +25,7 @@ void BM_TextExportFloor(benchmark::State &state)
     const QByteArray path = QFile::encodeName(BenchTextExportFile(TextObjects, TextBodyBytes));
     const auto block = std::make_unique<char[]>(BlockSize);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadLines(path.constData(), block.get(), BlockSize));
+        benchmark::DoNotOptimize(BenchReadLines(path.constData(), block.get(), BlockSize));
 }
 BENCHMARK(BM_TextExportFloor)->Repetitions(3)->Unit(benchmark::kMillisecond);
 
@@ -59,7 +39,7 @@ void BM_TextFolderFloor(benchmark::State &state)
     for (auto _ : state) {
         qint64 lines = 0;
         for (const QByteArray &path : paths)
-            lines += ReadLines(path.constData(), block.get(), BlockSize);
+            lines += BenchReadLines(path.constData(), block.get(), BlockSize);
         benchmark::DoNotOptimize(lines);
     }
 }

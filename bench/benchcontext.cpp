@@ -7,9 +7,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cstring>
+#include <fcntl.h>
 #include <map>
 #include <memory>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace {
 
@@ -75,6 +78,33 @@ QString BenchTextExportFile(int objects, qsizetype bodyBytes)
     return path;
 }
 
+QString BenchTextExportUpdateFile(int objects, qsizetype bodyBytes)
+{
+    const QString path =
+        Scratch().filePath(QStringLiteral("update-%1-%2.txt").arg(objects).arg(bodyBytes));
+    if (QFile::exists(path))
+        return path;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot write " + path.toStdString());
+    for (int i = 0; i < objects; ++i) {
+        QByteArray text = MakeBenchTextObject(i, bodyBytes);
+        if (i % 100 == 17) {
+            // A line of code more, half way through the body.
+            const qsizetype lineEnd = text.indexOf("\r\n", text.size() / 2) + 2;
+            text.insert(lineEnd, "    MESSAGE('Posted');\r\n");
+        } else if (i % 10 == 3) {
+            const qsizetype date = text.indexOf("Date=") + 5;
+            const qsizetype time = text.indexOf("Time=") + 5;
+            text.replace(time, text.indexOf(';', time) - time, "23:59:59");
+            text.replace(date, text.indexOf(';', date) - date, "31.12.99");
+        }
+        if (file.write(text) != text.size())
+            throw std::runtime_error("cannot write " + path.toStdString());
+    }
+    return path;
+}
+
 QString BenchTextFolder(int objects, qsizetype bodyBytes)
 {
     const QString path =
@@ -115,4 +145,19 @@ void PrepareBenchContext()
         throw std::runtime_error("no temporary folder");
     WriteFile(BenchLicenceFile(), MakeBenchLicence());
     BenchIndex();
+}
+
+qint64 BenchReadLines(const char *path, char *block, size_t blockSize)
+{
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    qint64 lines = 0;
+    for (ssize_t got; (got = ::read(fd, block, blockSize)) > 0;) {
+        for (const char *at = block, *end = block + got;
+             (at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)))); ++at)
+            ++lines;
+    }
+    ::close(fd);
+    return lines;
 }

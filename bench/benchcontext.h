@@ -22,6 +22,12 @@ QString BenchIndexFile(int objects = BenchObjects);
 // as one file; and as a folder of one file per object (made once each).
 QString BenchTextExportFile(int objects, qsizetype bodyBytes);
 QString BenchTextFolder(int objects, qsizetype bodyBytes);
+// The same export a release later: one object in a hundred with a line of
+// code more, one in ten with only another date and time.
+QString BenchTextExportUpdateFile(int objects, qsizetype bodyBytes);
+// The least a reader of a text does: every byte read in blocks of the given
+// size and its line ends found. The number of lines, or -1.
+qint64 BenchReadLines(const char *path, char *block, size_t blockSize);
 
 // Reads the index into the model through a QBuffer.
 void LoadBenchIndex(TNavisionBinaryFile &model, int objects = BenchObjects);

@@ -3,6 +3,7 @@
 #include "core/reading/tabfields.h"
 
 #include "core/errors.h"
+#include "core/fast/radixsort.h"
 #include "core/model/ordering.h"
 #include "core/reading/codepage.h"
 
@@ -88,13 +89,113 @@ TChangedFields ChangedFields(const TNavisionObject &a, const TNavisionObject &b,
 
 constexpr int Unpaired = -1;
 
-} // namespace
+// Who pairs with whom: the old partner of each new object, and which old
+// objects found one.
+struct TPairing {
+    std::vector<int> PartnerOfNew;
+    std::vector<bool> OldPaired;
+};
 
-TObjectComparison::TObjectComparison(const TNavisionBinaryFile &oldFile,
-                                     const TNavisionBinaryFile &newFile)
+// The positions of a list's objects ordered by type and ID, objects of one
+// type and ID in list order.
+TLargeVector<TKeyedPosition> InTypeAndIDOrder(const TObjectList &objects)
+{
+    TLargeVector<TKeyedPosition> keys;
+    keys.reserve(size_t(objects.Count()));
+    for (int i = 0; i < objects.Count(); ++i) {
+        const TNavisionObject &object = objects.Object(i);
+        keys.push_back(
+            {uint64_t(uint32_t(object.ObjectType())) << 32 | (uint32_t(object.ID()) ^ 0x80000000u),
+             uint32_t(i)});
+    }
+    RadixSort(keys);
+    return keys;
+}
+
+bool SameTag(const TNavisionObject &a, const TNavisionObject &b)
+{
+    return a.ObjectType() != otNone || a.TypeNameView() == b.TypeNameView();
+}
+
+// The most objects of one type and ID on the old side that the walk pairs
+// by looking at each; more go to the hash join.
+constexpr int MostInRun = 16;
+
+// Both files ordered by type and ID, then one walk over both, a run of one
+// type and ID on each side at a time. Within a run the rules of the hash
+// join hold: a new object takes the last old object of its identity and
+// exact name if that one is still free, then the objects left take the
+// first old ones of their identity left, in file order. False for a run
+// too long to walk.
+bool PairByWalk(const TObjectList &oldObjects, const TObjectList &newObjects, TPairing &pairing)
+{
+    const TLargeVector<TKeyedPosition> oldKeys = InTypeAndIDOrder(oldObjects),
+                                       newKeys = InTypeAndIDOrder(newObjects);
+    const size_t oldCount = oldKeys.size(), newCount = newKeys.size();
+    const auto oldAt = [&](size_t k) -> const TNavisionObject & {
+        return oldObjects.Object(int(oldKeys[k].Position));
+    };
+    const auto newAt = [&](size_t k) -> const TNavisionObject & {
+        return newObjects.Object(int(newKeys[k].Position));
+    };
+    const auto pair = [&](size_t n, size_t o) {
+        pairing.PartnerOfNew[newKeys[n].Position] = int(oldKeys[o].Position);
+        pairing.OldPaired[oldKeys[o].Position] = true;
+    };
+    const auto paired = [&](size_t o) { return bool(pairing.OldPaired[oldKeys[o].Position]); };
+    size_t i = 0, j = 0;
+    while (i < oldCount && j < newCount) {
+        if (oldKeys[i].Key != newKeys[j].Key) {
+            oldKeys[i].Key < newKeys[j].Key ? ++i : ++j;
+            continue;
+        }
+        size_t oldEnd = i + 1, newEnd = j + 1;
+        while (oldEnd < oldCount && oldKeys[oldEnd].Key == oldKeys[i].Key)
+            ++oldEnd;
+        while (newEnd < newCount && newKeys[newEnd].Key == newKeys[j].Key)
+            ++newEnd;
+        if (oldEnd - i == 1 && newEnd - j == 1) {
+            // The common case: the one old object is the partner, by name or not.
+            if (SameTag(oldAt(i), newAt(j)))
+                pair(j, i);
+        } else {
+            if (oldEnd - i > size_t(MostInRun))
+                return false;
+            for (size_t n = j; n < newEnd; ++n) {
+                const TNavisionObject &object = newAt(n);
+                for (size_t o = oldEnd; o-- > i;) {
+                    if (!SameTag(oldAt(o), object) || oldAt(o).Name() != object.Name())
+                        continue;
+                    if (!paired(o))
+                        pair(n, o);
+                    break;
+                }
+            }
+            for (size_t n = j; n < newEnd; ++n) {
+                if (pairing.PartnerOfNew[newKeys[n].Position] != Unpaired)
+                    continue;
+                for (size_t o = i; o < oldEnd; ++o) {
+                    if (!paired(o) && SameTag(oldAt(o), newAt(n))) {
+                        pair(n, o);
+                        break;
+                    }
+                }
+            }
+        }
+        i = oldEnd;
+        j = newEnd;
+    }
+    return true;
+}
+
+// Files in any order: a hash join over the old file's identities.
+void PairByHash(const TNavisionBinaryFile &oldFile, const TNavisionBinaryFile &newFile,
+                TPairing &pairing)
 {
     const int oldCount = oldFile.GetCount();
     const int newCount = newFile.GetCount();
+    std::vector<int> &partnerOfNew = pairing.PartnerOfNew;
+    std::vector<bool> &oldPaired = pairing.OldPaired;
 
     // The old file's identities, each with its chain of objects.
     QHash<TIdentity, int> groupOf;
@@ -126,8 +227,6 @@ TObjectComparison::TObjectComparison(const TNavisionBinaryFile &oldFile,
 
     // First the objects whose name is found again under their identity,
     // then the others, in file order, with the first old object left.
-    std::vector<int> partnerOfNew(static_cast<size_t>(newCount), Unpaired);
-    std::vector<bool> oldPaired(static_cast<size_t>(oldCount), false);
     std::vector<int> groupOfNew(static_cast<size_t>(newCount), -1);
     for (int j = 0; j < newCount; ++j) {
         const TNavisionObject &object = newFile.GetObject(j);
@@ -161,6 +260,24 @@ TObjectComparison::TObjectComparison(const TNavisionBinaryFile &oldFile,
             oldPaired[size_t(group.Cursor)] = true;
         }
     }
+}
+
+} // namespace
+
+TObjectComparison::TObjectComparison(const TNavisionBinaryFile &oldFile,
+                                     const TNavisionBinaryFile &newFile)
+{
+    const int oldCount = oldFile.GetCount();
+    const int newCount = newFile.GetCount();
+    TPairing pairing{std::vector<int>(size_t(newCount), Unpaired),
+                     std::vector<bool>(size_t(oldCount), false)};
+    if (!PairByWalk(oldFile.Objects(), newFile.Objects(), pairing)) {
+        pairing = {std::vector<int>(size_t(newCount), Unpaired),
+                   std::vector<bool>(size_t(oldCount), false)};
+        PairByHash(oldFile, newFile, pairing);
+    }
+    const std::vector<int> &partnerOfNew = pairing.PartnerOfNew;
+    const std::vector<bool> &oldPaired = pairing.OldPaired;
 
     Differences.reserve(size_t(newCount) + size_t(oldCount));
     for (int j = 0; j < newCount; ++j) {
@@ -350,12 +467,78 @@ QHash<QByteArrayView, int32_t> RankTags(const TObjectComparison &comparison,
     return ranks;
 }
 
+// The rows as a comparison of two files read by type gives them: the new
+// file's in order, then the removed ones in order. Two ordered runs merge in
+// linear time, with the result a stable sort would give; false, leaving the
+// rows as they were, when there are more runs.
+bool SortByMergingRuns(std::vector<int> &rows, const TObjectComparison &comparison,
+                       TComparisonColumn column, bool descending)
+{
+    const auto before = [&](int a, int b) {
+        const int order =
+            CompareDifferences(comparison.Difference(a), comparison.Difference(b), column);
+        return descending ? order > 0 : order < 0;
+    };
+    const auto firstDescent = [&](std::vector<int>::iterator from) {
+        return std::is_sorted_until(from, rows.end(), before);
+    };
+    const auto middle = firstDescent(rows.begin());
+    if (middle == rows.end())
+        return true;
+    if (firstDescent(middle) != rows.end())
+        return false;
+    std::inplace_merge(rows.begin(), middle, rows.end(), before);
+    return true;
+}
+
+// Column value, type, tag rank and ID in one key of 64 bits where they fit,
+// as they do for the columns of kind, type and text: a radix sort of the
+// keys, then the runs of equal keys by name. The order a stable sort by the
+// records' comparison gives; false where the fields don't fit.
+template <typename TBefore>
+bool SortByPackedKey(std::vector<TSortRecord> &records, bool descending, const TBefore &before)
+{
+    const auto [least, most] = std::minmax_element(
+        records.begin(), records.end(),
+        [](const TSortRecord &a, const TSortRecord &b) { return a.Primary < b.Primary; });
+    if (uint64_t(most->Primary - least->Primary) > 0xFF)
+        return false;
+    TLargeVector<TKeyedPosition> keys;
+    keys.reserve(records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        const TSortRecord &r = records[i];
+        if (r.Type < 0 || r.Type > 0xFF || r.TagRank < 0 || r.TagRank > 0xFFFF)
+            return false;
+        const uint64_t key = uint64_t(r.Primary - least->Primary) << 56 | uint64_t(r.Type) << 48 |
+                             uint64_t(r.TagRank) << 32 | (uint32_t(r.ID) ^ 0x80000000u);
+        keys.push_back({descending ? ~key : key, uint32_t(i)});
+    }
+    RadixSort(keys);
+    std::vector<TSortRecord> sorted;
+    sorted.reserve(records.size());
+    for (const TKeyedPosition &key : keys)
+        sorted.push_back(records[key.Position]);
+    for (size_t from = 0; from < keys.size();) {
+        size_t to = from + 1;
+        while (to < keys.size() && keys[to].Key == keys[from].Key)
+            ++to;
+        if (to - from > 1)
+            std::stable_sort(sorted.begin() + qsizetype(from), sorted.begin() + qsizetype(to),
+                             before);
+        from = to;
+    }
+    records = std::move(sorted);
+    return true;
+}
+
 } // namespace
 
 void SortDifferences(std::vector<int> &rows, const TObjectComparison &comparison,
                      TComparisonColumn column, bool descending)
 {
     if (rows.empty())
+        return;
+    if (SortByMergingRuns(rows, comparison, column, descending))
         return;
     if (!NumberOf(comparison.Difference(rows.front()), column)) {
         std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
@@ -391,11 +574,12 @@ void SortDifferences(std::vector<int> &rows, const TObjectComparison &comparison
         return CompareBytes(comparison.Difference(a.Row).Object().Name(),
                             comparison.Difference(b.Row).Object().Name());
     };
-    std::stable_sort(records.begin(), records.end(),
-                     [&](const TSortRecord &a, const TSortRecord &b) {
-                         const int order = compare(a, b);
-                         return descending ? order > 0 : order < 0;
-                     });
+    const auto before = [&](const TSortRecord &a, const TSortRecord &b) {
+        const int order = compare(a, b);
+        return descending ? order > 0 : order < 0;
+    };
+    if (!SortByPackedKey(records, descending, before))
+        std::stable_sort(records.begin(), records.end(), before);
     for (size_t i = 0; i < records.size(); ++i)
         rows[i] = records[i].Row;
 }

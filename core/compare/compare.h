@@ -47,8 +47,9 @@ struct TObjectDifference {
 // and ID, and for objects of no recognised type their tag and ID, so that a
 // Page and a Query of one number stay apart. Where a file lists several
 // objects of one identity (they differ in name), equal names are paired
-// first, then the rest in the order of the files. The cost is linear in the
-// two files: a hash join over the old file's identities.
+// first, then the rest in the order of the files. Both files are ordered by
+// type and ID by a radix sort and walked once together; a hash join over the
+// old file's identities takes over where many objects share a type and ID.
 class TObjectComparison {
 public:
     // Both models must keep their objects (no Clear, no load) while the

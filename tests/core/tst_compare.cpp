@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <numeric>
+#include <tuple>
 
 namespace {
 
@@ -80,6 +81,8 @@ private slots:
     void sortsByEveryColumn_data();
     void sortsByEveryColumn();
     void everyOrderAgreesWithTheComparison();
+    void sortsAsAStableSortWould_data();
+    void sortsAsAStableSortWould();
     void writesLines();
     void savesWithHeaderInRowOrder();
     void saveFailsOnShortWrite();
@@ -188,6 +191,28 @@ void TestCompare::pairsObjects_data()
         << TEntries{Entry("Table", "18", "A"), Entry("Table", "18", "B"), Entry("Table", "18", "C")}
         << TEntries{Entry("Table", "18", "C"), Entry("Table", "18", "D")}
         << QStringList{"removed Table 18 B", "unchanged Table 18 C", "changed:name Table 18 D"};
+    QTest::addRow("type 0: several tags of one number, names paired within each tag")
+        << TEntries{Entry("Page", "21", "A"), Entry("Query", "21", "A"), Entry("Page", "21", "B")}
+        << TEntries{Entry("Query", "21", "A"), Entry("Page", "21", "C")}
+        << QStringList{"removed Page 21 B", "changed:name Page 21 C", "unchanged Query 21 A"};
+    // More objects of one identity than a walk over both files looks at one
+    // by one: the same pairs.
+    TEntries manyOld, manyNew;
+    QStringList manyExpected;
+    const auto numbered = [](const char *prefix, int i) {
+        return prefix + QByteArray::number(i).rightJustified(2, '0');
+    };
+    for (int i = 0; i < 20; ++i)
+        manyOld << Entry("Table", "18", numbered("N", i));
+    manyNew << Entry("Table", "18", "X19");
+    for (int i = 18; i >= 1; --i) {
+        manyNew << Entry("Table", "18", numbered("N", i));
+        manyExpected.prepend("unchanged Table 18 " + numbered("N", i));
+    }
+    // The name found nowhere takes the first old object left.
+    manyExpected << "removed Table 18 N19"
+                 << "changed:name Table 18 X19";
+    QTest::addRow("one identity, twenty names") << manyOld << manyNew << manyExpected;
 }
 
 void TestCompare::pairsObjects()
@@ -368,6 +393,61 @@ void TestCompare::everyOrderAgreesWithTheComparison()
                                                     .arg(i)
                                                     .arg(i + 1)));
             }
+        }
+    }
+}
+
+void TestCompare::sortsAsAStableSortWould_data()
+{
+    QTest::addColumn<bool>("inTypeOrder");
+    QTest::addRow("files in no order") << false;
+    // The new file's rows, then the removed ones: two ordered runs.
+    QTest::addRow("files in type order") << true;
+}
+
+// Ties of type, ID and name (repeated in one file) keep the comparison's
+// order, whichever way the rows are sorted.
+void TestCompare::sortsAsAStableSortWould()
+{
+    QFETCH(bool, inTypeOrder);
+    QList<TEntryFields> fields;
+    // The tags in the order of their types: Page and Query have none.
+    const QList<QByteArray> byType = {"Page", "Query", "Table", "Form", "Codeunit"};
+    for (int i = 0; i < 48; ++i) {
+        TEntryFields f = Fields(byType[(i * 3) % byType.size()], QByteArray::number(i % 7),
+                                "Name " + QByteArray::number(i % 4));
+        f.Size = QByteArray::number(i % 3);
+        fields << f;
+    }
+    if (inTypeOrder)
+        std::stable_sort(fields.begin(), fields.end(), [&](const auto &a, const auto &b) {
+            return std::tuple(byType.indexOf(a.Tag), a.ID.toInt(), a.Name) <
+                   std::tuple(byType.indexOf(b.Tag), b.ID.toInt(), b.Name);
+        });
+    TEntries oldEntries, newEntries;
+    for (int i = 0; i < fields.size(); ++i) {
+        if (i % 5 != 1)
+            oldEntries << Entry(fields[i]);
+        if (i % 5 != 2)
+            newEntries << (i % 3 ? Entry(fields[i]) : With(fields[i], &TEntryFields::Size, "9"));
+    }
+    TTwoFiles files;
+    files.Load(oldEntries, newEntries);
+    const TObjectComparison comparison(files.Old, files.New);
+    for (int column = 0; column < ComparisonColumnCount; ++column) {
+        for (const bool descending : {false, true}) {
+            std::vector<int> rows(size_t(comparison.Count()));
+            std::iota(rows.begin(), rows.end(), 0);
+            std::vector<int> expected = rows;
+            std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+                const int order = CompareDifferences(
+                    comparison.Difference(a), comparison.Difference(b), TComparisonColumn(column));
+                return descending ? order > 0 : order < 0;
+            });
+            SortDifferences(rows, comparison, TComparisonColumn(column), descending);
+            QVERIFY2(rows == expected, qPrintable(QStringLiteral("column %1%2")
+                                                      .arg(column)
+                                                      .arg(descending ? " descending" : "")));
         }
     }
 }
