@@ -227,7 +227,9 @@ int Compare(TNavisionBinaryFile &model, const TListerOptions &options, TOutputDe
     }
     NoteLoaded(model, options, subject(0));
     NoteLoaded(newModel, options, subject(1));
-    const bool readAll = ReportFileProblems(model) & ReportFileProblems(newModel);
+    // Both sides' problems are reported, whichever fails.
+    const bool oldRead = ReportFileProblems(model);
+    const bool readAll = ReportFileProblems(newModel) && oldRead;
     bool differ = false;
     const TNavisionBinaryFile *binary = model.TextFiles().empty()      ? &model
                                         : newModel.TextFiles().empty() ? &newModel
