@@ -501,7 +501,11 @@ bool SortByPackedKey(std::vector<TSortRecord> &records, bool descending, const T
     const auto [least, most] = std::minmax_element(
         records.begin(), records.end(),
         [](const TSortRecord &a, const TSortRecord &b) { return a.Primary < b.Primary; });
-    if (uint64_t(most->Primary - least->Primary) > 0xFF)
+    // In unsigned arithmetic: a missing size stands as the least 64-bit number,
+    // and the signed difference from it would overflow.
+    const int64_t lowest = least->Primary;
+    const auto offset = [lowest](int64_t value) { return uint64_t(value) - uint64_t(lowest); };
+    if (offset(most->Primary) > 0xFF)
         return false;
     TLargeVector<TKeyedPosition> keys;
     keys.reserve(records.size());
@@ -509,7 +513,7 @@ bool SortByPackedKey(std::vector<TSortRecord> &records, bool descending, const T
         const TSortRecord &r = records[i];
         if (r.Type < 0 || r.Type > 0xFF || r.TagRank < 0 || r.TagRank > 0xFFFF)
             return false;
-        const uint64_t key = uint64_t(r.Primary - least->Primary) << 56 | uint64_t(r.Type) << 48 |
+        const uint64_t key = offset(r.Primary) << 56 | uint64_t(r.Type) << 48 |
                              uint64_t(r.TagRank) << 32 | (uint32_t(r.ID) ^ 0x80000000u);
         keys.push_back({descending ? ~key : key, uint32_t(i)});
     }
