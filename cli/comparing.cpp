@@ -20,28 +20,7 @@ constexpr int NameFields[] = {4, 5, 10, 11};
 // The fields of a difference as texts, the date-times in ISO 8601.
 QStringList IsoFields(const TObjectDifference &difference)
 {
-    const TNavisionObject &object = difference.Object();
-    QStringList fields{QString::fromLatin1(ChangeKindName(difference.Kind)),
-                       QString::fromLatin1(ChangedFieldNames(difference.Fields)),
-                       DecodeText(object.TypeNameView()), QString::number(object.ID())};
-    const auto side = [&](const auto &text) {
-        for (const TNavisionObject *o : {difference.Old, difference.New})
-            fields << (o ? text(*o) : QString());
-    };
-    side([](const TNavisionObject &o) { return DecodeText(o.Name()); });
-    side([](const TNavisionObject &o) { return IsoDateTimeText(o); });
-    side([](const TNavisionObject &o) { return QString::number(o.Size()); });
-    side([](const TNavisionObject &o) { return DecodeText(o.VersionList()); });
-    fields << (difference.New ? DecodeText(difference.New->GetPermissionText()) : QString());
-    return fields;
-}
-
-QByteArray TabLine(const QStringList &fields)
-{
-    QStringList line;
-    for (const QString &field : fields)
-        line << TabField(field);
-    return (line.join(u'\t') + u'\n').toUtf8();
+    return ComparisonFields(difference, IsoDateTimeText);
 }
 
 // One JSON object: numbers as numbers, a missing side's fields null, the
@@ -59,10 +38,13 @@ QByteArray JsonRecord(const TObjectDifference &difference)
     record.insert(
         QStringLiteral("changedFields"),
         QJsonArray::fromStringList(fields[1].isEmpty() ? QStringList() : fields[1].split(u',')));
-    if (difference.Old)
-        record.insert(QStringLiteral("oldSize"), difference.Old->Size());
-    if (difference.New)
-        record.insert(QStringLiteral("newSize"), difference.New->Size());
+    // Sizes as numbers; null for a missing side and for an object of a text
+    // export, which has none.
+    const auto size = [](const TNavisionObject *object) {
+        return object && object->HasSize() ? QJsonValue(object->Size()) : QJsonValue();
+    };
+    record.insert(QStringLiteral("oldSize"), size(difference.Old));
+    record.insert(QStringLiteral("newSize"), size(difference.New));
     if (!difference.New)
         record.insert(QStringLiteral("permissions"), QJsonValue());
     return QJsonDocument(record).toJson(QJsonDocument::Compact);

@@ -40,16 +40,6 @@ QStringList Fields(const TNavisionObject &object, const QString &dateTime)
             DecodeText(object.GetPermissionText())};
 }
 
-// A TSV line of the fields, each field's TAB, CR and LF a blank.
-QByteArray TabLine(const QStringList &fields)
-{
-    QStringList line;
-    line.reserve(fields.size());
-    for (const QString &field : fields)
-        line << TabField(field);
-    return (line.join(u'\t') + u'\n').toUtf8();
-}
-
 class TTsvWriter : public TFormatWriter {
 public:
     TTsvWriter(const TListFormatOptions &options, const TRegionalSettings &settings, QIODevice &out)

@@ -620,7 +620,8 @@ QByteArray ChangedFieldNames(TChangedFields fields)
     return names.join(',');
 }
 
-QByteArray ComparisonLine(const TObjectDifference &difference, const TRegionalSettings &settings)
+QStringList ComparisonFields(const TObjectDifference &difference,
+                             const std::function<QString(const TNavisionObject &)> &dateTime)
 {
     const TNavisionObject &object = difference.Object();
     QStringList fields{QString::fromLatin1(ChangeKindName(difference.Kind)),
@@ -631,15 +632,19 @@ QByteArray ComparisonLine(const TObjectDifference &difference, const TRegionalSe
             fields << (o ? text(*o) : QString());
     };
     side([](const TNavisionObject &o) { return DecodeText(o.Name()); });
-    side([&](const TNavisionObject &o) { return o.GetDateTimeText(settings); });
+    side(dateTime);
     side([](const TNavisionObject &o) {
         return o.HasSize() ? QString::number(o.Size()) : QString();
     });
     side([](const TNavisionObject &o) { return DecodeText(o.VersionList()); });
     fields << (difference.New ? DecodeText(difference.New->GetPermissionText()) : QString());
-    for (QString &field : fields)
-        field = TabField(field);
-    return (fields.join(u'\t') + u'\n').toUtf8();
+    return fields;
+}
+
+QByteArray ComparisonLine(const TObjectDifference &difference, const TRegionalSettings &settings)
+{
+    return TabLine(ComparisonFields(
+        difference, [&](const TNavisionObject &o) { return o.GetDateTimeText(settings); }));
 }
 
 QByteArray ComparisonHeaderLine()

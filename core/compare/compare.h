@@ -7,9 +7,11 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 enum class TChangeKind : uint8_t {
@@ -113,6 +115,10 @@ QByteArray ChangedFieldNames(TChangedFields fields);
 // date-time, old and new size, old and new version list, and the new file's
 // permission letters. The side an object lacks has empty fields.
 QByteArray ComparisonLine(const TObjectDifference &difference, const TRegionalSettings &settings);
+// The same fields as texts, each date-time as the function gives it; no
+// size for an object of a text export.
+QStringList ComparisonFields(const TObjectDifference &difference,
+                             const std::function<QString(const TNavisionObject &)> &dateTime);
 // The names of those fields, as the first line of a saved comparison.
 QByteArray ComparisonHeaderLine();
 // Writes the header line, then the line of each row in the given order.

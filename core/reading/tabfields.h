@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 constexpr bool SplitsTabLine(char16_t c)
 {
@@ -29,4 +30,14 @@ inline QString TabField(QString field)
             c = u' ';
     }
     return field;
+}
+
+// The fields as one line ended by LF, in UTF-8.
+inline QByteArray TabLine(const QStringList &fields)
+{
+    QStringList line;
+    line.reserve(fields.size());
+    for (const QString &field : fields)
+        line << TabField(field);
+    return (line.join(u'\t') + u'\n').toUtf8();
 }

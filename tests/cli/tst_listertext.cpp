@@ -57,6 +57,8 @@ private slots:
     void compares_data();
     void compares();
     void folderWithABadFile();
+    void comparedSizesOfText_data();
+    void comparedSizesOfText();
     void folderDateOrders_data();
     void folderDateOrders();
 };
@@ -199,6 +201,28 @@ void TestListerText::compares()
     QCOMPARE(starts, lines);
     for (const QByteArray &line : run.Err.split('\n')) // notes only, no failure
         QVERIFY2(line.isEmpty() || line.startsWith("quintarel-cli: note: "), line.constData());
+}
+
+void TestListerText::comparedSizesOfText_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("sizes"); // old and new, as the format writes them
+    QTest::newRow("JSON") << "json" << QByteArray("\"newSize\":4000,\"newVersionList\"");
+    QTest::newRow("CSV") << "csv" << QByteArray(",,4000,");
+}
+
+// A text export's object has no size in a comparison either: JSON null
+// (no member with a number), CSV an empty cell, never 0.
+void TestListerText::comparedSizesOfText()
+{
+    QFETCH(QString, format);
+    QFETCH(QByteArray, sizes);
+    QTemporaryDir dir;
+    WriteFiles(dir, {{"TAB18.TXT", Customer}, {"b.fob", BinaryFile(4000)}});
+    const TRun run = RunLister({"--compare", "--all", "--format", format, dir.filePath("TAB18.TXT"),
+                                dir.filePath("b.fob")});
+    QVERIFY2(run.Out.contains(sizes), run.Out.constData());
+    QVERIFY2(!run.Out.contains("Size\":0") && !run.Out.contains(",0,"), run.Out.constData());
 }
 
 // A file of a folder that fails is named on standard error, exit 1; the
