@@ -50,21 +50,7 @@ BENCHMARK(BM_TextFolderFloor)->Repetitions(3)->Unit(benchmark::kMillisecond);
 // (no object's text is kept).
 void FreshTextLoad(benchmark::State &state, const QString &path)
 {
-    for (auto _ : state) {
-        const TFreshRun run =
-            RunFreshProcess(QCoreApplication::applicationFilePath(),
-                            {QStringLiteral("--fresh-load"), path, BenchLicenceFile()});
-        const double cpu = FreshFigure(run.Output, "load_cpu_ns");
-        if (!run.Ok || cpu < 0 || FreshFigure(run.Output, "objects") <= 0) {
-            state.SkipWithError("the child process failed");
-            break;
-        }
-        state.SetIterationTime(cpu / 1e9);
-        state.counters["wall_ms"] = FreshFigure(run.Output, "load_wall_ns") / 1e6;
-        state.counters["resident_bytes_per_object"] =
-            FreshFigure(run.Output, "resident_bytes") / TextObjects;
-        state.counters["objects"] = FreshFigure(run.Output, "objects");
-    }
+    MeasureFreshLoad(state, path, TextObjects);
 }
 
 void BM_FreshTextExport(benchmark::State &state)

@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -61,27 +62,14 @@ QString BenchIndexFile(int objects)
     return path;
 }
 
-QString BenchTextExportFile(int objects, qsizetype bodyBytes)
-{
-    const QString path =
-        Scratch().filePath(QStringLiteral("export-%1-%2.txt").arg(objects).arg(bodyBytes));
-    if (QFile::exists(path))
-        return path;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot write " + path.toStdString());
-    for (int i = 0; i < objects; ++i) {
-        const QByteArray text = MakeBenchTextObject(i, bodyBytes);
-        if (file.write(text) != text.size())
-            throw std::runtime_error("cannot write " + path.toStdString());
-    }
-    return path;
-}
+namespace {
 
-QString BenchTextExportUpdateFile(int objects, qsizetype bodyBytes)
+// Writes the generated objects once, each changed by the function first;
+// the path of the file, kept for the run.
+QString WriteBenchTextExport(const QString &name, int objects, qsizetype bodyBytes,
+                             const std::function<void(int, QByteArray &)> &change)
 {
-    const QString path =
-        Scratch().filePath(QStringLiteral("update-%1-%2.txt").arg(objects).arg(bodyBytes));
+    const QString path = Scratch().filePath(name);
     if (QFile::exists(path))
         return path;
     QFile file(path);
@@ -89,20 +77,37 @@ QString BenchTextExportUpdateFile(int objects, qsizetype bodyBytes)
         throw std::runtime_error("cannot write " + path.toStdString());
     for (int i = 0; i < objects; ++i) {
         QByteArray text = MakeBenchTextObject(i, bodyBytes);
-        if (i % 100 == 17) {
-            // A line of code more, half way through the body.
-            const qsizetype lineEnd = text.indexOf("\r\n", text.size() / 2) + 2;
-            text.insert(lineEnd, "    MESSAGE('Posted');\r\n");
-        } else if (i % 10 == 3) {
-            const qsizetype date = text.indexOf("Date=") + 5;
-            const qsizetype time = text.indexOf("Time=") + 5;
-            text.replace(time, text.indexOf(';', time) - time, "23:59:59");
-            text.replace(date, text.indexOf(';', date) - date, "31.12.99");
-        }
+        change(i, text);
         if (file.write(text) != text.size())
             throw std::runtime_error("cannot write " + path.toStdString());
     }
     return path;
+}
+
+} // namespace
+
+QString BenchTextExportFile(int objects, qsizetype bodyBytes)
+{
+    return WriteBenchTextExport(QStringLiteral("export-%1-%2.txt").arg(objects).arg(bodyBytes),
+                                objects, bodyBytes, [](int, QByteArray &) {});
+}
+
+QString BenchTextExportUpdateFile(int objects, qsizetype bodyBytes)
+{
+    return WriteBenchTextExport(
+        QStringLiteral("update-%1-%2.txt").arg(objects).arg(bodyBytes), objects, bodyBytes,
+        [](int i, QByteArray &text) {
+            if (i % 100 == 17) {
+                // A line of code more, half way through the body.
+                const qsizetype lineEnd = text.indexOf("\r\n", text.size() / 2) + 2;
+                text.insert(lineEnd, "    MESSAGE('Posted');\r\n");
+            } else if (i % 10 == 3) {
+                const qsizetype date = text.indexOf("Date=") + 5;
+                const qsizetype time = text.indexOf("Time=") + 5;
+                text.replace(time, text.indexOf(';', time) - time, "23:59:59");
+                text.replace(date, text.indexOf(';', date) - date, "31.12.99");
+            }
+        });
 }
 
 QString BenchTextFolder(int objects, qsizetype bodyBytes)

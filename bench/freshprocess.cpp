@@ -148,3 +148,22 @@ double FreshFigure(const QByteArray &output, const char *name)
     }
     return -1;
 }
+
+void MeasureFreshLoad(benchmark::State &state, const QString &path, double objects)
+{
+    for (auto _ : state) {
+        const TFreshRun run =
+            RunFreshProcess(QCoreApplication::applicationFilePath(),
+                            {QStringLiteral("--fresh-load"), path, BenchLicenceFile()});
+        const double cpu = FreshFigure(run.Output, "load_cpu_ns");
+        if (!run.Ok || cpu < 0 || FreshFigure(run.Output, "objects") <= 0) {
+            state.SkipWithError("the child process failed");
+            break;
+        }
+        state.SetIterationTime(cpu / 1e9);
+        state.counters["wall_ms"] = FreshFigure(run.Output, "load_wall_ns") / 1e6;
+        state.counters["resident_bytes_per_object"] =
+            FreshFigure(run.Output, "resident_bytes") / objects;
+        state.counters["objects"] = FreshFigure(run.Output, "objects");
+    }
+}

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <benchmark/benchmark.h>
+
 #include <optional>
 
 // The child's side: runs the role that argv names and returns the exit
@@ -29,3 +31,8 @@ double FreshFigure(const QByteArray &output, const char *name);
 
 // CLOCK_MONOTONIC now, in nanoseconds: the same clock in parent and child.
 double MonotonicNs();
+
+// Each iteration: LoadFromFile of the path in a fresh child, timed by the
+// child's processor time for the reading; counters for the time on the
+// clock, the memory the model holds per object and the objects read.
+void MeasureFreshLoad(benchmark::State &state, const QString &path, double objects);
