@@ -8,7 +8,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <numeric>
 
 namespace {
 
@@ -55,12 +54,7 @@ void BM_CompareFiles(benchmark::State &state)
     for (auto _ : state) {
         Load(models.Old, BenchIndex());
         Load(models.New, UpdateIndex());
-        const TObjectComparison comparison(models.Old, models.New);
-        std::vector<int> rows(size_t(comparison.Count()));
-        std::iota(rows.begin(), rows.end(), 0);
-        SortDifferences(rows, comparison, TComparisonColumn::Type, false);
-        differences = comparison.Count() - comparison.CountOf(TChangeKind::Unchanged);
-        benchmark::DoNotOptimize(rows.data());
+        differences = CompareInTypeOrder(models.Old, models.New);
     }
     state.counters["differences"] = differences;
 }

@@ -1,17 +1,21 @@
 #include "benchcontext.h"
 
 #include "benchinput.h"
+#include "core/compare/compare.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <benchmark/benchmark.h>
+
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <map>
 #include <memory>
+#include <numeric>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -165,4 +169,14 @@ qint64 BenchReadLines(const char *path, char *block, size_t blockSize)
     }
     ::close(fd);
     return lines;
+}
+
+int CompareInTypeOrder(const TNavisionBinaryFile &oldFile, const TNavisionBinaryFile &newFile)
+{
+    const TObjectComparison comparison(oldFile, newFile);
+    std::vector<int> rows(size_t(comparison.Count()));
+    std::iota(rows.begin(), rows.end(), 0);
+    SortDifferences(rows, comparison, TComparisonColumn::Type, false);
+    benchmark::DoNotOptimize(rows.data());
+    return comparison.Count() - comparison.CountOf(TChangeKind::Unchanged);
 }

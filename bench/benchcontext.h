@@ -40,3 +40,7 @@ QString BenchLicenceFile();
 // reader. Needed after every new model: starting the library (which each
 // model with a reader of its own does) makes its start-up licence active.
 void UseBenchLicence(TNavisionBinaryFile &model, const QString &licence = BenchLicenceFile());
+
+// The comparison of two read models, ordered by type as the window and the
+// lister show it; the number of differences.
+int CompareInTypeOrder(const TNavisionBinaryFile &oldFile, const TNavisionBinaryFile &newFile);
