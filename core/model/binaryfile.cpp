@@ -1,12 +1,13 @@
 #include "core/model/binaryfile.h"
 
 #include "core/errors.h"
-#include "core/reading/filenames.h"
+#include "core/model/fileopening.h"
 #include "core/model/ordering.h"
 #include "core/reading/codepage.h"
 #include "core/reading/conversions.h"
 #include "core/reading/datetimetext.h"
 #include "core/reading/entryconverter.h"
+#include "core/reading/filenames.h"
 #include "core/reading/indexreader.h"
 #include "core/reading/textexport.h"
 
@@ -26,11 +27,6 @@
 namespace {
 
 // The system's text for an error code.
-QString SystemMessage(int error)
-{
-    return CleanCause(QString::fromLocal8Bit(std::strerror(error)));
-}
-
 QString HeldByAnotherProgram()
 {
     return QCoreApplication::translate("TNavisionBinaryFile",
@@ -52,12 +48,6 @@ struct TWriteError : TError {
 QString FullPath(const QString &fileName)
 {
     return AbsoluteFileName(fileName);
-}
-
-TError OpenError(const QString &fileName, const QString &cause)
-{
-    return TError(QCoreApplication::translate("TNavisionBinaryFile", "Cannot open file \"%1\". %2")
-                      .arg(FullPath(fileName), cause));
 }
 
 TError WriteFailure(const QString &path, const QString &cause)

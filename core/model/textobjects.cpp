@@ -3,20 +3,17 @@
 #include "core/model/binaryfile.h"
 
 #include "core/errors.h"
+#include "core/model/fileopening.h"
 #include "core/reading/codepage.h"
 #include "core/reading/entryconverter.h"
+#include "core/reading/filenames.h"
 #include "core/reading/textexport.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 void TNavisionBinaryFile::BeginLoad()
 {
@@ -111,17 +108,22 @@ std::optional<TTextSet> TNavisionBinaryFile::ReadTextSource(const TLoadSource &s
         return ReadTextStream(*source.Stream, source.Name);
     }
     struct stat status {};
-    if (::stat(QFile::encodeName(source.Name).constData(), &status) != 0)
+    if (::stat(EncodeFileName(source.Name).constData(), &status) != 0)
         return std::nullopt; // the binary reading reports why
     if (S_ISDIR(status.st_mode))
         return ReadTextFolder(source.Name);
-    QFile file(source.Name);
-    if (!S_ISREG(status.st_mode) || !file.open(QIODevice::ReadOnly) || !IsTextExport(file))
+    QFile file;
+    try {
+        OpenRegularFile(file, source.Name);
+    } catch (const TError &) {
+        return std::nullopt; // the binary reading reports why
+    }
+    if (!IsTextExport(file))
         return std::nullopt;
     try {
         return ReadTextStream(file, source.Name);
     } catch (TError &error) {
-        error.SetFileName(QFileInfo(source.Name).absoluteFilePath());
+        error.SetFileName(AbsoluteFileName(source.Name));
         throw;
     }
 }
@@ -250,17 +252,8 @@ QByteArray TNavisionBinaryFile::ReadObjectBytes(const TNavisionObject &object) c
     const TTextPlace *place = TextPlace(object);
     if (!place)
         return QByteArray();
-    const TTextFile &file = FTextFiles[size_t(place->File)];
-    const int fd = ::open(file.NativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     QFile stream;
-    if (fd < 0 || !stream.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        if (fd >= 0)
-            ::close(fd);
-        throw TError(
-            QCoreApplication::translate("TNavisionBinaryFile", "Cannot open file \"%1\". %2")
-                .arg(QFileInfo(file.Name).absoluteFilePath(),
-                     CleanCause(QString::fromLocal8Bit(std::strerror(errno)))));
-    }
+    OpenRegularFile(stream, FTextFiles[size_t(place->File)].Name);
     QByteArray bytes;
     if (stream.seek(place->Begin))
         bytes = stream.read(place->End - place->Begin);

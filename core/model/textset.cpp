@@ -1,36 +1,23 @@
 #include "core/model/textset.h"
 
+#include "core/model/fileopening.h"
+#include "core/reading/filenames.h"
+
 #include "core/model/navisionobject.h"
 #include "core/reading/entryconverter.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <set>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-TError OpenError(const QString &name, const QString &cause)
-{
-    return TError(QCoreApplication::translate("TNavisionBinaryFile", "Cannot open file \"%1\". %2")
-                      .arg(QFileInfo(name).absoluteFilePath(), cause));
-}
-
-QString SystemMessage(int error)
-{
-    return CleanCause(QString::fromLocal8Bit(std::strerror(error)));
-}
 
 bool IsTextFileName(const std::string &name)
 {
@@ -89,28 +76,15 @@ QString Joined(const QString &folder, const std::string &relative)
     QString name = folder;
     if (!name.endsWith(u'/'))
         name += u'/';
-    return name + QFile::decodeName(QByteArray::fromStdString(relative));
+    return name + DecodeFileName(QByteArray::fromStdString(relative));
 }
 
 // Reads one text file of a folder; its failure is kept with it.
 void ReadFolderFile(TTextSetFile &file)
 {
     try {
-        const int fd = ::open(file.File.NativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            throw OpenError(file.File.Name, SystemMessage(errno));
         QFile stream;
-        struct stat status {};
-        if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
-            !stream.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-            const int cause = errno;
-            ::close(fd);
-            throw OpenError(file.File.Name,
-                            S_ISREG(status.st_mode)
-                                ? SystemMessage(cause)
-                                : QCoreApplication::translate("TNavisionBinaryFile",
-                                                              "It is not a regular file"));
-        }
+        OpenRegularFile(stream, file.File.Name);
         try {
             file.Contents = ReadTextExport(stream);
             file.File.Utf8 = file.Contents.Utf8;
@@ -155,7 +129,7 @@ TTextSet ReadTextFolder(const QString &folder)
 {
     TTextSet set;
     set.IsFolder = true;
-    TFolderWalk walk{fs::path(QFile::encodeName(folder).toStdString())};
+    TFolderWalk walk{fs::path(EncodeFileName(folder).toStdString())};
     walk.Walk(fs::path());
     if (!walk.Failed.empty() && walk.Failed.front().first.empty())
         throw OpenError(folder, SystemMessage(walk.Failed.front().second));
@@ -164,15 +138,14 @@ TTextSet ReadTextFolder(const QString &folder)
     for (const std::string &relative : walk.Files) {
         TTextSetFile file;
         file.File.Name = Joined(folder, relative);
-        file.File.RelativeName = QFile::decodeName(QByteArray::fromStdString(relative));
-        file.File.NativePath = QByteArray::fromStdString((walk.Root / relative).native());
+        file.File.RelativeName = DecodeFileName(QByteArray::fromStdString(relative));
         ReadFolderFile(file);
         set.Files.push_back(std::move(file));
     }
     for (const auto &[relative, cause] : walk.Failed) {
         TTextSetFile file;
         file.File.Name = Joined(folder, relative);
-        file.File.RelativeName = QFile::decodeName(QByteArray::fromStdString(relative));
+        file.File.RelativeName = DecodeFileName(QByteArray::fromStdString(relative));
         file.Failure = OpenError(file.File.Name, SystemMessage(cause));
         set.Files.push_back(std::move(file));
     }
@@ -185,7 +158,6 @@ TTextSet ReadTextStream(QIODevice &stream, const QString &name)
     TTextSetFile file;
     file.File.Name = name;
     file.File.RelativeName = name;
-    file.File.NativePath = QFile::encodeName(name);
     file.Contents = ReadTextExport(stream);
     file.File.Utf8 = file.Contents.Utf8;
     set.Files.push_back(std::move(file));

@@ -18,9 +18,8 @@
 
 // A text file a list was read from.
 struct TTextFile {
-    QString Name;          // the path as given, joined with its path within the folder
-    QString RelativeName;  // within the folder; the name as given for a single file
-    QByteArray NativePath; // the bytes of Name, for opening it again
+    QString Name;         // the path as given, joined with its path within the folder
+    QString RelativeName; // within the folder; the name as given for a single file
     bool Utf8 = false;
     std::optional<TDateOrder> DateOrder; // its dates' order; none without dates
 };

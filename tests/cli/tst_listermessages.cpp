@@ -13,6 +13,7 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -87,6 +88,8 @@ private slots:
     void writeErrorEndsTheRun();
     void fileNamesOfAnyBytes_data();
     void fileNamesOfAnyBytes();
+    void foldersOfAnyBytes_data();
+    void foldersOfAnyBytes();
 
 private:
     std::optional<QTemporaryDir> FFolder;
@@ -288,6 +291,52 @@ void TestListerMessages::fileNamesOfAnyBytes()
                             "directory.\n")
                  .arg(shown, FFolder->path()));
     QCOMPARE(::unlink(exportName.constData()), 0); // QTemporaryDir removes UTF-8 names only
+}
+
+void TestListerMessages::foldersOfAnyBytes_data()
+{
+    QTest::addColumn<QByteArray>("folder");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("Latin-1 folder")
+        << QByteArray("repo-\xe9") << QByteArray("TAB27.TXT") << "repo-\\xE9";
+    QTest::newRow("Latin-1 file in it")
+        << QByteArray("repo-\xe9") << QByteArray("caf\xe9.txt") << "repo-\\xE9";
+    QTest::newRow("UTF-8 folder") << QByteArray("caf\xc3\xa9") << QByteArray("TAB27.TXT")
+                                  << "caf\u00e9";
+}
+
+// A folder of text exports whose name (or whose files' names) are no UTF-8
+// is read by its bytes, alone and as a side of a comparison; when missing,
+// its name is shown with the bytes visible.
+void TestListerMessages::foldersOfAnyBytes()
+{
+    QFETCH(QByteArray, folder);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, shown);
+    QCOMPARE(::mkdir(folder.constData(), 0755), 0);
+    const QByteArray path = folder + '/' + file;
+    QVERIFY(WriteFile(path, "OBJECT Table 27 Item\n{\n  OBJECT-PROPERTIES\n  {\n"
+                            "    Date=05/23/17;\n    Time=15:18:31;\n  }\n}\n"));
+
+    const TRun listed = RunWithName(folder, {"@NAME@"});
+    QCOMPARE(listed.Err, QByteArray());
+    QCOMPARE(listed.ExitCode, 0);
+    QVERIFY2(listed.Out.startsWith("Table\t27\tItem\t"), listed.Out.constData());
+
+    const TRun compared = RunWithName(folder, {"--compare", "@NAME@", "@NAME@"});
+    QCOMPARE(compared.Err, QByteArray());
+    QCOMPARE(compared.ExitCode, 0);
+
+    QCOMPARE(::unlink(path.constData()), 0);
+    QCOMPARE(::rmdir(folder.constData()), 0); // QTemporaryDir removes UTF-8 names only
+    const TRun missing = RunWithName(folder, {"@NAME@"});
+    QCOMPARE(missing.ExitCode, 1);
+    QCOMPARE(QString::fromUtf8(missing.Err),
+             QStringLiteral("quintarel-cli: %1: Cannot open file \"%2/%1\". No such file or "
+                            "directory.\n")
+                 .arg(shown, FFolder->path()));
 }
 
 QTEST_GUILESS_MAIN(TestListerMessages)
