@@ -105,3 +105,13 @@ TFileDialog::TRunner TFileDialog::SetRunner(TRunner runner)
     Runner() = runner ? std::move(runner) : TRunner(RunQtFileDialog);
     return previous;
 }
+
+void TFileDialog::StartBeside(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    const QString folder = QFileInfo(AbsoluteFileName(fileName)).path();
+    if (QFileInfo(FileName).path() != folder)
+        FileName.clear();
+    Folder = folder;
+}

@@ -28,6 +28,9 @@ public:
 
     // True when the user confirmed; FileName is then the chosen path.
     bool Execute(QWidget *parent);
+    // Starts in the folder of the file (or folder) named; the file proposed
+    // stays only when it lies there. Nothing changes for an empty name.
+    void StartBeside(const QString &fileName);
 
     TKind Kind;
     QString Title; // empty: the platform's own title

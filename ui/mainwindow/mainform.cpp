@@ -340,12 +340,7 @@ void TfrmMain::actFileOpenExecute()
 {
     // It starts in the folder of the file shown, however that was opened;
     // there the file of the last Open is proposed.
-    if (!FBinaryFile->FileName().isEmpty()) {
-        const QString folder = QFileInfo(AbsoluteFileName(FBinaryFile->FileName())).path();
-        if (QFileInfo(dlgOpen.FileName).path() != folder)
-            dlgOpen.FileName.clear();
-        dlgOpen.Folder = folder;
-    }
+    dlgOpen.StartBeside(FBinaryFile->FileName());
     if (dlgOpen.Execute(this))
         OpenAskedFile(dlgOpen.FileName);
 }
@@ -355,10 +350,7 @@ void TfrmMain::actFileOpenExecute()
 void TfrmMain::actFileCompareWithExecute()
 {
     // It starts in the folder of the file shown.
-    const QString folder = QFileInfo(AbsoluteFileName(FBinaryFile->FileName())).path();
-    if (QFileInfo(dlgCompareWith.FileName).path() != folder)
-        dlgCompareWith.FileName.clear();
-    dlgCompareWith.Folder = folder;
+    dlgCompareWith.StartBeside(FBinaryFile->FileName());
     if (dlgCompareWith.Execute(this))
         CompareWith(dlgCompareWith.FileName);
 }
